@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release, and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j "$(nproc)"
+echo "Everything is built; there is no program to start yet."
