@@ -1,0 +1,97 @@
+#include "platform/gfx/Font.h"
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <tuple>
+
+#include "platform/gfx/FontMatch.h"
+#include "platform/gfx/FreeTypeFace.h"
+
+namespace gfx {
+
+namespace {
+
+// MulDiv's rounding: halves go away from zero.
+int MulDivRound(int value, int numerator, int denominator) {
+    const long long product = static_cast<long long>(value) * numerator;
+    const long long half = denominator / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / denominator
+                                         : (product - half) / denominator);
+}
+
+// A height of 0 asks for the default size; Windows picks 8 points for it.
+constexpr int DEFAULT_EM_PIXELS = 11;
+// Larger heights are clamped rather than rendered into enormous glyph bitmaps.
+constexpr int MAX_EM_PIXELS = 2000;
+
+}  // namespace
+
+int FontDesc::Size() const { return MulDivRound(-height, 72, 96); }
+
+void FontDesc::SetSize(int points) { height = -MulDivRound(points, 96, 72); }
+
+std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
+    const bool bold = desc.style & fsBold;
+    const bool italic = desc.style & fsItalic;
+    const FontMatch match = MatchFont(desc.name, bold, italic);
+    int em = DEFAULT_EM_PIXELS;
+    if (desc.height < 0) em = -desc.height;
+    if (desc.height > 0) em = FreeTypeFace::EmForCell(match, std::min(desc.height, MAX_EM_PIXELS));
+    em = std::clamp(em, 1, MAX_EM_PIXELS);
+
+    using Key = std::tuple<std::string, int, int, FontStyles>;
+    static std::mutex mutex;
+    static std::map<Key, std::shared_ptr<const FontFace>> cache;
+    const Key key{match.file, match.index, em, desc.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut)};
+    std::lock_guard lock(mutex);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, std::make_shared<FreeTypeFace>(match, em, desc.style)).first;
+    return it->second;
+}
+
+char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
+    constexpr char32_t REPLACEMENT = 0xFFFD;
+    if (pos >= text.size()) return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    }
+    int length = 0;
+    char32_t ch = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, ch = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, ch = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, ch = lead & 0x07, minimum = 0x10000;
+    } else {
+        ++pos;
+        return REPLACEMENT;
+    }
+    if (text.size() - pos < static_cast<std::size_t>(length)) {
+        ++pos;
+        return REPLACEMENT;
+    }
+    for (int i = 1; i < length; ++i) {
+        const unsigned char next = byte(pos + i);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return REPLACEMENT;
+        }
+        ch = (ch << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past Unicode's end are not characters.
+    if (ch < minimum || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) {
+        ++pos;
+        return REPLACEMENT;
+    }
+    pos += length;
+    return ch;
+}
+
+}  // namespace gfx

@@ -1,0 +1,120 @@
+#include "platform/gfx/FontMatch.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <tuple>
+
+namespace gfx {
+
+namespace {
+
+constexpr const char* DEFAULT_FAMILY = "Liberation Sans";
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+struct FcPatternDeleter {
+    void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+using PatternPtr = std::unique_ptr<FcPattern, FcPatternDeleter>;
+
+FcConfig* Config() {
+    // The configuration is loaded once; fontconfig keeps it for the life of the process.
+    static FcConfig* config = [] {
+        if (!FcInit()) throw std::runtime_error("fontconfig could not be initialised");
+        return FcConfigGetCurrent();
+    }();
+    return config;
+}
+
+bool HasFamily(FcPattern* font, const std::string& family) {
+    const std::string wanted = Lower(family);
+    FcChar8* value = nullptr;
+    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &value) == FcResultMatch; ++i)
+        if (Lower(reinterpret_cast<const char*>(value)) == wanted) return true;
+    return false;
+}
+
+// The best font fontconfig offers for the family and style, or null when none exists.
+PatternPtr Query(const std::string& family, bool bold, bool italic) {
+    PatternPtr pattern(FcPatternCreate());
+    if (!pattern) throw std::runtime_error("fontconfig: out of memory");
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(Config(), pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    return PatternPtr(FcFontMatch(Config(), pattern.get(), &result));
+}
+
+FontMatch ToMatch(FcPattern* font, bool bold, bool italic) {
+    FontMatch match;
+    FcChar8* value = nullptr;
+    if (FcPatternGetString(font, FC_FILE, 0, &value) != FcResultMatch)
+        throw std::runtime_error("fontconfig matched a font without a file");
+    match.file = reinterpret_cast<const char*>(value);
+    if (FcPatternGetString(font, FC_FAMILY, 0, &value) == FcResultMatch)
+        match.family = reinterpret_cast<const char*>(value);
+    FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
+    int weight = FC_WEIGHT_REGULAR;
+    int slant = FC_SLANT_ROMAN;
+    FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+    match.synthesizeBold = bold && weight < FC_WEIGHT_DEMIBOLD;
+    match.synthesizeItalic = italic && slant == FC_SLANT_ROMAN;
+    return match;
+}
+
+FontMatch Lookup(const std::string& name, bool bold, bool italic) {
+    for (const std::string& family : {SubstituteFamily(name), std::string(DEFAULT_FAMILY)}) {
+        PatternPtr font = Query(family, bold, italic);
+        if (font && HasFamily(font.get(), family)) return ToMatch(font.get(), bold, italic);
+    }
+    PatternPtr font = Query("sans", bold, italic);
+    if (!font) throw std::runtime_error("fontconfig found no font for \"" + name + "\"");
+    return ToMatch(font.get(), bold, italic);
+}
+
+}  // namespace
+
+std::string SubstituteFamily(const std::string& name) {
+    static const std::map<std::string, std::string> substitutes = {
+        {"", DEFAULT_FAMILY},
+        {"ms sans serif", DEFAULT_FAMILY},
+        {"ms shell dlg", DEFAULT_FAMILY},
+        {"ms shell dlg 2", DEFAULT_FAMILY},
+        {"tahoma", DEFAULT_FAMILY},
+        {"arial", DEFAULT_FAMILY},
+        {"verdana", DEFAULT_FAMILY},
+        {"segoe ui", DEFAULT_FAMILY},
+        {"courier", "Liberation Mono"},
+        {"courier new", "Liberation Mono"},
+        {"times new roman", "Liberation Serif"},
+    };
+    const auto it = substitutes.find(Lower(name));
+    return it == substitutes.end() ? name : it->second;
+}
+
+FontMatch MatchFont(const std::string& name, bool bold, bool italic) {
+    static std::mutex mutex;
+    static std::map<std::tuple<std::string, bool, bool>, FontMatch> cache;
+    std::lock_guard lock(mutex);
+    const auto key = std::make_tuple(name, bold, italic);
+    if (const auto it = cache.find(key); it != cache.end()) return it->second;
+    FontMatch match = Lookup(name, bold, italic);
+    cache.emplace(key, match);
+    return match;
+}
+
+}  // namespace gfx

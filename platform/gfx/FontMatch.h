@@ -1,0 +1,24 @@
+#pragma once
+// Finds the font file for a face name and style through fontconfig.
+#include <string>
+
+namespace gfx {
+
+struct FontMatch {
+    std::string file;
+    int index = 0;          // the face inside a collection file
+    std::string family;     // the family fontconfig chose
+    bool synthesizeBold = false;    // no bold face exists: embolden the regular outlines
+    bool synthesizeItalic = false;  // no italic face exists: slant the upright outlines
+};
+
+// The Windows names that the application's forms use have no font of that name here;
+// they map to metric-compatible families. Any other name is looked up as given, and a
+// name that is not installed falls back to Liberation Sans, then to fontconfig's "sans".
+// Throws std::runtime_error when fontconfig finds no font file at all.
+FontMatch MatchFont(const std::string& name, bool bold, bool italic);
+
+// The family a Windows face name is looked up as.
+std::string SubstituteFamily(const std::string& name);
+
+}  // namespace gfx
