@@ -1,0 +1,31 @@
+#include "platform/gfx/CodecError.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace gfx {
+
+CodecError::CodecError(const std::string& message) : std::runtime_error(message) {}
+
+// Defined here so that the class's type information lives in one object file.
+CodecError::~CodecError() = default;
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const char* codec) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw CodecError(std::string(codec) + ": cannot open \"" + path + "\"");
+    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+    if (in.bad()) throw CodecError(std::string(codec) + ": cannot read \"" + path + "\"");
+    return data;
+}
+
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data,
+                    const char* codec) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) throw CodecError(std::string(codec) + ": cannot create \"" + path + "\"");
+    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.close();
+    if (!out) throw CodecError(std::string(codec) + ": cannot write \"" + path + "\"");
+}
+
+}  // namespace gfx
