@@ -1,0 +1,67 @@
+// qvdat: the tool that builds, exports, imports and checks the abbreviation data file.
+#include <iostream>
+#include <string>
+
+#include "tools/qvdat/DataTool.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+const char kHelp[] =
+    "Usage: qvdat COMMAND ARGUMENTS\n"
+    "\n"
+    "Works on quorvane.dat, the abbreviation data file: a record count, then per record the\n"
+    "title, meaning and sample, the flags, four reserved integers and four reserved strings.\n"
+    "\n"
+    "Commands:\n"
+    "  export FILE.dat             Print the records in file order, one tab-separated line\n"
+    "                              each: title, meaning, sample, flags (decimal), the four\n"
+    "                              reserved integers, the four reserved strings. A tab, line\n"
+    "                              break or backslash inside a field is written \\t, \\n, \\r\n"
+    "                              or \\\\.\n"
+    "  import FILE.tsv FILE.dat    Write a data file from such lines, sorted by title as the\n"
+    "                              program keeps them. Empty and repeated titles and fields\n"
+    "                              too long for the record are refused with their line\n"
+    "                              number, and then nothing is written.\n"
+    "  check FILE.dat              Report the count, records out of title order, empty and\n"
+    "                              repeated titles, and damage (a file that ends early, a\n"
+    "                              field stored longer than the record holds, bytes after\n"
+    "                              the last record).\n"
+    "  build SOURCE.tsv FILE.dat   Make a data file from the readable source table: a header\n"
+    "                              line, then per abbreviation its title, meaning, sample,\n"
+    "                              command (0 or 1), keyword (0 or 1) and source, separated\n"
+    "                              by tabs. Titles must be upper case.\n"
+    "  --help                      Show this text.\n"
+    "\n"
+    "A data file is written beside its final name and moved into place only when complete,\n"
+    "so a failed run never damages the previous file. Errors go to standard error; the exit\n"
+    "status is 0 on success, 1 on failure or when check finds a problem, 2 for wrong usage.\n";
+
+int Usage(const std::string& szWhy) {
+    std::cerr << "qvdat: " << szWhy << "\nTry 'qvdat --help'.\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage("no command given");
+    const std::string szCommand = argv[1];
+    const int nArgs = argc - 2;
+    if (szCommand == "--help" || szCommand == "-h" || szCommand == "help") {
+        std::cout << kHelp;
+        return 0;
+    }
+
+    DataTool tool(std::cout, std::cerr);
+    if (szCommand == "export" && nArgs == 1) return tool.Export(argv[2]);
+    if (szCommand == "check" && nArgs == 1) return tool.Check(argv[2]);
+    if (szCommand == "import" && nArgs == 2) return tool.Import(argv[2], argv[3]);
+    if (szCommand == "build" && nArgs == 2) return tool.Build(argv[2], argv[3]);
+    if (szCommand == "export" || szCommand == "check" || szCommand == "import" ||
+        szCommand == "build") {
+        return Usage("wrong number of arguments for " + szCommand);
+    }
+    return Usage("unknown command '" + szCommand + "'");
+}
