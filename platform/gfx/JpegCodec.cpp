@@ -86,6 +86,10 @@ void Encode(jpeg_compress_struct* info, EncodeContext* context) {
     info->in_color_space = JCS_EXT_BGRX;
     jpeg_set_defaults(info);
     jpeg_set_quality(info, context->quality, TRUE);
+    // Full-resolution colour: the pictures we write are interface art with sharp colour
+    // edges, which halved chroma would smear.
+    for (int i = 0; i < info->num_components; ++i)
+        info->comp_info[i].h_samp_factor = info->comp_info[i].v_samp_factor = 1;
     jpeg_start_compress(info, TRUE);
     while (info->next_scanline < info->image_height) {
         auto* row = const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE*>(
