@@ -13,6 +13,10 @@
 
 namespace gfx {
 
+namespace raster {
+struct Paint;
+}
+
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear, InsideFrame };
 enum class PenMode { Copy, Xor, Not, NotXor, Black, White, Nop };
 enum class BrushStyle { Solid, Clear, Pattern };
@@ -79,15 +83,17 @@ public:
     // Origin: where logical (0, 0) lies on the device.
     TPoint Origin() const { return m_state.origin; }
     void SetOrigin(TPoint origin) { m_state.origin = origin; }
-    void MoveOrigin(int dx, int dy) { m_state.origin = {m_state.origin.x + dx, m_state.origin.y + dy}; }
+    void MoveOrigin(int dx, int dy) {
+        m_state.origin = {m_state.origin.x + dx, m_state.origin.y + dy};
+    }
 
     // The base clip is the device's visible area (set by the owner of the device context:
     // a window's visible region). The user clip narrows it further; both are in device
     // coordinates. With neither, the whole bitmap is drawable.
     void SetBaseClip(const Region& deviceRegion);
-    void SetClipRegion(const Region& deviceRegion);   // SelectClipRgn
-    void ClearClip();                                 // SelectClipRgn(NULL)
-    void IntersectClipRect(const TRect& logical);     // narrows the user clip
+    void SetClipRegion(const Region& deviceRegion);  // SelectClipRgn
+    void ClearClip();                                // SelectClipRgn(NULL)
+    void IntersectClipRect(const TRect& logical);    // narrows the user clip
     void ExcludeClipRect(const TRect& logical);
     // The effective clip in device coordinates.
     const Region& ClipRegion() const;
@@ -99,12 +105,12 @@ public:
     void Restore(int level = -1);  // -1: the last saved state
 
     // Drawing.
-    void FillRect(const TRect& rect);           // with the brush, no outline
-    void FrameRect(const TRect& rect);          // one-pixel frame with the brush colour
-    void Rectangle(const TRect& rect);          // pen outline, brush inside
+    void FillRect(const TRect& rect);   // with the brush, no outline
+    void FrameRect(const TRect& rect);  // one-pixel frame with the brush colour
+    void Rectangle(const TRect& rect);  // pen outline, brush inside
     void MoveTo(int x, int y) { m_state.penPos = {x, y}; }
     TPoint PenPos() const { return m_state.penPos; }
-    void LineTo(int x, int y);                  // the end point is left out
+    void LineTo(int x, int y);  // the end point is left out
     void Polyline(const std::vector<TPoint>& points);
     void Polygon(const std::vector<TPoint>& points);  // filled with the brush (alternate rule)
     // Arc of the ellipse bounded by rect, counter-clockwise from the ray to start to the
@@ -152,13 +158,45 @@ private:
         Region userClip;
     };
     void UpdateEffectiveClip();
+    // The effective clip, recomputed when the target bitmap has changed size.
+    const Region& DeviceClip() const;
+    bool ClipContains(int x, int y) const;
+
+    // Device-coordinate painting, clipped.
+    void PaintDeviceRect(const TRect& device, const raster::Paint& paint);
+    void PaintDeviceRegion(const Region& device, const raster::Paint& paint);
+    void PaintDeviceSpans(std::vector<RowSpan> spans, const raster::Paint& paint);
+    raster::Paint BrushPaint(bool withPenMode) const;
+    raster::Paint PenPaint() const;
+    bool HasPen() const { return m_state.pen.style != PenStyle::Clear && m_state.pen.width > 0; }
+    bool HasBrush() const { return m_state.brush.style != BrushStyle::Clear; }
+    TRect ToDevice(const TRect& logical) const {
+        return logical.Offset(m_state.origin.x, m_state.origin.y);
+    }
+
+    // Lines and closed shapes (CanvasShapes.cpp).
+    void StrokeLine(TPoint from, TPoint to, int& styleOffset);
+    void FillAndFrame(const std::vector<RowSpan>& interior, const std::vector<RowSpan>& outline);
+    void DrawRoundShape(const TRect& rect, int ellipseWidth, int ellipseHeight);
+
+    // Text (CanvasText.cpp).
+    std::shared_ptr<const FontFace> Face() const;
+    void RenderText(int deviceX, int deviceY, std::string_view text, const TRect* deviceClip);
+    int DrawTextLine(std::string_view line, int x, int y, unsigned flags, const TRect& deviceClip);
+
+    // Pictures (CanvasBlit.cpp).
+    void StretchBlit(const TRect& dest, const Bitmap& source, const TRect& sourceRect,
+                     std::uint32_t rop, bool keyed, TColor key);
 
     Bitmap* m_target;
     State m_state;
     std::vector<State> m_saved;
     bool m_hasBaseClip = false;
     Region m_baseClip;
-    Region m_effectiveClip;  // base ∩ user ∩ bitmap bounds, device coordinates
+    mutable Region m_effectiveClip;  // base ∩ user ∩ bitmap bounds, device coordinates
+    mutable TSize m_clipTargetSize{-1, -1};
+    mutable std::shared_ptr<const FontFace> m_face;
+    mutable FontDesc m_faceDesc;
 };
 
 }  // namespace gfx

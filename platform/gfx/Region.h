@@ -9,6 +9,13 @@ namespace gfx {
 
 enum class CombineMode { And, Or, Xor, Diff, Copy };  // RGN_AND ... RGN_COPY
 
+// One run of pixels on one row: x0 <= x < x1 on row y.
+struct RowSpan {
+    int y = 0;
+    int x0 = 0;
+    int x1 = 0;
+};
+
 class Region {
 public:
     Region() = default;  // empty
@@ -17,6 +24,8 @@ public:
     static Region RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight);
     static Region Ellipse(const TRect& rect);
     static Region FromRects(const std::vector<TRect>& rects);
+    // The union of row spans in any order, overlapping or not.
+    static Region FromRowSpans(std::vector<RowSpan> spans);
 
     bool IsEmpty() const { return m_rects.empty(); }
     bool Contains(TPoint p) const;
@@ -29,7 +38,7 @@ public:
     void Offset(int dx, int dy);
     static Region Combine(const Region& a, const Region& b, CombineMode mode);
     Region Intersected(const Region& o) const { return Combine(*this, o, CombineMode::And); }
-    Region Intersected(const TRect& r) const { return Intersected(Region(r)); }
+    Region Intersected(const TRect& r) const;
     Region United(const Region& o) const { return Combine(*this, o, CombineMode::Or); }
     Region Subtracted(const Region& o) const { return Combine(*this, o, CombineMode::Diff); }
 
