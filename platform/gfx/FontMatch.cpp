@@ -71,8 +71,15 @@ FontMatch ToMatch(FcPattern* font, bool bold, bool italic) {
     int slant = FC_SLANT_ROMAN;
     FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(font, FC_SLANT, 0, &slant);
-    match.synthesizeBold = bold && weight < FC_WEIGHT_DEMIBOLD;
-    match.synthesizeItalic = italic && slant == FC_SLANT_ROMAN;
+    // The usual configuration marks a face to be emboldened or slanted, and rewrites its
+    // weight and slant to the ones asked for, when the family lacks that face.
+    FcBool embolden = FcFalse;
+    FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
+    FcMatrix* matrix = nullptr;
+    const bool sheared = FcPatternGetMatrix(font, FC_MATRIX, 0, &matrix) == FcResultMatch &&
+                         matrix && matrix->xy != 0;
+    match.synthesizeBold = bold && (embolden || weight < FC_WEIGHT_DEMIBOLD);
+    match.synthesizeItalic = italic && (sheared || slant == FC_SLANT_ROMAN);
     return match;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/gfx/Font.h"
+#include "platform/gfx/FontMatch.h"
 
 using namespace gfx;
 
@@ -171,4 +172,23 @@ TEST(Font, DecodeUtf8ReadsBadBytesAsReplacementCharacters) {
 
     const auto face = FontFace::Get(Desc(-11));
     EXPECT_EQ(face->TextWidth("\xE2\x82"), 2 * face->CharWidth(0xFFFD));
+}
+
+TEST(Font, MissingBoldAndItalicFacesAreSynthesised) {
+    // A family installed with its regular face only; machines without it skip the check.
+    const char* family = "DejaVu Math TeX Gyre";
+    const FontMatch regular = MatchFont(family, false, false);
+    if (regular.family != family) GTEST_SKIP() << family << " is not installed";
+    const FontMatch bold = MatchFont(family, true, true);
+    EXPECT_EQ(bold.file, regular.file);
+    EXPECT_TRUE(bold.synthesizeBold);
+    EXPECT_TRUE(bold.synthesizeItalic);
+    EXPECT_FALSE(MatchFont("Liberation Sans", true, true).synthesizeBold) << "a real bold face";
+
+    const auto plain = FontFace::Get(Desc(-13, 0, family));
+    const auto emboldened = FontFace::Get(Desc(-13, fsBold, family));
+    const auto slanted = FontFace::Get(Desc(-13, fsItalic, family));
+    EXPECT_GE(emboldened->TextWidth("Hello"), plain->TextWidth("Hello"));
+    EXPECT_NE(RenderToMap(*emboldened, "H"), RenderToMap(*plain, "H"));
+    EXPECT_NE(RenderToMap(*slanted, "H"), RenderToMap(*plain, "H"));
 }
