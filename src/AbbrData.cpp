@@ -42,6 +42,8 @@ std::string AbbrData::ReadResult::DamageMessage(const std::string& szPath) const
     std::string szText = "The data file \"" + szPath + "\" is damaged: " + szDamage + ". ";
     if (nRead == 0)
         szText += "No records were loaded";
+    else if (nRead == 1)
+        szText += "The record before the damage was loaded";
     else
         szText += "The " + std::to_string(nRead) + " records before the damage were loaded";
     return szText + "; the file was left as it is.";

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "src/AbbrStore.h"
+#include "tests/src/data/DataBytes.h"
+
+namespace {
+
+class AbbrStoreTest : public ::testing::Test {
+protected:
+    ~AbbrStoreTest() override { m_store.ClearData(); }
+
+    InsertResult Insert(const std::string& szTitle, const std::string& szInfo = "") {
+        AbbrInfo info = MakeInfo(szTitle, szInfo);
+        return m_store.InsertInfo(&info);
+    }
+    std::vector<std::string> Titles() {
+        std::vector<std::string> titles;
+        for (void* p = m_list.GetFirst(); p; p = m_list.GetNext())
+            titles.emplace_back(static_cast<AbbrInfo*>(p)->szTitle);
+        return titles;
+    }
+
+    CxList m_list;
+    AbbrStore m_store{m_list};
+};
+
+TEST_F(AbbrStoreTest, InsertionKeepsByteWiseTitleOrder) {
+    struct Case {
+        const char* szName;
+        std::vector<std::string> inserted;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"ascending", {"ADD", "ALC", "ALW"}, {"ADD", "ALC", "ALW"}},
+        {"descending walks back to the head", {"ALW", "ALC", "ADD"}, {"ADD", "ALC", "ALW"}},
+        {"into the middle", {"ADD", "ALW", "ALC"}, {"ADD", "ALC", "ALW"}},
+        {"a prefix sorts first", {"ABCDEFG", "ABCDEF"}, {"ABCDEF", "ABCDEFG"}},
+        {"no case folding", {"a", "B", "A"}, {"A", "B", "a"}},
+        {"bytes compare unsigned", {"\xC4X", "ZZ", "*ALL"}, {"*ALL", "ZZ", "\xC4X"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_store.ClearData();
+        for (const std::string& szTitle : c.inserted) {
+            EXPECT_EQ(Insert(szTitle).nOutcome, InsertOutcome::Inserted);
+        }
+        EXPECT_EQ(Titles(), c.expected);
+        std::uint32_t n = 0;
+        for (const CxListNode* p = m_list.GetHeadNode(); p; p = p->pNext) EXPECT_EQ(p->nIndex, n++);
+    }
+}
+
+TEST_F(AbbrStoreTest, InsertedRecordIsAHeapCopyThatTheListHolds) {
+    AbbrInfo info = MakeInfo("CRT", "Create", AbbrFlagCommand);
+    info.nReserved[2] = 77;
+    const InsertResult result = m_store.InsertInfo(&info);
+    ASSERT_EQ(result.nOutcome, InsertOutcome::Inserted);
+    EXPECT_TRUE(result.szMessage.empty());
+    ASSERT_NE(result.pInfo, &info);
+    EXPECT_EQ(std::memcmp(result.pInfo, &info, sizeof info), 0);
+    EXPECT_EQ(m_list.GetFirst(), result.pInfo);
+}
+
+TEST_F(AbbrStoreTest, EmptyTitleIsRefusedAndTheArgumentHandedBack) {
+    Insert("ADD");
+    AbbrInfo info = MakeInfo("", "no title");
+    const InsertResult result = m_store.InsertInfo(&info);
+    EXPECT_EQ(result.nOutcome, InsertOutcome::EmptyTitle);
+    EXPECT_EQ(result.pInfo, &info);
+    EXPECT_EQ(result.szMessage, "Empty title found!");
+    EXPECT_EQ(Titles(), std::vector<std::string>{"ADD"});
+}
+
+TEST_F(AbbrStoreTest, DuplicateTitleKeepsTheRecordAlreadyInTheList) {
+    const InsertResult first = Insert("ALC", "first");
+    Insert("ADD");
+    Insert("ALW");
+    const InsertResult again = Insert("ALC", "second");
+    EXPECT_EQ(again.nOutcome, InsertOutcome::Duplicate);
+    EXPECT_EQ(again.pInfo, first.pInfo);
+    EXPECT_STREQ(again.pInfo->szInfo, "first");
+    EXPECT_EQ(again.szMessage, "Duplicate information found : \"ALC\"");
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"ADD", "ALC", "ALW"}));
+}
+
+TEST_F(AbbrStoreTest, MessagesUseTheTextsTheWindowShows) {
+    EXPECT_STREQ(AbbrStore::ErrorCaption, "Error");
+    EXPECT_EQ(AbbrStore::DuplicateMessage("QSYS"), "Duplicate information found : \"QSYS\"");
+    // A title that fills its field without a NUL stops at the field's end.
+    const AbbrInfo full = MakeInfo("ABCDEFGH");
+    EXPECT_EQ(AbbrStore::DuplicateMessage(full.szTitle),
+              "Duplicate information found : \"ABCDEFGH\"");
+}
+
+TEST_F(AbbrStoreTest, RemoveInfoUnlinksTheRecordWithTheSameTitle) {
+    Insert("ADD");
+    const InsertResult alc = Insert("ALC");
+    Insert("ALW");
+    const AbbrInfo key = MakeInfo("ALC");
+    AbbrInfo* pRemoved = m_store.RemoveInfo(&key);
+    EXPECT_EQ(pRemoved, alc.pInfo);
+    delete pRemoved;
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"ADD", "ALW"}));
+
+    const AbbrInfo missing = MakeInfo("ZZZ");
+    EXPECT_EQ(m_store.RemoveInfo(&missing), nullptr);
+    EXPECT_EQ(m_list.GetCount(), 2u);
+}
+
+TEST_F(AbbrStoreTest, ClearDataEmptiesTheList) {
+    Insert("ADD");
+    Insert("ALC");
+    m_store.ClearData();
+    EXPECT_EQ(m_list.GetCount(), 0u);
+    EXPECT_EQ(m_list.GetFirst(), nullptr);
+    EXPECT_EQ(Insert("ADD").nOutcome, InsertOutcome::Inserted);
+}
+
+TEST(AbbrStoreDeathTest, NullRecordsAreProgrammingErrors) {
+    CxList list;
+    AbbrStore store(list);
+    EXPECT_DEATH(store.InsertInfo(nullptr), "Assertion failed: pInfo");
+    EXPECT_DEATH(store.RemoveInfo(nullptr), "Assertion failed: pInfo");
+}
+
+}  // namespace
