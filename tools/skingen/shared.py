@@ -85,8 +85,8 @@ def msn_pop_form():
     box.paste(hx("9bb9e0"), (0, 0, 14, 14))
     gel(box, 0, 0, 14, 14, 2.5, Look(hx("7d1710"), [(0, hx("f08a78")), (0.5, hx("d9402c")),
                                                     (1, hx("c8301e"))], 0.45))
-    fill(box, WHITE, lines(14, 14, [(3.5, 3.5), (9.5, 9.5)], 1.9))
-    fill(box, WHITE, lines(14, 14, [(9.5, 3.5), (3.5, 9.5)], 1.9))
+    fill(box, WHITE, lines(14, 14, [(3, 3), (10, 10)], 1.9))
+    fill(box, WHITE, lines(14, 14, [(10, 3), (3, 10)], 1.9))
     img.paste(box, (162, 6))
     return img
 
