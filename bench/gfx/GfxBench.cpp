@@ -34,8 +34,9 @@ Bitmap Picture(int width, int height) {
     Bitmap picture(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.At(x, y) = (x / 8 + y / 8) % 3 == 0 ? ColorToPixel(KEY)
-                                                        : 0xFF000000u | (x * 3 << 16) | (y * 5 << 8) | (x ^ y);
+            picture.At(x, y) = (x / 8 + y / 8) % 3 == 0
+                                   ? ColorToPixel(KEY)
+                                   : 0xFF000000u | (x * 3 << 16) | (y * 5 << 8) | (x ^ y);
     return picture;
 }
 
@@ -215,7 +216,8 @@ void TextPixman(benchmark::State& state) {
     const PixmanImage ink(pixman_image_create_solid_fill(&black));
     for (auto _ : state) {
         pixman_composite_glyphs(PIXMAN_OP_OVER, ink.get(), dest.get(), PIXMAN_a8, 0, 0, 0, 0, 0, 0,
-                                WIDTH, HEIGHT, cache, static_cast<int>(glyphs.size()), glyphs.data());
+                                WIDTH, HEIGHT, cache, static_cast<int>(glyphs.size()),
+                                glyphs.data());
         benchmark::DoNotOptimize(target.Data());
     }
     pixman_glyph_cache_destroy(cache);

@@ -19,7 +19,9 @@ constexpr std::uint32_t INFO_HEADER_SIZE = 40;
 constexpr long long MAX_DIMENSION = 65535;
 constexpr long long MAX_PIXELS = 1LL << 28;
 
-[[noreturn]] void Fail(const std::string& what) { throw CodecError("BMP: " + what); }
+[[noreturn]] void Fail(const std::string& what) {
+    throw CodecError("BMP: " + what);
+}
 
 // Little-endian fields at offsets checked against the data's end.
 class Reader {
@@ -57,7 +59,8 @@ struct Channel {
     }
     std::uint32_t Extract(std::uint32_t value) const {
         if (max == 0) return 0;
-        return static_cast<std::uint32_t>((static_cast<std::uint64_t>((value & mask) >> shift) * 255 + max / 2) / max);
+        return static_cast<std::uint32_t>(
+            (static_cast<std::uint64_t>((value & mask) >> shift) * 255 + max / 2) / max);
     }
 };
 
@@ -100,7 +103,8 @@ Header ReadHeader(const Reader& in) {
     h.topDown = height < 0;
     height = std::llabs(height);
     if (width <= 0 || height <= 0)
-        Fail("picture has no pixels (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+        Fail("picture has no pixels (" + std::to_string(width) + " x " + std::to_string(height) +
+             ")");
     if (width > MAX_DIMENSION || height > MAX_DIMENSION || width * height > MAX_PIXELS)
         Fail("picture of " + std::to_string(width) + " x " + std::to_string(height) +
              " pixels is too large");
@@ -135,11 +139,16 @@ Header ReadHeader(const Reader& in) {
 
 PixelFormat FormatOf(int bitCount) {
     switch (bitCount) {
-        case 1: return PixelFormat::Bits1;
-        case 4: return PixelFormat::Bits4;
-        case 8: return PixelFormat::Bits8;
-        case 24: return PixelFormat::Bits24;
-        default: return PixelFormat::Bits32;
+        case 1:
+            return PixelFormat::Bits1;
+        case 4:
+            return PixelFormat::Bits4;
+        case 8:
+            return PixelFormat::Bits8;
+        case 24:
+            return PixelFormat::Bits24;
+        default:
+            return PixelFormat::Bits32;
     }
 }
 
@@ -167,7 +176,8 @@ void DecodeRow(const Header& h, const std::uint8_t* row, const std::vector<Pixel
     } else {
         const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
         for (int x = 0; x < h.width; ++x, row += 4) {
-            const std::uint32_t v = row[0] | (row[1] << 8) | (row[2] << 16) | (std::uint32_t{row[3]} << 24);
+            const std::uint32_t v =
+                row[0] | (row[1] << 8) | (row[2] << 16) | (std::uint32_t{row[3]} << 24);
             out[x] = Opaque(red.Extract(v), green.Extract(v), blue.Extract(v));
         }
     }
@@ -209,11 +219,16 @@ namespace {
 
 int BitCountOf(PixelFormat format) {
     switch (format) {
-        case PixelFormat::Bits1: return 1;
-        case PixelFormat::Bits4: return 4;
-        case PixelFormat::Bits8: return 8;
-        case PixelFormat::Bits24: return 24;
-        default: return 32;
+        case PixelFormat::Bits1:
+            return 1;
+        case PixelFormat::Bits4:
+            return 4;
+        case PixelFormat::Bits8:
+            return 8;
+        case PixelFormat::Bits24:
+            return 24;
+        default:
+            return 32;
     }
 }
 
@@ -274,7 +289,8 @@ private:
                 m_palette.push_back(ColorToPixel(c));
         } else {
             for (std::uint32_t i = 0; i < 256; ++i)
-                m_palette.push_back(Opaque((i >> 5) * 255 / 7, ((i >> 2) & 7) * 255 / 7, (i & 3) * 255 / 3));
+                m_palette.push_back(
+                    Opaque((i >> 5) * 255 / 7, ((i >> 2) & 7) * 255 / 7, (i & 3) * 255 / 3));
         }
     }
 
@@ -283,7 +299,8 @@ private:
     std::unordered_map<Pixel, std::uint8_t> m_index;
 };
 
-void EncodeRow(const Pixel* row, int width, int bitCount, PaletteMapper* mapper, std::uint8_t* out) {
+void EncodeRow(const Pixel* row, int width, int bitCount, PaletteMapper* mapper,
+               std::uint8_t* out) {
     if (bitCount <= 8) {
         const int perByte = 8 / bitCount;
         for (int x = 0; x < width; ++x) {
@@ -339,7 +356,8 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap, std::optional<PixelForm
     return out;
 }
 
-void WriteBmpFile(const Bitmap& bitmap, const std::string& path, std::optional<PixelFormat> format) {
+void WriteBmpFile(const Bitmap& bitmap, const std::string& path,
+                  std::optional<PixelFormat> format) {
     WriteWholeFile(path, WriteBmp(bitmap, format), "BMP");
 }
 

@@ -23,7 +23,8 @@ void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data,
                     const char* codec) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) throw CodecError(std::string(codec) + ": cannot create \"" + path + "\"");
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     out.close();
     if (!out) throw CodecError(std::string(codec) + ": cannot write \"" + path + "\"");
 }

@@ -17,7 +17,6 @@ public:
 
 // Both throw CodecError whose message starts with the codec's name and names the file.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const char* codec);
-void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data,
-                    const char* codec);
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data, const char* codec);
 
 }  // namespace gfx

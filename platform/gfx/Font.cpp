@@ -27,9 +27,13 @@ constexpr int MAX_EM_PIXELS = 2000;
 
 }  // namespace
 
-int FontDesc::Size() const { return MulDivRound(-height, 72, 96); }
+int FontDesc::Size() const {
+    return MulDivRound(-height, 72, 96);
+}
 
-void FontDesc::SetSize(int points) { height = -MulDivRound(points, 96, 72); }
+void FontDesc::SetSize(int points) {
+    height = -MulDivRound(points, 96, 72);
+}
 
 std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
     const bool bold = desc.style & fsBold;
@@ -43,7 +47,8 @@ std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
     using Key = std::tuple<std::string, int, int, FontStyles>;
     static std::mutex mutex;
     static std::map<Key, std::shared_ptr<const FontFace>> cache;
-    const Key key{match.file, match.index, em, desc.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut)};
+    const Key key{match.file, match.index, em,
+                  desc.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut)};
     std::lock_guard lock(mutex);
     auto it = cache.find(key);
     if (it == cache.end())

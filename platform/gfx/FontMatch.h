@@ -6,8 +6,8 @@ namespace gfx {
 
 struct FontMatch {
     std::string file;
-    int index = 0;          // the face inside a collection file
-    std::string family;     // the family fontconfig chose
+    int index = 0;                  // the face inside a collection file
+    std::string family;             // the family fontconfig chose
     bool synthesizeBold = false;    // no bold face exists: embolden the regular outlines
     bool synthesizeItalic = false;  // no italic face exists: slant the upright outlines
 };

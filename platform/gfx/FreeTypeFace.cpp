@@ -129,9 +129,9 @@ void FreeTypeFace::ComputeMetrics() {
     int underline = ScaleRound(-m_face->underline_position, m_em, m.unitsPerEm);
     m_underlineOffset = std::clamp(underline, 1, std::max(1, m_descent - 1));
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(m_face, FT_SFNT_OS2));
-    const int strikeUnits =
-        os2 && os2->version != 0xFFFF && os2->yStrikeoutPosition > 0 ? os2->yStrikeoutPosition
-                                                                     : m.unitsPerEm * 26 / 100;
+    const int strikeUnits = os2 && os2->version != 0xFFFF && os2->yStrikeoutPosition > 0
+                                ? os2->yStrikeoutPosition
+                                : m.unitsPerEm * 26 / 100;
     m_strikeOutOffset = std::clamp(ScaleRound(strikeUnits, m_em, m.unitsPerEm), 1, m_ascent);
 }
 
@@ -154,7 +154,8 @@ FreeTypeFace::Glyph FreeTypeFace::LoadGlyph(char32_t ch) const {
     glyph.height = static_cast<int>(bitmap.rows);
     glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
     for (int row = 0; row < glyph.height; ++row) {
-        const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+        const unsigned char* source =
+            bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
         std::copy_n(source, glyph.width,
                     glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width);
     }
@@ -169,7 +170,9 @@ const FreeTypeFace::Glyph& FreeTypeFace::GetGlyph(char32_t ch) const {
     return it->second;
 }
 
-int FreeTypeFace::CharWidth(char32_t ch) const { return GetGlyph(ch).advance; }
+int FreeTypeFace::CharWidth(char32_t ch) const {
+    return GetGlyph(ch).advance;
+}
 
 int FreeTypeFace::TextWidth(std::string_view utf8) const {
     int width = 0;
@@ -194,7 +197,8 @@ void FreeTypeFace::Render(std::string_view utf8, int x, int y, const PlotFn& plo
             const std::uint8_t* line =
                 glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width;
             for (int col = 0; col < glyph.width; ++col)
-                if (line[col] != 0) plot(pen + glyph.left + col, baseline - glyph.top + row, line[col]);
+                if (line[col] != 0)
+                    plot(pen + glyph.left + col, baseline - glyph.top + row, line[col]);
         }
         pen += glyph.advance;
     }

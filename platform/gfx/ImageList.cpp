@@ -24,7 +24,9 @@ ImageList::ImageList(int width, int height) : m_width(width), m_height(height) {
                                     std::to_string(height) + " must be positive");
 }
 
-int ImageList::Add(const Bitmap& strip) { return AddStrip(strip, false, 0); }
+int ImageList::Add(const Bitmap& strip) {
+    return AddStrip(strip, false, 0);
+}
 
 int ImageList::AddMasked(const Bitmap& strip, TColor key) {
     if (strip.IsEmpty()) return -1;
@@ -37,14 +39,16 @@ int ImageList::AddStrip(const Bitmap& strip, bool masked, Pixel key) {
     const int first = Count();
     const int frames = std::max(1, strip.Width() / m_width);
     for (int frame = 0; frame < frames; ++frame) {
-        Image image{Bitmap(m_width, m_height), std::vector<bool>(static_cast<std::size_t>(m_width) * m_height)};
+        Image image{Bitmap(m_width, m_height),
+                    std::vector<bool>(static_cast<std::size_t>(m_width) * m_height)};
         image.pixels.SetFormat(strip.Format());
         for (int y = 0; y < m_height && y < strip.Height(); ++y)
             for (int x = 0; x < m_width && frame * m_width + x < strip.Width(); ++x) {
                 const Pixel p = strip.At(frame * m_width + x, y);
                 image.pixels.At(x, y) = p;
                 // Colours compare without the alpha byte, which codecs may leave unset.
-                image.opaque[static_cast<std::size_t>(y) * m_width + x] = !masked || (p & 0x00FFFFFF) != key;
+                image.opaque[static_cast<std::size_t>(y) * m_width + x] =
+                    !masked || (p & 0x00FFFFFF) != key;
             }
         m_images.push_back(std::move(image));
     }
@@ -58,12 +62,14 @@ void ImageList::Delete(int index) {
 
 const ImageList::Image& ImageList::At(int index) const {
     if (index < 0 || index >= Count())
-        throw std::out_of_range("ImageList: index " + std::to_string(index) + " is not below the count " +
-                                std::to_string(Count()));
+        throw std::out_of_range("ImageList: index " + std::to_string(index) +
+                                " is not below the count " + std::to_string(Count()));
     return m_images[static_cast<std::size_t>(index)];
 }
 
-Bitmap ImageList::GetBitmap(int index) const { return At(index).pixels; }
+Bitmap ImageList::GetBitmap(int index) const {
+    return At(index).pixels;
+}
 
 bool ImageList::IsOpaque(int index, int x, int y) const {
     const Image& image = At(index);

@@ -64,7 +64,8 @@ void StartDecode(jpeg_decompress_struct* info, DecodeContext* context) {
 
 void DecodeRows(jpeg_decompress_struct* info, DecodeContext* context) {
     while (info->output_scanline < info->output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(context->bitmap->Row(static_cast<int>(info->output_scanline)));
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(
+            context->bitmap->Row(static_cast<int>(info->output_scanline)));
         jpeg_read_scanlines(info, &row, 1);
     }
     jpeg_finish_decompress(info);
@@ -99,7 +100,9 @@ void Encode(jpeg_compress_struct* info, EncodeContext* context) {
     jpeg_finish_compress(info);
 }
 
-[[noreturn]] void Fail(const char* message) { throw CodecError(std::string("JPEG: ") + message); }
+[[noreturn]] void Fail(const char* message) {
+    throw CodecError(std::string("JPEG: ") + message);
+}
 
 }  // namespace
 

@@ -29,9 +29,9 @@ struct BmpFile {
     int bitCount = 24;
     std::uint32_t compression = 0;
     std::uint32_t colorsUsed = 0;
-    std::vector<std::uint32_t> masks;     // BI_BITFIELDS masks after a 40-byte header
-    std::vector<std::uint32_t> palette;   // 0x00RRGGBB entries
-    Bytes pixels;                         // rows exactly as stored, padding included
+    std::vector<std::uint32_t> masks;    // BI_BITFIELDS masks after a 40-byte header
+    std::vector<std::uint32_t> palette;  // 0x00RRGGBB entries
+    Bytes pixels;                        // rows exactly as stored, padding included
 
     Bytes Build() const {
         Bytes info;
@@ -79,7 +79,8 @@ struct BmpFile {
 
 // Every valid fixture below shows this 3 x 2 picture (rows top to bottom), except the
 // two-colour one.
-const std::vector<TColor> PICTURE = {clRed, clLime, clBlue, clWhite, clBlack, RGB(0x12, 0x34, 0x56)};
+const std::vector<TColor> PICTURE = {clRed,   clLime,  clBlue,
+                                     clWhite, clBlack, RGB(0x12, 0x34, 0x56)};
 const std::vector<std::uint32_t> PICTURE_PALETTE = {0xFF0000, 0x00FF00, 0x0000FF,
                                                     0xFFFFFF, 0x000000, 0x123456};
 
@@ -101,26 +102,26 @@ std::vector<ReadCase> ReadCases() {
     std::vector<ReadCase> cases;
     BmpFile f;
     // 24 bits, bottom-up: the bottom row comes first, each row padded to 12 bytes.
-    f.pixels = {0xFF, 0xFF, 0xFF, 0, 0, 0, 0x56, 0x34, 0x12, 0, 0, 0,
-                0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0};
+    f.pixels = {0xFF, 0xFF, 0xFF, 0, 0,    0, 0x56, 0x34, 0x12, 0, 0, 0,
+                0,    0,    0xFF, 0, 0xFF, 0, 0xFF, 0,    0,    0, 0, 0};
     cases.push_back({"24 bits bottom-up", f, PixelFormat::Bits24, PICTURE});
     BmpFile topDown = f;
     topDown.height = -2;
-    topDown.pixels = {0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0, 0,
-                      0xFF, 0xFF, 0xFF, 0, 0, 0, 0x56, 0x34, 0x12, 0, 0, 0};
+    topDown.pixels = {0,    0,    0xFF, 0, 0xFF, 0, 0xFF, 0,    0,    0, 0, 0,
+                      0xFF, 0xFF, 0xFF, 0, 0,    0, 0x56, 0x34, 0x12, 0, 0, 0};
     cases.push_back({"24 bits top-down", topDown, PixelFormat::Bits24, PICTURE});
 
     BmpFile b32;
     b32.bitCount = 32;
-    b32.pixels = {0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0x56, 0x34, 0x12, 0,
-                  0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0};
+    b32.pixels = {0xFF, 0xFF, 0xFF, 0, 0, 0,    0, 0, 0x56, 0x34, 0x12, 0,
+                  0,    0,    0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0,    0,    0};
     cases.push_back({"32 bits", b32, PixelFormat::Bits32, PICTURE});
     // Bit fields in a different order: red in the low byte, blue in the third.
     BmpFile fields = b32;
     fields.compression = 3;
     fields.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    fields.pixels = {0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0x12, 0x34, 0x56, 0,
-                     0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0};
+    fields.pixels = {0xFF, 0xFF, 0xFF, 0, 0, 0,    0, 0, 0x12, 0x34, 0x56, 0,
+                     0xFF, 0,    0,    0, 0, 0xFF, 0, 0, 0,    0,    0xFF, 0};
     cases.push_back({"32 bits with bit fields", fields, PixelFormat::Bits32, PICTURE});
     BmpFile v5 = fields;
     v5.headerSize = 124;
@@ -151,14 +152,16 @@ std::vector<ReadCase> ReadCases() {
     b1.bitCount = 1;
     b1.palette = {0x000000, 0xFFFFFF};
     b1.pixels = {0b01000000, 0, 0, 0, 0b10100000, 0, 0, 0};
-    cases.push_back({"1 bit", b1, PixelFormat::Bits1,
-                     {clWhite, clBlack, clWhite, clBlack, clWhite, clBlack}});
+    cases.push_back(
+        {"1 bit", b1, PixelFormat::Bits1, {clWhite, clBlack, clWhite, clBlack, clWhite, clBlack}});
     // Indices past a short palette show black instead of reading past it.
     BmpFile shortPalette = b8;
     shortPalette.colorsUsed = 2;
     shortPalette.palette = {0xFF0000, 0x00FF00};
     shortPalette.pixels = {1, 200, 0, 0, 0, 1, 2, 0};
-    cases.push_back({"indices past the palette", shortPalette, PixelFormat::Bits8,
+    cases.push_back({"indices past the palette",
+                     shortPalette,
+                     PixelFormat::Bits8,
                      {clRed, clLime, clBlack, clLime, clBlack, clRed}});
     return cases;
 }
@@ -195,8 +198,10 @@ TEST(BmpCodec, RefusesDamagedFilesWithAClearMessage) {
     std::vector<Case> cases = {
         {"empty", {}, "file ends inside the header"},
         {"no signature", Bytes(valid.begin() + 2, valid.end()), "no \"BM\" signature"},
-        {"header cut short", Bytes(valid.begin(), valid.begin() + 30), "file ends inside the header"},
-        {"pixels cut short", Bytes(valid.begin(), valid.end() - 1), "file ends inside the pixel data"},
+        {"header cut short", Bytes(valid.begin(), valid.begin() + 30),
+         "file ends inside the header"},
+        {"pixels cut short", Bytes(valid.begin(), valid.end() - 1),
+         "file ends inside the pixel data"},
     };
     auto with = [&](const char* name, BmpFile f, const char* message) {
         cases.push_back({name, f.Build(), message});
@@ -293,8 +298,8 @@ TEST(BmpCodec, MapsTooManyColoursToTheNearestFixedEntry) {
 }
 
 TEST(BmpCodec, FilesRoundTripAndMissingFilesAreNamed) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("bmp-codec-" + std::to_string(getpid()) + ".bmp");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("bmp-codec-" + std::to_string(getpid()) + ".bmp");
     Bitmap picture(4, 4, 0xFF102030);
     picture.SetFormat(PixelFormat::Bits24);
     WriteBmpFile(picture, path.string());

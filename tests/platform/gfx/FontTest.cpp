@@ -42,16 +42,20 @@ TEST(Font, DialogFontMetricsMatchTheWindowsLayout) {
 
 TEST(Font, WindowsNamesMapToMetricCompatibleFamilies) {
     const std::pair<const char*, const char*> cases[] = {
-        {"MS Sans Serif", "Liberation Sans"},    {"Tahoma", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},            {"No Such Face At All", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"}, {"Liberation Mono", "Liberation Mono"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Tahoma", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"No Such Face At All", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Liberation Mono", "Liberation Mono"},
     };
     for (const auto& [name, family] : cases)
         EXPECT_EQ(FontFace::Get(Desc(-11, 0, name))->FamilyName(), family) << name;
 }
 
 TEST(Font, HeightAndSizeConvertAt96Dpi) {
-    const std::pair<int, int> heightToPoints[] = {{-11, 8}, {-13, 10}, {-16, 12}, {-12, 9}, {-15, 11}};
+    const std::pair<int, int> heightToPoints[] = {
+        {-11, 8}, {-13, 10}, {-16, 12}, {-12, 9}, {-15, 11}};
     for (const auto& [height, points] : heightToPoints) {
         EXPECT_EQ(Desc(height).Size(), points) << height;
         FontDesc desc;
@@ -153,9 +157,15 @@ TEST(Font, DecodeUtf8ReadsBadBytesAsReplacementCharacters) {
         {"two bytes", "\xC3\xA9", 0xE9, 2},
         {"three bytes", "\xE2\x82\xAC", 0x20AC, 3},
         {"four bytes", "\xF0\x9F\x98\x80", 0x1F600, 4},
-        {"lone continuation", "\x80" "A", 0xFFFD, 1},
+        {"lone continuation",
+         "\x80"
+         "A",
+         0xFFFD, 1},
         {"truncated at the end", "\xE2\x82", 0xFFFD, 1},
-        {"bad continuation", "\xC3" "A", 0xFFFD, 1},
+        {"bad continuation",
+         "\xC3"
+         "A",
+         0xFFFD, 1},
         {"overlong", "\xC0\x80", 0xFFFD, 1},
         {"surrogate", "\xED\xA0\x80", 0xFFFD, 1},
         {"past Unicode", "\xF4\x90\x80\x80", 0xFFFD, 1},

@@ -20,7 +20,8 @@ Bitmap Strip() {
     Bitmap strip(9, 2);
     for (int i = 0; i < 3; ++i)
         for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 3; ++x) strip.SetPixel(i * 3 + x, y, x == 0 && y == 0 ? KEY : COLORS[i]);
+            for (int x = 0; x < 3; ++x)
+                strip.SetPixel(i * 3 + x, y, x == 0 && y == 0 ? KEY : COLORS[i]);
     return strip;
 }
 
@@ -32,8 +33,13 @@ std::vector<std::string> Show(const Bitmap& surface) {
         std::string row;
         for (int x = 0; x < surface.Width(); ++x) {
             const TColor c = surface.GetPixel(x, y);
-            row += c == clWhite ? '.' : c == KEY ? 'K' : c == clRed ? 'r' : c == clLime ? 'g'
-                 : c == clBlue ? 'b' : c == ColorToRGB(clBtnShadow) ? 'S' : '?';
+            row += c == clWhite                   ? '.'
+                   : c == KEY                     ? 'K'
+                   : c == clRed                   ? 'r'
+                   : c == clLime                  ? 'g'
+                   : c == clBlue                  ? 'b'
+                   : c == ColorToRGB(clBtnShadow) ? 'S'
+                                                  : '?';
         }
         rows.push_back(row);
     }
@@ -110,7 +116,8 @@ TEST(ImageList, DrawingHonoursOriginAndClip) {
     // Logical (-1, 0) is device (1, 1): only the image's top row's first three pixels,
     // of which device column 4 lies outside the clip.
     list.Draw(canvas, -1, 0, 0);
-    EXPECT_EQ(Show(surface), (std::vector<std::string>{"........", ".Krr....", "........", "........"}));
+    EXPECT_EQ(Show(surface),
+              (std::vector<std::string>{"........", ".Krr....", "........", "........"}));
     // Drawing partly off the surface writes only what lies on it.
     Bitmap small(2, 2, 0xFFFFFFFF);
     Canvas edge(small);

@@ -14,8 +14,8 @@ TEST(PngCodec, ScreenshotsRoundTripExactlyAndOpaque) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x) shot.SetPixel(x, y, RGB(x * 30, y * 80, 255 - x * 30));
     shot.At(0, 0) = 0x00123456;  // a stray alpha byte must not make the screenshot transparent
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("png-codec-" + std::to_string(getpid()) + ".png");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("png-codec-" + std::to_string(getpid()) + ".png");
     WritePng(shot, path.string());
     const Bitmap back = ReadPng(path.string());
     std::filesystem::remove(path);
