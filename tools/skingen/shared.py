@@ -113,7 +113,7 @@ def combo_button(w, h, look, with_arrow):
     img = Image.new("RGB", (w, h), look.body[-1][1])
     gel(img, 0, 0, w, h, 2, look)
     if with_arrow:
-        fill(img, look.mark, arrow(w, h, w / 2, h / 2 + 0.5, 3.5, "down"))
+        fill(img, look.mark, arrow(w, h, w / 2, h / 2 + 0.5, 4, "down"))
     return img
 
 

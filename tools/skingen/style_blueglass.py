@@ -92,7 +92,7 @@ def make():
                                   (1, hx("e4f1ff"))], 0.5, mark=hx("1e4a8c")),
               Look(hx("4a88dc"), HOT.body, 0.5, mark=hx("0e3a80")),
               Look(hx("2f5c9c"), PRESSED.body, 0.2, mark=hx("0c2450"))]
-    pics["BLUEGLASS_SCROLLBAR_BUTTON"] = scroll_buttons(17, 16, arrows, 3, SCROLL, 3.0)
+    pics["BLUEGLASS_SCROLLBAR_BUTTON"] = scroll_buttons(17, 16, arrows, 3, SCROLL, 4)
     pics["BLUEGLASS_SCROLLBAR_TRACK"] = thumb_pieces(7, 16, BLUE_GEL, 6, SCROLL)
     pics["BLUEGLASS_CHECKLIST"] = check_boxes(11, 11, 11, 2, BOX, BOX_OFF, (255, 255, 255), 1.6)
     pics["BLUEGLASS_TAB"] = tab_strip(6, 17, Look(EDGE, [(0, hx("f4f9ff")), (1, hx("d4e6fa"))],

@@ -21,12 +21,12 @@ NAVY_GEL = Look(hx("0c1a3c"), [(0, hx("5378c0")), (0.48, hx("2c4f98")), (0.52, h
 
 def title_rows():
     band = [(0, hx("3c63ad")), (0.45, hx("24478f")), (0.5, hx("17367a")), (1, hx("1f4690"))]
-    shelf = [(0, hx("8aa2cc")), (1, hx("c9d3e4"))]
+    shelf = [(0, hx("46679f")), (1, hx("6e8cc0"))]
     rows = [hx("0a142d"), hx("7f9dd6")]
     rows += [ramp(band, (y - 2) / 20) for y in range(2, 23)]
-    rows += [hx("0b1836"), hx("b8c8e6")]
+    rows += [hx("0b1836"), hx("9bb3dc")]
     rows += [ramp(shelf, (y - 25) / 5) for y in range(25, 31)]
-    rows += [hx("8e99ad")]
+    rows += [hx("14254c")]
     return rows
 
 
@@ -78,8 +78,7 @@ def make():
                mark=(255, 255, 255))
     down = Look(hx("0c1a3c"), [(p, darker(c, 0.25)) for p, c in NAVY_GEL.body], 0.15,
                 mark=hx("d0dcf4"))
-    pics["DEEPBLUE_SCROLLBAR_BUTTON"] = scroll_buttons(16, 16, [NAVY_GEL, hot, down], 3, SCROLL,
-                                                       3.0)
+    pics["DEEPBLUE_SCROLLBAR_BUTTON"] = scroll_buttons(16, 16, [NAVY_GEL, hot, down], 3, SCROLL, 4)
     thumb = Look(hx("1a3166"), [(0, hx("7d9bd6")), (0.48, hx("5177c2")), (0.52, hx("4469b4")),
                                (1, hx("6a8ed0"))], 0.35)
     pics["DEEPBLUE_SCROLLBAR_TRACK"] = thumb_pieces(7, 16, thumb, 6, SCROLL)

@@ -88,7 +88,7 @@ def make():
     arrows = [Look(hx("8a8a8a"), SILVER.body, 0.4, mark=hx("3c3c3c")),
               Look(hx("4a6ea8"), [(0, hx("e9f2fd")), (1, hx("bcd6f5"))], 0.4, mark=hx("1d3057")),
               Look(hx("2d5a9e"), AQUA_DOWN.body, 0.3, mark=(255, 255, 255))]
-    pics["MACOS_SCROLLBAR_BUTTON"] = scroll_buttons(16, 22, arrows, 3, SCROLL, 3.5)
+    pics["MACOS_SCROLLBAR_BUTTON"] = scroll_buttons(16, 22, arrows, 3, SCROLL, 4)
     pics["MACOS_SCROLLBAR_TRACK"] = thumb_pieces(11, 16, AQUA, 7, SCROLL)
     pics["MACOS_CHECKLIST"] = check_boxes(
         10, 11, 9, 2, Look(hx("6f6f6f"), SILVER.body, 0.4, mark=INK), GREYED, (255, 255, 255),

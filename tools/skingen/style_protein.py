@@ -84,8 +84,7 @@ def make():
     knob = Look(hx("6e6e72"), SILVER.body, 0.4, glow=RED, glow_strength=0.5)
     pics["PROTEIN_TRACKBAR_SLIDER"] = slider(11, 20, knob, FORM, "down", True)
     pics["PROTEIN_TRACKBAR_SLIDER_V"] = slider(18, 11, knob, FORM, "right", False)
-    pics["PROTEIN_SCROLLBAR_BUTTON"] = scroll_buttons(16, 16, [SILVER, HOT, PRESSED], 3, SCROLL,
-                                                      3.0)
+    pics["PROTEIN_SCROLLBAR_BUTTON"] = scroll_buttons(16, 16, [SILVER, HOT, PRESSED], 3, SCROLL, 4)
     thumb = Look(hx("8a8a8e"), [(0, hx("fdfdfd")), (0.5, hx("e8e8eb")), (0.52, hx("dcdce0")),
                                 (1, hx("eeeef0"))], 0.4)
     pics["PROTEIN_SCROLLBAR_TRACK"] = thumb_pieces(7, 16, thumb, 6, SCROLL)

@@ -77,7 +77,7 @@ def make():
     arrows = [Look(hx("b4c8f6"), [(0, hx("e2ebff")), (1, hx("bcd0fa"))], 0.3, mark=hx("4d6185")),
               Look(hx("8fb0f5"), [(0, hx("f2f7ff")), (1, hx("cddcfc"))], 0.4, mark=hx("2a3f66")),
               Look(hx("7c9de6"), [(0, hx("a8bff0")), (1, hx("c9d8fa"))], 0.0, mark=hx("203050"))]
-    pics["WINXP_SCROLLBAR_BUTTON"] = scroll_buttons(16, 17, arrows, 3, SCROLL, 3.2)
+    pics["WINXP_SCROLLBAR_BUTTON"] = scroll_buttons(16, 17, arrows, 3, SCROLL, 4)
     pics["WINXP_SCROLLBAR_TRACK"] = thumb_pieces(7, 16, arrows[0], 3, SCROLL, 0)
     pics["WINXP_CHECKLIST"] = check_boxes(11, 11, 11, 0, BOX, BOX_OFF, (255, 255, 255), 1.6)
     pics["WINXP_SCROLLBUTTON"] = more_scroll_buttons(18, 18, arrows[0], None, FORM, 3)

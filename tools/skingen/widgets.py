@@ -160,17 +160,25 @@ def title_buttons(size, background, draw_button, keyed=False):
 
 
 def arrow(w, h, cx, cy, size, direction):
-    """A filled triangle pointing up, down, left or right, centred on (cx, cy)."""
-    s = size
-    if direction == "up":
-        pts = [(cx - s, cy + s / 2), (cx + s, cy + s / 2), (cx, cy - s / 2)]
-    elif direction == "down":
-        pts = [(cx - s, cy - s / 2), (cx + s, cy - s / 2), (cx, cy + s / 2)]
-    elif direction == "left":
-        pts = [(cx + s / 2, cy - s), (cx + s / 2, cy + s), (cx - s / 2, cy)]
-    else:
-        pts = [(cx - s / 2, cy - s), (cx - s / 2, cy + s), (cx + s / 2, cy)]
-    return polygon(w, h, pts)
+    """A crisp filled triangle pointing up, down, left or right, centred on (cx, cy): rows
+    that grow by two pixels, starting one pixel wide across an odd extent and two pixels
+    wide across an even one, so that it sits on the pixel grid in the middle."""
+    rows = max(2, int(round(size)))
+    across = w if direction in ("up", "down") else h
+    base = 2 if across % 2 == 0 else 1
+    centre = cx if direction in ("up", "down") else cy
+    start = int(round((cy if direction in ("up", "down") else cx) - rows / 2))
+    mask = Image.new("L", (w, h), 0)
+    for k in range(rows):
+        width = base + 2 * k
+        lo = int(round(centre - width / 2))
+        step = k if direction in ("up", "left") else rows - 1 - k
+        along = start + step
+        if direction in ("up", "down"):
+            mask.paste(255, (lo, along, lo + width, along + 1))
+        else:
+            mask.paste(255, (along, lo, along + 1, lo + width))
+    return mask
 
 
 def scroll_buttons(fw, fh, looks, radius, matte, arrow_size, inset=0):
@@ -180,9 +188,9 @@ def scroll_buttons(fw, fh, looks, radius, matte, arrow_size, inset=0):
         for look in looks:
             img = Image.new("RGB", (fw, fh), matte)
             gel(img, inset, inset, fw - inset, fh - inset, radius, look)
-            push = 0.5 if look is looks[2] else 0
-            fill(img, look.mark, arrow(fw, fh, fw / 2 + push, fh / 2 + push, arrow_size,
-                                       direction))
+            # The pressed arrow sinks one whole pixel, which keeps its shape on the grid.
+            push = 1 if look is looks[2] else 0
+            fill(img, look.mark, arrow(fw, fh, fw / 2, fh / 2 + push, arrow_size, direction))
             frames.append(img)
     return strip(frames)
 
@@ -247,7 +255,7 @@ def more_scroll_buttons(fw, fh, look, disabled_mark, matte, radius):
     for direction in ("left", "right", "up", "down"):
         img = Image.new("RGB", (fw, fh), matte)
         gel(img, 0, 0, fw, fh, radius, look)
-        fill(img, look.mark, arrow(fw, fh, fw / 2, fh / 2, min(fw, fh) * 0.2, direction))
+        fill(img, look.mark, arrow(fw, fh, fw / 2, fh / 2, 4, direction))
         frames.append(img)
     return strip(frames)
 
