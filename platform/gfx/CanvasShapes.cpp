@@ -34,7 +34,8 @@ void WalkLine(TPoint a, TPoint b, Plot&& plot) {
     }
 }
 
-// The pixels of a solid line; a wide pen stamps a width x width square on every point.
+// The pixels of a solid line; a wide pen stamps a width x width square on every point,
+// the end point left out as with a thin pen.
 void LineSpans(TPoint a, TPoint b, int width, std::vector<RowSpan>& out) {
     if (width <= 1) {
         WalkLine(a, b, [&](int x, int y) { out.push_back({y, x, x + 1}); });
@@ -46,7 +47,6 @@ void LineSpans(TPoint a, TPoint b, int width, std::vector<RowSpan>& out) {
             out.push_back({y - half + row, x - half, x - half + width});
     };
     WalkLine(a, b, stamp);
-    stamp(b.x, b.y);
 }
 
 // On and off runs of the cosmetic pen styles, in pixels.
