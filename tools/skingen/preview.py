@@ -127,12 +127,14 @@ class Window:
         return out
 
     # Controls, placed in window coordinates.
-    def push_button(self, x, y, w, h, state, caption, enabled=True):
-        pic = spit_bitmap(self.pics[self.style + "_BUTTON"], 3, state)
+    def push_button(self, x, y, w, h, state, caption, enabled=True, style=None):
+        style = style or self.style
+        transparent = THEME[style][0]
+        pic = spit_bitmap(self.pics[style + "_BUTTON"], 3, state)
         area = self.img.crop((x, y, x + w, y + h))
-        if not self.btn_transparent:
+        if not transparent:
             area.paste(self.form, (0, 0, w, h))
-        spit_draw(area, pic, w, h, self.btn_transparent)
+        spit_draw(area, pic, w, h, transparent)
         d = ImageDraw.Draw(area)
         tw = PLAIN.getlength(caption)
         tx, ty = (w - tw) // 2 + (1 if state == 3 else 0), (h - 13) // 2 + (1 if state == 3 else 0)
@@ -141,12 +143,14 @@ class Window:
         d.text((tx, ty), caption, font=PLAIN, fill=(0, 0, 0) if enabled else (128, 128, 128))
         self.img.paste(area, (x, y))
 
-    def check(self, x, y, frame, caption, radio=False):
+    def check(self, x, y, frame, caption, radio=False, transparent=False):
         name = self.style + ("_RADIOBUTTON" if radio else "_CHECKBOX")
         pic = spit_bitmap(self.pics[name], 4, frame)
         h = max(15, pic.height) + 4
         w = pic.width + 8 + int(PLAIN.getlength(caption))
-        area = Image.new("RGB", (w, h), self.form)
+        area = self.img.crop((x, y, x + w, y + h))
+        if not transparent:
+            area.paste(self.form, (0, 0, w, h))
         draw(area, pic, 1, (h - pic.height) // 2, bottom_left_key(pic) if radio else None)
         ImageDraw.Draw(area).text((pic.width + 4, (h - 13) // 2), caption, font=PLAIN,
                                   fill=(0, 0, 0))
@@ -284,6 +288,18 @@ def preview(style, pics):
     return win.region((70, 110, 150))
 
 
+def application(pics):
+    """The reference window's top as the application lays it out: a MacOS frame with
+    BlueGlass buttons and MacOS radio buttons on the pinstripes."""
+    win = Window("MACOS", pics, 600, 160, "Quorvane Reference")
+    for x, state, caption in ((250, 1, "&Find"), (378, 2, "&Add"), (475, 3, "&Save")):
+        win.push_button(x, 94, 80, 27, state, caption, style="BLUEGLASS")
+    for x, frame, caption in ((114, 1, "All Abbreviations"), (247, 2, "Command Abbreviations"),
+                              (411, 2, "Keyword Abbreviations")):
+        win.check(x, 127, frame, caption, radio=True, transparent=True)
+    return win.region((70, 110, 150))
+
+
 def make_previews(pics, folder):
     os.makedirs(folder, exist_ok=True)
     paths = []
@@ -302,6 +318,10 @@ def make_previews(pics, folder):
                       (70, 110, 150))
     for i, shot in enumerate(shots):
         sheet.paste(shot, (10 + (i % 2) * (shot.width + 10), 10 + (i // 2) * (shot.height + 10)))
+    shot = application(pics)
+    path = os.path.join(folder, "skin-preview-application.png")
+    shot.resize((shot.width * 2, shot.height * 2), Image.NEAREST).save(path)
+    paths.append(path)
     path = os.path.join(folder, "skin-preview-all.png")
     sheet.save(path)
     paths.append(path)

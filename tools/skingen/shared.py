@@ -1,10 +1,10 @@
 """Pictures that are not one style's item: backgrounds, menu strips, the check mark, the MDI
 and panel buttons, the notification window, combo box buttons, navigator glyphs and the
 application icon."""
-from PIL import Image
+from PIL import Image, ImageChops
 
-from paint import (MAGENTA, WHITE, bgr, ellipse, fill, hx, key_outside, lines, polygon,
-                   rows_image, rrect, scaled, strip, text_mask, vgradient)
+from paint import (MAGENTA, WHITE, bgr, ellipse, fill, hx, key_outside, lines, polygon, union,
+                   rows_image, rrect, strip, text_mask, vgradient)
 from widgets import Look, arrow, gel, more_scroll_buttons
 
 # Rows the library's own drawing relies on, written as the theme tables write colours.
@@ -128,47 +128,42 @@ def nav_glyphs():
         if index in (0, 1):
             m = polygon(16, 16, [(11, 3.5), (11, 12.5), (5.5, 8)])
             if index == 0:
-                m = _union(m, rrect(16, 16, 3.5, 3.5, 5.5, 12.5, 0))
+                m = union(m, rrect(16, 16, 3.5, 3.5, 5.5, 12.5, 0))
             colour = ink
         elif index in (2, 3):
             m = polygon(16, 16, [(5, 3.5), (5, 12.5), (10.5, 8)])
             if index == 3:
-                m = _union(m, rrect(16, 16, 10.5, 3.5, 12.5, 12.5, 0))
+                m = union(m, rrect(16, 16, 10.5, 3.5, 12.5, 12.5, 0))
             colour = ink
         elif index == 4:
-            m = _union(rrect(16, 16, 3, 7, 13, 9, 0), rrect(16, 16, 7, 3, 9, 13, 0))
+            m = union(rrect(16, 16, 3, 7, 13, 9, 0), rrect(16, 16, 7, 3, 9, 13, 0))
             colour = green
         elif index == 5:
             m = rrect(16, 16, 3, 7, 13, 9, 0)
             colour = red
         elif index == 6:
-            m = _union(lines(16, 16, [(4, 11), (11, 4)], 2.6),
+            m = union(lines(16, 16, [(4, 11), (11, 4)], 2.6),
                        polygon(16, 16, [(2.5, 13.5), (3, 10.5), (5.5, 13)]))
             colour = ink
         elif index == 7:
             m = lines(16, 16, [(3.5, 8), (6.5, 11), (12, 4.5)], 2.0)
             colour = green
         elif index == 8:
-            m = _union(lines(16, 16, [(4, 4), (11, 11)], 2.0), lines(16, 16, [(11, 4), (4, 11)], 2.0))
+            m = union(lines(16, 16, [(4, 4), (11, 11)], 2.0),
+                      lines(16, 16, [(11, 4), (4, 11)], 2.0))
             colour = red
         else:
             outer = ellipse(16, 16, 2.5, 2.5, 13.5, 13.5)
             inner = ellipse(16, 16, 4.5, 4.5, 11.5, 11.5)
-            from PIL import ImageChops
             ring = ImageChops.subtract(outer, inner)
             gap = polygon(16, 16, [(8, 8), (16, 0), (16, 7)])
             ring = ImageChops.subtract(ring, gap)
-            m = _union(ring, polygon(16, 16, [(9, 1.5), (14.5, 4), (10, 8)]))
+            m = union(ring, polygon(16, 16, [(9, 1.5), (14.5, 4), (10, 8)]))
             colour = ink
         fill(img, colour, m)
         key_outside(img, m)
         frames.append(img)
     return strip(frames)
-
-
-def _union(a, b):
-    from PIL import ImageChops
-    return ImageChops.lighter(a, b)
 
 
 def main_icon():
@@ -190,7 +185,7 @@ def make():
                                (1, hx("d6eaff"))], 0.5, mark=hx("1d3057"))
     luna = Look(hx("b4c8f6"), [(0, hx("e2ebff")), (1, hx("bcd0fa"))], 0.3, mark=hx("4d6185"))
     return {
-        "MORE_SCROLLBUTTON": more_scroll_buttons(18, 17, silver, None, hx("f0f0f0"), 3),
+        "MORE_SCROLLBUTTON": more_scroll_buttons(18, 17, silver, hx("f0f0f0"), 3),
         "MACOS_FORM_BACKGROUND": pattern(MACOS_FORM_ROWS),
         "PROTEIN_FORM_BACKGROUND": pattern(PROTEIN_FORM_ROWS),
         "MACOS_MENU_BAR": rows_image(1, [bgr(c) for c in MACOS_MENU_BAR_ROWS]),
@@ -205,5 +200,3 @@ def make():
         "MAINICON": main_icon(),
     }
 
-
-__all__ = ["make", "scaled"]

@@ -14,7 +14,8 @@ GAP = 14
 
 def magnify(entry):
     """The largest whole magnification that keeps the picture within the sheet."""
-    return max(1, min(8, (MAX_WIDTH - entry.width - 40) // max(1, entry.width), 240 // entry.height))
+    by_width = (MAX_WIDTH - entry.width - 40) // max(1, entry.width)
+    return max(1, min(8, by_width, 240 // entry.height))
 
 
 def tile(picture, entry, font):
@@ -33,9 +34,11 @@ def tile(picture, entry, font):
     for i in range(entry.frames if entry.frames > 1 else 0):
         draw.text((i * frame_w * scale + 2, LABEL + 1), str(i + 1), fill=(255, 255, 0), font=font)
     out.paste(picture.convert("RGB"), (big.width + 20, LABEL))
+    layout = "whole"
+    if entry.frames > 1:
+        layout = "%d frames of %dx%d" % (entry.frames, frame_w, entry.height)
     text = "%s  %dx%d  %s  %s  %d-bit" % (
-        entry.name, entry.width, entry.height,
-        "%d frames of %dx%d" % (entry.frames, frame_w, entry.height) if entry.frames > 1 else "whole",
+        entry.name, entry.width, entry.height, layout,
         "key " + entry.key if entry.key else "opaque", entry.bits)
     draw.text((2, 1), text, fill=(235, 235, 235), font=font)
     return out
@@ -67,8 +70,8 @@ def make_sheets(pictures, folder):
             half = len(tiles) // 2
             parts = [tiles[:half], tiles[half:]]
         for i, part in enumerate(parts):
-            path = os.path.join(folder, "skin-sheet-%s%s.png" % (name.lower(),
-                                                                 "-%d" % (i + 1) if len(parts) > 1 else ""))
+            suffix = "-%d" % (i + 1) if len(parts) > 1 else ""
+            path = os.path.join(folder, "skin-sheet-%s%s.png" % (name.lower(), suffix))
             compose(part, name + " pictures", font).save(path)
             paths.append(path)
     return paths

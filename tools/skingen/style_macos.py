@@ -1,7 +1,5 @@
 """MacOS: light pinstripes, silver and blue gel buttons, round traffic-light title buttons."""
-from PIL import Image
-
-from paint import (MAGENTA, darker, fill, hx, lighter, mix, rows_image, strip)
+from paint import darker, fill, hx, lighter, mix, rows_image
 from widgets import (Look, check_boxes, gel, glyph, more_scroll_buttons, push_button,
                      radio_buttons, scroll_buttons, side_handle, slider, tab_strip, thumb_pieces,
                      title_buttons, track_groove)
@@ -94,8 +92,9 @@ def make():
         10, 11, 9, 2, Look(hx("6f6f6f"), SILVER.body, 0.4, mark=INK), GREYED, (255, 255, 255),
         1.4)
     pics["MACOS_SCROLLBUTTON"] = more_scroll_buttons(
-        18, 18, Look(hx("8a8a8a"), SILVER.body, 0.4, mark=hx("3c3c3c")), None, MATTE, 4)
-    pics["MACOS_TAB"] = tab_strip(12, 27, Look(hx("8a8a8a"), [(0, hx("fbfbfb")), (0.5, hx("ececec")),
+        18, 18, Look(hx("8a8a8a"), SILVER.body, 0.4, mark=hx("3c3c3c")), MATTE, 4)
+    pics["MACOS_TAB"] = tab_strip(12, 27, Look(hx("8a8a8a"), [(0, hx("fbfbfb")),
+                                                             (0.5, hx("ececec")),
                                                              (1, hx("e2e2e2"))], 0.4), 6)
     pics["MACOS_TAB_LINE"] = rows_image(17, [hx("8a8a8a"), hx("fbfbfb"), hx("f0f0f0"),
                                              hx("e9e9e9"), hx("e4e4e4"), hx("dedede"),

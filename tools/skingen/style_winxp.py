@@ -80,7 +80,7 @@ def make():
     pics["WINXP_SCROLLBAR_BUTTON"] = scroll_buttons(16, 17, arrows, 3, SCROLL, 4)
     pics["WINXP_SCROLLBAR_TRACK"] = thumb_pieces(7, 16, arrows[0], 3, SCROLL, 0)
     pics["WINXP_CHECKLIST"] = check_boxes(11, 11, 11, 0, BOX, BOX_OFF, (255, 255, 255), 1.6)
-    pics["WINXP_SCROLLBUTTON"] = more_scroll_buttons(18, 18, arrows[0], None, FORM, 3)
+    pics["WINXP_SCROLLBUTTON"] = more_scroll_buttons(18, 18, arrows[0], FORM, 3)
     pics["WINXP_TAB"] = tab_strip(6, 18, Look(hx("919b9c"), [(0, hx("fffcf3")),
                                                            (1, hx("f4f1e6"))], 0.2), 3)
     # The tab line is one row: a warm line that the selected tab's orange top meets.

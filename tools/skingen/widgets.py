@@ -6,9 +6,9 @@ optional inner glow ring (the hover and focus light of some styles).
 """
 from dataclasses import dataclass
 
-from PIL import Image
+from PIL import Image, ImageChops
 
-from paint import (MAGENTA, WHITE, ellipse, fill, key_outside, lines, mix, polygon, ring,
+from paint import (MAGENTA, WHITE, ellipse, fill, key_outside, lines, polygon, ring,
                    rrect, scaled, shine, strip, text_mask, union, vgradient)
 
 
@@ -125,7 +125,6 @@ def glyph(kind, w, h, x, y, g, weight):
             parts.append((outer, inner))
         back = ring(*parts[0])
         front_outer, front_inner = parts[1]
-        from PIL import ImageChops
         back = ImageChops.subtract(back, front_outer)
         return union(back, ring(front_outer, front_inner))
     if kind == "help":
@@ -241,15 +240,15 @@ def slider(w, h, look, matte, direction, keyed):
     if look.shine:
         fill(img, WHITE, shine(w, h, *shine_box, 1, look.shine))
     if look.glow:
-        fill(img, look.glow, scaled(ring(inner, polygon(w, h, [(x * 0.8 + w * 0.1, y * 0.8 + h * 0.1)
-                                                            for x, y in inner_pts])), 0.6))
+        core = polygon(w, h, [(x * 0.8 + w * 0.1, y * 0.8 + h * 0.1) for x, y in inner_pts])
+        fill(img, look.glow, scaled(ring(inner, core), 0.6))
     if keyed:
         key_outside(img, outer)
         img.putpixel((0, h - 1), MAGENTA)
     return img
 
 
-def more_scroll_buttons(fw, fh, look, disabled_mark, matte, radius):
+def more_scroll_buttons(fw, fh, look, matte, radius):
     """Four frames of small arrow buttons: left, right, up, down."""
     frames = []
     for direction in ("left", "right", "up", "down"):
@@ -277,7 +276,6 @@ def tab_strip(fw, fh, look, radius):
 
 
 def intersect_rows(mask, y0, y1):
-    from PIL import ImageChops
     band = Image.new("L", mask.size, 0)
     band.paste(255, (0, y0, mask.size[0], y1))
     return ImageChops.multiply(mask, band)
@@ -292,7 +290,3 @@ def side_handle(w, h, look, dot_dark, dot_light, matte):
         img.putpixel((cx, y), dot_dark)
         img.putpixel((cx + 1, y + 1), dot_light)
     return img
-
-
-def blend_rows(colours, other, t):
-    return [mix(c, other, t) for c in colours]
