@@ -36,24 +36,41 @@ void FontDesc::SetSize(int points) {
 }
 
 std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
-    const bool bold = desc.style & fsBold;
-    const bool italic = desc.style & fsItalic;
-    const FontMatch match = MatchFont(desc.name, bold, italic);
+    const FontStyles style = desc.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut);
+    // Descriptions are looked up first, so that a repeated request costs no font matching.
+    using DescKey = std::tuple<std::string, int, FontStyles>;
+    static std::mutex descMutex;
+    static std::map<DescKey, std::shared_ptr<const FontFace>> byDesc;
+    const DescKey descKey{desc.name, desc.height, style};
+    {
+        std::lock_guard lock(descMutex);
+        if (const auto it = byDesc.find(descKey); it != byDesc.end()) return it->second;
+    }
+
+    const FontMatch match = MatchFont(desc.name, style & fsBold, style & fsItalic);
     int em = DEFAULT_EM_PIXELS;
     if (desc.height < 0) em = -desc.height;
     if (desc.height > 0) em = FreeTypeFace::EmForCell(match, std::min(desc.height, MAX_EM_PIXELS));
     em = std::clamp(em, 1, MAX_EM_PIXELS);
 
-    using Key = std::tuple<std::string, int, int, FontStyles>;
-    static std::mutex mutex;
-    static std::map<Key, std::shared_ptr<const FontFace>> cache;
-    const Key key{match.file, match.index, em,
-                  desc.style & (fsBold | fsItalic | fsUnderline | fsStrikeOut)};
-    std::lock_guard lock(mutex);
-    auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.emplace(key, std::make_shared<FreeTypeFace>(match, em, desc.style)).first;
-    return it->second;
+    // Different names and heights that come to the same file and size share one face.
+    using FaceKey = std::tuple<std::string, int, int, FontStyles>;
+    static std::mutex faceMutex;
+    static std::map<FaceKey, std::shared_ptr<const FontFace>> byFace;
+    std::shared_ptr<const FontFace> face;
+    {
+        std::lock_guard lock(faceMutex);
+        auto it = byFace.find({match.file, match.index, em, style});
+        if (it == byFace.end())
+            it = byFace
+                     .emplace(FaceKey{match.file, match.index, em, style},
+                              std::make_shared<FreeTypeFace>(match, em, style))
+                     .first;
+        face = it->second;
+    }
+    std::lock_guard lock(descMutex);
+    byDesc.emplace(descKey, face);
+    return face;
 }
 
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {

@@ -80,6 +80,9 @@ TEST(Font, FacesAreSharedPerSizeAndStyle) {
     EXPECT_NE(FontFace::Get(Desc(-11)), FontFace::Get(Desc(-12)));
     EXPECT_NE(FontFace::Get(Desc(-11)), FontFace::Get(Desc(-11, fsItalic)));
     EXPECT_NE(FontFace::Get(Desc(-11)), FontFace::Get(Desc(-11, fsUnderline)));
+    EXPECT_EQ(FontFace::Get(Desc(-11, 0, "Tahoma")), FontFace::Get(Desc(-11, 0, "Arial")))
+        << "names that come to the same file share its face";
+    EXPECT_EQ(FontFace::Get(Desc(13)), FontFace::Get(Desc(-11))) << "the same size asked as a cell";
 }
 
 TEST(Font, GlyphsStayInsideTheirCellAndAdvance) {
