@@ -65,7 +65,7 @@ def title_button(img, kind, state):
     elif state == 2:
         body = [(p, darker(c, 0.25)) for p, c in body]
     cover = gel(img, 0.5, 0.5, 18.5, 18.5, 0, Look(edge, body, 0.6), "circle")
-    fill(img, WHITE, glyph(kind, 19, 19, 6, 6, 6, 1.7))
+    fill(img, WHITE, glyph(kind, 19, 19, 5.5, 5.5, 7, 1.9))
     return cover
 
 

@@ -31,13 +31,12 @@ def title_rows():
 
 
 def title_pictures():
+    """The window's own border is the frame's outer column, so the pictures' outer columns
+    carry the rows on without a second outline."""
     rows = title_rows()
     left = rows_image(48, rows)
     client = rows_image(49, rows)
     right = rows_image(48, rows)
-    for y in range(23):
-        left.putpixel((0, y), BORDER)
-        right.putpixel((47, y), BORDER)
     return left, client, right
 
 

@@ -39,8 +39,6 @@ def title_pictures():
         for y in range(2, 21):
             weight = t * (y - 2) / 18
             left.putpixel((x, y), mix(rows[y], hx("b01820"), weight))
-    for y in range(23):
-        left.putpixel((0, y), (0, 0, 0))
     client = rows_image(1, rows)
     right = rows_image(1, rows)
     return left, client, right
@@ -60,7 +58,7 @@ def title_button(img, kind, state):
     elif state == 2:
         body = [(p, darker(c, 0.22)) for p, c in body]
     cover = gel(img, 1, 1, 18, 18, 0, Look(edge, body, 0.45), "circle")
-    fill(img, mark, glyph(kind, 19, 19, 6, 6, 6, 1.7))
+    fill(img, mark, glyph(kind, 19, 19, 5.5, 5.5, 7, 1.8))
     return cover
 
 
