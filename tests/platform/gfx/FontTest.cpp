@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gfx/Canvas.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/FontMatch.h"
 
@@ -38,6 +39,14 @@ TEST(Font, DialogFontMetricsMatchTheWindowsLayout) {
     const auto bold = FontFace::Get(Desc(-11, fsBold));
     EXPECT_LE(bold->TextWidth("Abbreviation:"), 76) << "the label's box in the main window";
     EXPECT_GT(bold->TextWidth("Abbreviation:"), face->TextWidth("Abbreviation:"));
+
+    // The same through a canvas, as the forms measure their labels.
+    Bitmap surface(1, 1);
+    Canvas canvas(surface);
+    canvas.SetFont(Desc(-11));
+    EXPECT_EQ(canvas.TextHeight("W"), 13);
+    canvas.GetFont().style = fsBold;
+    EXPECT_LE(canvas.TextWidth("Abbreviation:"), 76);
 }
 
 TEST(Font, WindowsNamesMapToMetricCompatibleFamilies) {
