@@ -101,7 +101,7 @@ public:
     TClassBuilder& Reference(std::string name, G get, S set) {
         using P = std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G, T&>>>;
         TPropInfo& p = Add(std::move(name), TPropKind::Reference);
-        p.ClassType = &P::StaticClassInfo();
+        p.ClassType = &P::StaticClassInfo;
         p.GetObject = [get](TPersistent& o) -> TObject* { return std::invoke(get, Self(o)); };
         p.SetObject = [set, n = p.Name](TPersistent& o, TObject* v) {
             P* value = nullptr;
@@ -117,7 +117,7 @@ public:
     TClassBuilder& Persistent(std::string name, G get) {
         using P = std::remove_pointer_t<std::remove_cvref_t<std::invoke_result_t<G, T&>>>;
         TPropInfo& p = Add(std::move(name), TPropKind::Persistent);
-        p.ClassType = &P::StaticClassInfo();
+        p.ClassType = &P::StaticClassInfo;
         p.GetObject = [get](TPersistent& o) -> TObject* { return std::invoke(get, Self(o)); };
         return *this;
     }

@@ -52,7 +52,8 @@ struct TPropInfo {
     bool Published = true;
     const TEnumInfo* Enum = nullptr;       // Enumeration; the element type of a Set
     const TIdentMap* Idents = nullptr;     // Integer and Color
-    const TClassInfo* ClassType = nullptr; // Reference and Persistent
+    // Reference and Persistent; a function, since a class may refer to its own kind.
+    const TClassInfo& (*ClassType)() = nullptr;
 
     // Integer, Boolean, Enumeration, Set (a mask with bit n for ordinal n) and Color.
     std::function<std::int64_t(TPersistent&)> GetOrd;

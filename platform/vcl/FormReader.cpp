@@ -107,6 +107,8 @@ void TFormReader::ReadObject(TComponent& component, const TFormObject& descripti
 
 TComponent* TFormReader::CreateChild(const TFormObject& description, TComponent& parent) {
     TComponent* child = m_root->FindComponent(description.Name);
+    if (child && std::find(m_loaded.begin(), m_loaded.end(), child) != m_loaded.end())
+        Error(description.Line, "A component named " + description.Name + " already exists");
     if (child && !SameText(child->ClassName(), description.ClassName))
         Error(description.Line, "expected " + description.Name + " to be a " + child->ClassName() +
                                     " as the form created it, found " + description.ClassName);

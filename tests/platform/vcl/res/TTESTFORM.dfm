@@ -1,0 +1,6 @@
+object TestForm: TTestForm
+  object btnOK: TTestWidget
+    Caption = 'OK'
+    OnClick = btnOKClick
+  end
+end
