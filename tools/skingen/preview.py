@@ -247,6 +247,14 @@ class Window:
         ImageDraw.Draw(area).rectangle([0, 0, W - 1, H - 1], outline=self.control_border)
         self.img.paste(area, (x, y))
 
+    def navigator(self, x, y):
+        """The record navigator's ten 20 x 18 buttons, each with its glyph centred."""
+        glyphs = self.pics["DBNAV_BUTTON"]
+        for i in range(10):
+            self.push_button(x + i * 20, y, 20, 18, 2 if i == 2 else 1, "")
+            glyph = spit_bitmap(glyphs, 10, i + 1)
+            draw(self.img, glyph, x + i * 20 + 2, y + 1, glyph.getpixel((0, 0)))
+
     def panel(self, x, y, w, h, caption, frame):
         title = self.pics[self.style + "_SIDECHENNEL_BAR"]
         area = Image.new("RGB", (w, h), (255, 255, 255))
@@ -281,6 +289,7 @@ def preview(style, pics):
     y += 36
     win.panel(14, y, 170, 70, "Panel", 1)
     win.panel(200, y, 170, 70, "Panel hover", 2)
+    win.navigator(14, y + 78)
     win.scroll_bar(500, top, 150, True, 40)
     win.scroll_bar(525, top, 150, True, 0, states=(2, 3))
     win.track_bar(480, top + 160, 110, True, 7)
