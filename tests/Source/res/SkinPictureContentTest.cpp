@@ -74,6 +74,29 @@ TEST(MdiControlButton, EachFrameIsABlackGlyphOnWhite) {
     }
 }
 
+struct OpaqueTitleButtons {
+    const char* style;
+    int top;  // the title bar's button row, counted from the window's top edge
+};
+
+TEST(TitleButtons, OpaqueButtonCornersContinueTheTitleRowsBehindThem) {
+    // Styles that draw their title buttons without a key paint them straight over the title
+    // pictures, so each frame's corners must carry the title's rows or a box shows.
+    for (auto [style, top] : {OpaqueTitleButtons{"MACOS", 4}, OpaqueTitleButtons{"WINXP", 5},
+                              OpaqueTitleButtons{"DEEPBLUE", 2}}) {
+        const std::string prefix = style;
+        gfx::Bitmap strip = LoadResource(prefix + "_TITLEBTN");
+        gfx::Bitmap client = LoadResource(prefix + "_TITLE_CLIENT");
+        const int size = strip.Height();
+        ASSERT_LE(top + size, client.Height()) << style;
+        for (int frame = 0; frame < 18; ++frame)
+            for (int y : {0, size - 1})
+                for (int x : {frame * size, frame * size + size - 1})
+                    EXPECT_EQ(strip.GetPixel(x, y), client.GetPixel(0, top + y))
+                        << style << " frame " << frame + 1 << " at " << x << ", " << y;
+    }
+}
+
 bool IsRed(TColor c) {
     return GetRValue(c) > GetGValue(c) + 60 && GetRValue(c) > GetBValue(c) + 60;
 }
