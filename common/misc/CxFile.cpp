@@ -28,6 +28,8 @@ CxFile::~CxFile() {
 }
 
 bool CxFile::Open(const char* szPath, const char* szMode) {
+    // A second Open would lose the stream that is still open.
+    CX_ASSERT(!m_fp);
     if (!szPath || !*szPath || !szMode || !*szMode) return false;
     m_fp = std::fopen(szPath, szMode);
     return m_fp != nullptr;

@@ -12,7 +12,8 @@ public:
     CxFile(const CxFile&) = delete;
     CxFile& operator=(const CxFile&) = delete;
 
-    // False for a null or empty path or mode, or when the stream does not open.
+    // False for a null or empty path or mode, or when the stream does not open. Only valid
+    // while no stream is open.
     bool Open(const char* szPath, const char* szMode);
     // False only when closing an open stream reports an error (data that never reached the
     // file); harmless when nothing is open.

@@ -149,6 +149,7 @@ TEST(CxFileDeathTest, NullDestinationsAreProgrammingErrors) {
     ASSERT_TRUE(file.Open(dir.Path("f").c_str(), "rb"));
     EXPECT_DEATH(file.ReadString(nullptr, 8), "Assertion failed: m_fp&&szBuf");
     EXPECT_DEATH(file.ReadInt(nullptr), "Assertion failed: m_fp && piVal");
+    EXPECT_DEATH(file.Open(dir.Path("f").c_str(), "rb"), "Assertion failed: !m_fp");
 }
 
 }  // namespace
