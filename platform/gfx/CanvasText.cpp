@@ -155,13 +155,15 @@ int Canvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
         }
     }
 
-    // Lines that do not fit end in "..." when asked; their text is rebuilt in place.
+    // Lines that do not fit end in "..." when asked. Measuring reports the room the whole
+    // text needs instead, as the rectangle is often given only to be filled in.
+    const bool ellipsis = (flags & DT_END_ELLIPSIS) && !(flags & DT_CALCRECT);
     std::vector<std::string> texts;
     std::vector<int> widths;
     for (const Line& line : lines) {
         std::string lineText = shown.substr(line.begin, line.end - line.begin);
         int width = face->TextWidth(lineText);
-        if ((flags & DT_END_ELLIPSIS) && width > maxWidth) {
+        if (ellipsis && width > maxWidth) {
             std::size_t keep = lineText.size();
             std::string candidate = "...";
             while (keep > 0) {

@@ -63,6 +63,13 @@ TEST(CanvasText, TextOutFillsTheTextCellWithTheBrush) {
     EXPECT_EQ(s.bitmap.GetPixel(5, 7), clYellow);
     EXPECT_EQ(s.canvas.PenPos(), Point(5 + extent.cx, 7));
 
+    // The origin moves the text like everything else.
+    TextSurface moved(120, 40);
+    moved.canvas.GetBrush() = s.canvas.GetBrush();
+    moved.canvas.SetOrigin({5, 7});
+    moved.canvas.TextOut(0, 0, "Ready");
+    EXPECT_EQ(moved.bitmap, s.bitmap);
+
     // A clear brush leaves the background and draws only ink, inside the cell.
     TextSurface clear(120, 40);
     clear.canvas.TextOut(5, 7, "Ready");
@@ -187,6 +194,22 @@ TEST(CanvasText, CalcRectMeasuresWithoutDrawing) {
     EXPECT_EQ(s.InkBox(), TRect{});
 }
 
+TEST(CanvasText, WordBreakDrawsTheLinesOneBelowAnother) {
+    TextSurface s(200, 60);
+    const int width = s.canvas.TextWidth("alpha beta");
+    const int h = s.canvas.TextHeight("alpha");
+    s.canvas.GetBrush().style = BrushStyle::Solid;
+    s.canvas.GetBrush().color = clYellow;
+    s.canvas.SetOrigin({3, 4});
+    TRect r = Rect(0, 0, width, 60);
+    EXPECT_EQ(s.canvas.DrawText("alpha beta alpha", r, gfx::DT_WORDBREAK | gfx::DT_CENTER), 2 * h);
+    // The second, shorter line is centred under the first.
+    const int second = s.canvas.TextWidth("alpha");
+    EXPECT_EQ(s.BoxOf(clYellow).Union(s.BoxOf(clBlack)), Rect(3, 4, 3 + width, 4 + 2 * h));
+    EXPECT_EQ(s.bitmap.GetPixel(3 + (width - second) / 2 - 1, 4 + h + 1), clWhite);
+    EXPECT_EQ(s.bitmap.GetPixel(3 + (width - second) / 2, 4 + h + 1), clYellow);
+}
+
 TEST(CanvasText, EndEllipsisShortensALineThatDoesNotFit) {
     TextSurface s(300, 30);
     const std::string text = "A rather long caption for a small box";
@@ -202,6 +225,11 @@ TEST(CanvasText, EndEllipsisShortensALineThatDoesNotFit) {
         matched = candidate.bitmap == s.bitmap;
     }
     EXPECT_TRUE(matched);
+
+    // Measuring ignores the ellipsis: it tells how much room the whole text needs.
+    TRect measure = Rect(0, 0, 0, 0);
+    s.canvas.DrawText(text, measure, gfx::DT_SINGLELINE | gfx::DT_END_ELLIPSIS | gfx::DT_CALCRECT);
+    EXPECT_EQ(measure.Width(), s.canvas.TextWidth(text));
 }
 
 TEST(CanvasText, DrawTextClipsToItsRectangleUnlessAskedNotTo) {
