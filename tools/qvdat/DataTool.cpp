@@ -188,6 +188,7 @@ int DataTool::Import(const std::string& szTextPath, const std::string& szDataPat
         }
         if (!bOk) continue;
 
+        // A plain & evaluates every field, so that all faults of a line are reported at once.
         AbbrInfo info{};
         bOk = collector.SetText(nLine, info.szTitle, fields[0], kNames[0]) &
               collector.SetText(nLine, info.szInfo, fields[1], kNames[1]) &
