@@ -11,6 +11,8 @@ namespace gfx {
 namespace {
 
 constexpr std::uint32_t BI_RGB = 0;
+constexpr std::uint32_t BI_RLE8 = 1;
+constexpr std::uint32_t BI_RLE4 = 2;
 constexpr std::uint32_t BI_BITFIELDS = 3;
 constexpr std::size_t FILE_HEADER_SIZE = 14;
 constexpr std::uint32_t CORE_HEADER_SIZE = 12;
@@ -122,6 +124,9 @@ Header ReadHeader(const Reader& in) {
         in.Require(masksAt, 12, "colour masks");
         h.masks = {in.U32(masksAt), in.U32(masksAt + 4), in.U32(masksAt + 8)};
         if (h.masks[0] == 0 || h.masks[1] == 0 || h.masks[2] == 0) Fail("a colour mask is empty");
+    } else if ((h.compression == BI_RLE8 && h.bitCount == 8) ||
+               (h.compression == BI_RLE4 && h.bitCount == 4)) {
+        if (h.topDown) Fail("a run-length compressed picture cannot be top-down");
     } else if (h.compression != BI_RGB) {
         Fail("compression " + std::to_string(h.compression) + " with " +
              std::to_string(h.bitCount) + " bits per pixel is not supported");
@@ -183,6 +188,49 @@ void DecodeRow(const Header& h, const std::uint8_t* row, const std::vector<Pixel
     }
 }
 
+// Run-length data: pairs of (count, index) runs and escapes for end of line, end of
+// picture, a jump, and a stretch of literal indices. Rows run bottom-up; pixels that no
+// run reaches keep palette entry 0, and runs past the picture's edge are cut.
+void DecodeRunLength(const Header& h, std::span<const std::uint8_t> rle,
+                     const std::vector<Pixel>& palette, Bitmap& bitmap) {
+    const bool four = h.bitCount == 4;
+    std::size_t pos = 0;
+    const auto next = [&]() -> unsigned {
+        if (pos >= rle.size()) Fail("file ends inside the pixel data");
+        return rle[pos++];
+    };
+    const auto put = [&](int x, int y, unsigned index) {
+        if (x >= h.width || y >= h.height) return;
+        bitmap.At(x, h.height - 1 - y) = index < palette.size() ? palette[index] : 0xFF000000u;
+    };
+    int x = 0, y = 0;
+    for (;;) {
+        const unsigned count = next();
+        const unsigned value = next();
+        if (count > 0) {
+            for (unsigned i = 0; i < count; ++i, ++x)
+                put(x, y, four ? (i % 2 ? value & 0x0F : value >> 4) : value);
+        } else if (value == 0) {
+            x = 0;
+            ++y;
+        } else if (value == 1) {
+            return;
+        } else if (value == 2) {
+            x += static_cast<int>(next());
+            y += static_cast<int>(next());
+        } else {
+            unsigned byte = 0;
+            for (unsigned i = 0; i < value; ++i, ++x) {
+                if (!four || i % 2 == 0) byte = next();
+                put(x, y, four ? (i % 2 ? byte & 0x0F : byte >> 4) : byte);
+            }
+            const unsigned bytes = four ? (value + 1) / 2 : value;
+            if (bytes % 2) next();  // literal runs end on a 16-bit boundary
+        }
+        if (y >= h.height) return;
+    }
+}
+
 }  // namespace
 
 Bitmap ReadBmp(std::span<const std::uint8_t> data) {
@@ -194,6 +242,20 @@ Bitmap ReadBmp(std::span<const std::uint8_t> data) {
         palette.push_back(Opaque(entry[2], entry[1], entry[0]));
     }
     const std::size_t pixelsAt = in.U32(10);
+    if (h.compression == BI_RLE8 || h.compression == BI_RLE4) {
+        in.Require(pixelsAt, 0, "pixel data");
+        const std::span<const std::uint8_t> rle = data.subspan(pixelsAt);
+        // Runs are short, so a small file that claims a huge picture is refused before
+        // the picture is allocated.
+        const long long pixels = static_cast<long long>(h.width) * h.height;
+        if (pixels > std::max<long long>(65536, 512 * static_cast<long long>(rle.size())))
+            Fail("run-length data of " + std::to_string(rle.size()) + " bytes cannot fill " +
+                 std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels");
+        Bitmap bitmap(h.width, h.height, palette.empty() ? 0xFF000000u : palette[0]);
+        DecodeRunLength(h, rle, palette, bitmap);
+        bitmap.SetFormat(FormatOf(h.bitCount));
+        return bitmap;
+    }
     const std::size_t stride = Stride(h.width, h.bitCount);
     in.Require(pixelsAt, stride * h.height, "pixel data");
 

@@ -1,7 +1,8 @@
 #pragma once
 // Windows BMP files: reading 1, 4, 8, 24 and 32-bit pictures (core, info, v4 and v5
-// headers, bottom-up and top-down, palettes, BI_RGB and BI_BITFIELDS) and writing 1, 4, 8,
-// 24 and 32-bit ones. Damaged files throw CodecError; nothing is read past the data.
+// headers, bottom-up and top-down, palettes, BI_RGB, BI_BITFIELDS, BI_RLE8 and BI_RLE4)
+// and writing 1, 4, 8, 24 and 32-bit ones. Damaged files throw CodecError; nothing is read
+// past the end of the data.
 #include <cstdint>
 #include <optional>
 #include <span>

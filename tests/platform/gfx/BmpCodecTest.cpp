@@ -154,6 +154,23 @@ std::vector<ReadCase> ReadCases() {
     b1.pixels = {0b01000000, 0, 0, 0, 0b10100000, 0, 0, 0};
     cases.push_back(
         {"1 bit", b1, PixelFormat::Bits1, {clWhite, clBlack, clWhite, clBlack, clWhite, clBlack}});
+    // Run-length rows, bottom first: a literal run padded to an even length, then single
+    // runs, each row closed by an end-of-line escape and the picture by end-of-picture.
+    BmpFile rle8 = b8;
+    rle8.compression = 1;
+    rle8.pixels = {0, 3, 3, 4, 5, 0, 0, 0, 1, 0, 1, 1, 1, 2, 0, 1};
+    cases.push_back({"8 bits run-length", rle8, PixelFormat::Bits8, PICTURE});
+    // A jump leaves pixels at palette entry 0; a run longer than the row is cut.
+    BmpFile jump = rle8;
+    jump.pixels = {0, 2, 2, 0, 1, 5, 0, 0, 200, 1, 0, 1};
+    cases.push_back({"8 bits run-length with a jump",
+                     jump,
+                     PixelFormat::Bits8,
+                     {clLime, clLime, clLime, clRed, clRed, RGB(0x12, 0x34, 0x56)}});
+    BmpFile rle4 = b4;
+    rle4.compression = 2;
+    rle4.pixels = {0, 3, 0x34, 0x50, 0, 0, 2, 0x01, 1, 0x20, 0, 1};
+    cases.push_back({"4 bits run-length", rle4, PixelFormat::Bits4, PICTURE});
     // Indices past a short palette show black instead of reading past it.
     BmpFile shortPalette = b8;
     shortPalette.colorsUsed = 2;
@@ -239,6 +256,16 @@ TEST(BmpCodec, RefusesDamagedFilesWithAClearMessage) {
     f.pixels.assign(24, 0);
     with("empty colour mask", f, "a colour mask is empty");
 
+    BmpFile rle = b8;
+    rle.compression = 1;
+    rle.pixels = {3, 1, 0, 0, 3, 2};  // no end-of-picture escape
+    with("run-length data without its end", rle, "file ends inside the pixel data");
+    rle.height = -2;
+    with("top-down run-length data", rle, "cannot be top-down");
+    rle.height = 10000;
+    rle.width = 10000;
+    with("tiny run-length data for a huge picture", rle, "cannot fill 10000 x 10000 pixels");
+
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         try {
@@ -256,11 +283,18 @@ TEST(BmpCodec, EveryTruncationOfAValidFileFailsCleanly) {
     f.bitCount = 8;
     f.palette = PICTURE_PALETTE;
     f.pixels = {3, 4, 5, 0, 0, 1, 2, 0};
-    const Bytes valid = f.Build();
-    for (std::size_t length = 0; length < valid.size(); ++length) {
-        // A copy of exactly that length, so that a sanitizer sees any read past it.
-        const Bytes cut(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
-        EXPECT_THROW(ReadBmp(cut), CodecError) << "length " << length;
+    BmpFile rle = f;
+    rle.compression = 1;
+    rle.pixels = {0, 3, 3, 4, 5, 0, 0, 0, 3, 1, 0, 1};
+    for (const BmpFile& file : {f, rle}) {
+        const Bytes valid = file.Build();
+        ASSERT_NO_THROW(ReadBmp(valid));
+        for (std::size_t length = 0; length < valid.size(); ++length) {
+            // A copy of exactly that length, so that a sanitizer sees any read past it.
+            const Bytes cut(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
+            EXPECT_THROW(ReadBmp(cut), CodecError)
+                << "compression " << file.compression << ", length " << length;
+        }
     }
 }
 
