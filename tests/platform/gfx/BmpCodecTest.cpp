@@ -282,6 +282,7 @@ TEST(BmpCodec, EveryTruncationOfAValidFileFailsCleanly) {
     BmpFile f;
     f.bitCount = 8;
     f.palette = PICTURE_PALETTE;
+    f.colorsUsed = 6;
     f.pixels = {3, 4, 5, 0, 0, 1, 2, 0};
     BmpFile rle = f;
     rle.compression = 1;
