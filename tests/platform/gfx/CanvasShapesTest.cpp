@@ -183,6 +183,15 @@ TEST(CanvasShapes, PolygonFillsByTheAlternateRuleInsideItsOutline) {
     EXPECT_EQ(s.Picture(), Join({".........", ".#######.", ".#rrrr#..", ".#rrr#...", ".#rr#....",
                                  ".#r#.....", ".##......", ".#.......", "........."}));
 
+    // Slanted edges: a pixel is filled when it lies on or right of the left edge and left of
+    // the right edge, the apex row and the base row staying empty.
+    Surface peak(9, 9);
+    peak.canvas.GetPen().style = PenStyle::Clear;
+    peak.canvas.GetBrush().color = clRed;
+    peak.canvas.Polygon({{4, 0}, {8, 8}, {0, 8}});
+    EXPECT_EQ(peak.Picture(), Join({".........", "....r....", "...rr....", "...rrr...", "..rrrr...",
+                                    "..rrrrr..", ".rrrrrr..", ".rrrrrrr.", "........."}));
+
     // A self-crossing star leaves its centre empty under the alternate rule.
     Surface star(11, 11);
     star.canvas.GetPen().style = PenStyle::Clear;
