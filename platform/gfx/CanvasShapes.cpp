@@ -102,9 +102,14 @@ void Canvas::StrokeLine(TPoint from, TPoint to, int& styleOffset) {
     const raster::Paint paint = PenPaint();
     const std::vector<int> pattern = pen.width <= 1 ? StylePattern(pen.style) : std::vector<int>{};
     if (!pattern.empty()) {
+        // The gaps take the background colour, the brush's, unless the brush is clear.
+        raster::Paint gap = paint;
+        gap.color = ColorToPixel(ColorToRGB(m_state.brush.color));
+        const bool opaque = HasBrush();
         WalkLine(a, b, [&](int x, int y) {
-            if (StyleIsOn(pattern, styleOffset++) && ClipContains(x, y))
-                raster::PaintRun(*m_target, y, x, x + 1, paint);
+            const bool on = StyleIsOn(pattern, styleOffset++);
+            if ((on || opaque) && ClipContains(x, y))
+                raster::PaintRun(*m_target, y, x, x + 1, on ? paint : gap);
         });
         return;
     }

@@ -106,6 +106,16 @@ TEST(CanvasLines, PenStylesAndWidths) {
     dotted.canvas.MoveTo(0, 0);
     dotted.canvas.LineTo(12, 0);
     EXPECT_EQ(dotted.Picture(), "###...###...\n");
+    // The gaps show the brush colour, as an opaque background, unless the brush is clear.
+    dotted.canvas.GetBrush().color = clRed;
+    dotted.canvas.MoveTo(0, 0);
+    dotted.canvas.LineTo(12, 0);
+    EXPECT_EQ(dotted.Picture(), "###rrr###rrr\n");
+    dotted.canvas.GetBrush().style = BrushStyle::Clear;
+    dotted.canvas.GetPen().color = clBlue;
+    dotted.canvas.MoveTo(0, 0);
+    dotted.canvas.LineTo(12, 0);
+    EXPECT_EQ(dotted.Picture(), "bbbrrrbbbrrr\n");
 
     Surface clear(4, 1);
     clear.canvas.GetPen().style = PenStyle::Clear;
