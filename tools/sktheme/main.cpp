@@ -1,0 +1,76 @@
+// sktheme: the tool that inspects, unpacks, packs and makes skin theme files (.skn).
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Source/SKThemes.h"
+#include "tools/sktheme/ThemeTool.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+const char kHelp[] =
+    "Usage: sktheme [--pictures DIR] COMMAND ARGUMENTS\n"
+    "\n"
+    "Works on skin theme files (.skn): a look for the skinned controls made of named\n"
+    "pictures, integers (colours among them, as 0xBBGGRR), flags and texts.\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE.skn              List every entry in file order with its kind and its size\n"
+    "                             or value, then say whether all 42 theme items are present\n"
+    "                             with the kinds the controls read them as.\n"
+    "  unpack FILE.skn DIR        Write each picture into DIR as a file named after its entry\n"
+    "                             (NAME.bmp), and every entry, values included, in file order\n"
+    "                             into DIR/theme.txt, one 'KIND NAME=VALUE' line each.\n"
+    "  pack DIR FILE.skn          Make a theme file from DIR/theme.txt and the pictures it\n"
+    "                             names: the reverse of unpack.\n"
+    "  builtin STYLE FILE.skn     Write a built-in style (MacOS, WinXP, DeepBlue, Protein or\n"
+    "                             BlueGlass) as a complete theme file of all 42 items.\n"
+    "  --help                     Show this text.\n"
+    "\n"
+    "Options:\n"
+    "  --pictures DIR             Where builtin finds the skin's pictures (NAME.bmp); by\n"
+    "                             default the skin library's own picture folder.\n"
+    "\n"
+    "A damaged theme file is refused whole, with the reason. Errors go to standard error; the\n"
+    "exit status is 0 on success, 1 on failure, 2 for wrong usage.\n";
+
+int Usage(const std::string& why) {
+    std::cerr << "sktheme: " << why << "\nTry 'sktheme --help'.\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args;
+    std::string pictures = QV_SKIN_PICTURE_DIR;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--pictures") {
+            if (i + 1 == argc) return Usage("--pictures needs a folder");
+            pictures = argv[++i];
+        } else {
+            args.push_back(arg);
+        }
+    }
+    if (args.empty()) return Usage("no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kHelp;
+        return 0;
+    }
+    SetSkinPictureFolder(pictures);
+
+    ThemeTool tool(std::cout, std::cerr);
+    const std::size_t count = args.size() - 1;
+    if (command == "info" && count == 1) return tool.Info(args[1]);
+    if (command == "unpack" && count == 2) return tool.Unpack(args[1], args[2]);
+    if (command == "pack" && count == 2) return tool.Pack(args[1], args[2]);
+    if (command == "builtin" && count == 2) return tool.Builtin(args[1], args[2]);
+    if (command == "info" || command == "unpack" || command == "pack" || command == "builtin") {
+        return Usage("wrong number of arguments for " + command);
+    }
+    return Usage("unknown command '" + command + "'");
+}
