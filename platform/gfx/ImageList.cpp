@@ -40,7 +40,7 @@ int ImageList::AddStrip(const Bitmap& strip, bool masked, Pixel key) {
     const int frames = std::max(1, strip.Width() / m_width);
     for (int frame = 0; frame < frames; ++frame) {
         Image image{Bitmap(m_width, m_height),
-                    std::vector<bool>(static_cast<std::size_t>(m_width) * m_height)};
+                    std::vector<std::uint8_t>(static_cast<std::size_t>(m_width) * m_height)};
         image.pixels.SetFormat(strip.Format());
         for (int y = 0; y < m_height && y < strip.Height(); ++y)
             for (int x = 0; x < m_width && frame * m_width + x < strip.Width(); ++x) {
@@ -74,16 +74,15 @@ Bitmap ImageList::GetBitmap(int index) const {
 bool ImageList::IsOpaque(int index, int x, int y) const {
     const Image& image = At(index);
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return false;
-    return image.opaque[static_cast<std::size_t>(y) * m_width + x];
+    return image.opaque[static_cast<std::size_t>(y) * m_width + x] != 0;
 }
 
 template <typename Put>
-void ImageList::ForClipped(Canvas& canvas, int left, int top, int width, int height, Put put) {
+void ImageList::ForClippedSpans(Canvas& canvas, int left, int top, int width, int height, Put put) {
     const TRect area{left, top, left + width, top + height};
     for (const TRect& clip : canvas.ClipRegion().Rects()) {
         const TRect r = clip.Intersect(area);
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) put(x, y, x - left, y - top);
+        for (int y = r.top; y < r.bottom; ++y) put(r.left, y, r.left - left, y - top, r.Width());
     }
 }
 
@@ -93,28 +92,37 @@ bool ImageList::Draw(Canvas& canvas, int x, int y, int index, bool enabled) cons
     Bitmap& target = canvas.Target();
     const int left = x + canvas.Origin().x;
     const int top = y + canvas.Origin().y;
-    const auto opaque = [&](int ix, int iy) {
-        return ix >= 0 && iy >= 0 && ix < m_width && iy < m_height &&
-               image.opaque[static_cast<std::size_t>(iy) * m_width + ix];
+    const auto mask = [&](int iy) {
+        return image.opaque.data() + static_cast<std::size_t>(iy) * m_width;
     };
     if (enabled) {
-        ForClipped(canvas, left, top, m_width, m_height, [&](int dx, int dy, int ix, int iy) {
-            if (opaque(ix, iy)) target.At(dx, dy) = image.pixels.At(ix, iy) | 0xFF000000u;
-        });
+        ForClippedSpans(canvas, left, top, m_width, m_height,
+                        [&](int dx, int dy, int ix, int iy, int count) {
+                            const Pixel* source = image.pixels.Row(iy) + ix;
+                            const std::uint8_t* shown = mask(iy) + ix;
+                            Pixel* out = target.Row(dy) + dx;
+                            for (int i = 0; i < count; ++i)
+                                if (shown[i]) out[i] = source[i] | 0xFF000000u;
+                        });
         return true;
     }
     const auto dark = [&](int ix, int iy) {
-        return opaque(ix, iy) && Luminance(image.pixels.At(ix, iy)) < DISABLED_LIGHT_THRESHOLD;
+        return ix >= 0 && iy >= 0 && ix < m_width && iy < m_height && mask(iy)[ix] &&
+               Luminance(image.pixels.At(ix, iy)) < DISABLED_LIGHT_THRESHOLD;
     };
     const Pixel highlight = ColorToPixel(ColorToRGB(clBtnHighlight));
     const Pixel shadow = ColorToPixel(ColorToRGB(clBtnShadow));
     // The highlight reaches one pixel past the image's right and bottom edges.
-    ForClipped(canvas, left, top, m_width + 1, m_height + 1, [&](int dx, int dy, int ix, int iy) {
-        if (dark(ix, iy))
-            target.At(dx, dy) = shadow;
-        else if (dark(ix - 1, iy - 1))
-            target.At(dx, dy) = highlight;
-    });
+    ForClippedSpans(canvas, left, top, m_width + 1, m_height + 1,
+                    [&](int dx, int dy, int ix, int iy, int count) {
+                        Pixel* out = target.Row(dy) + dx;
+                        for (int i = 0; i < count; ++i) {
+                            if (dark(ix + i, iy))
+                                out[i] = shadow;
+                            else if (dark(ix + i - 1, iy - 1))
+                                out[i] = highlight;
+                        }
+                    });
     return true;
 }
 

@@ -41,14 +41,14 @@ public:
 private:
     struct Image {
         Bitmap pixels;
-        std::vector<bool> opaque;  // row by row, width x height
+        std::vector<std::uint8_t> opaque;  // 1 where shown, row by row, width x height
     };
     int AddStrip(const Bitmap& strip, bool masked, Pixel key);
     const Image& At(int index) const;
-    // Calls put(deviceX, deviceY, imageX, imageY) for every pixel of an image-sized
-    // rectangle at device (left, top) that the canvas may draw on.
+    // Calls put(deviceX, deviceY, imageX, imageY, count) for every row span of a
+    // width x height rectangle at device (left, top) that the canvas may draw on.
     template <typename Put>
-    static void ForClipped(Canvas& canvas, int left, int top, int width, int height, Put put);
+    static void ForClippedSpans(Canvas& canvas, int left, int top, int width, int height, Put put);
 
     int m_width;
     int m_height;
