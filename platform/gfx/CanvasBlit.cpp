@@ -66,6 +66,7 @@ int SourceOffset(int i, int n, int m) {
 void Canvas::StretchBlit(const TRect& dest, const Bitmap& source, const TRect& sourceRect,
                          std::uint32_t rop, bool keyed, TColor key) {
     if (dest.IsEmpty() || sourceRect.IsEmpty()) return;
+    keyed = keyed && key != clNone;  // a picture without a transparent colour is opaque
     // Copying a bitmap onto itself must read the pixels as they were before the copy.
     std::optional<Bitmap> snapshot;
     const Bitmap* src = &source;
