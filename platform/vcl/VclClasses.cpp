@@ -1,0 +1,22 @@
+// The classes of this framework that form descriptions and pictures may name.
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Brush.h"
+#include "platform/vcl/ClassInfo.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/ImageList.h"
+#include "platform/vcl/JPEGImage.h"
+#include "platform/vcl/Pen.h"
+#include "platform/vcl/Picture.h"
+#include "platform/vcl/StringList.h"
+
+void RegisterVclClasses() {
+    RegisterClass(TComponent::StaticClassInfo());
+    RegisterClass(TStringList::StaticClassInfo());
+    RegisterClass(TFont::StaticClassInfo());
+    RegisterClass(TPen::StaticClassInfo());
+    RegisterClass(TBrush::StaticClassInfo());
+    RegisterClass(TBitmap::StaticClassInfo());
+    RegisterClass(TJPEGImage::StaticClassInfo());
+    RegisterClass(TPicture::StaticClassInfo());
+    RegisterClass(TImageList::StaticClassInfo());
+}
