@@ -74,6 +74,11 @@ TEST(CanvasBlit, DrawCopiesAndTransparentDrawingLeavesTheKeyOut) {
     target.Fill(clBlue);
     canvas.DrawTransparent(1, 0, picture, clRed);
     EXPECT_EQ(Rows(target), (Rows_{"bbmbb", "bm#mb", "bmbmb", "bbbbb"}));
+
+    // Without a key colour nothing is left out, white included.
+    const Bitmap white(2, 1);
+    canvas.DrawTransparent(0, 3, white, clNone);
+    EXPECT_EQ(Rows(target)[3], "..bbb");
 }
 
 TEST(CanvasBlit, StretchScalesByNearestNeighbour) {
