@@ -238,18 +238,24 @@ void Region::Offset(int dx, int dy) {
 }
 
 Region Region::Intersected(const TRect& clip) const {
-    // Clipping to one rectangle keeps the bands as they are, save at the cut edges.
+    // Clipping to one rectangle keeps the bands, cut at the clip's edges; bands that the
+    // cut makes equal merge as they are written.
     Region result;
     if (clip.IsEmpty()) return result;
-    std::vector<TRect> kept;
-    for (const TRect& r : m_rects) {
-        if (r.bottom <= clip.top) continue;
-        if (r.top >= clip.bottom) break;
-        const TRect cut = r.Intersect(clip);
-        if (!cut.IsEmpty()) kept.push_back(cut);
+    BandWriter writer(result.m_rects);
+    std::vector<Span> spans;
+    for (const Band& band : BandsOf(m_rects)) {
+        if (band.bottom <= clip.top) continue;
+        if (band.top >= clip.bottom) break;
+        spans.clear();
+        for (std::size_t i = band.begin; i < band.end; ++i) {
+            const int x0 = std::max(m_rects[i].left, clip.left);
+            const int x1 = std::min(m_rects[i].right, clip.right);
+            if (x1 > x0) spans.push_back({x0, x1});
+        }
+        writer.Add(std::max(band.top, clip.top), std::min(band.bottom, clip.bottom), spans);
     }
-    // Cutting can make vertically neighbouring bands equal; rebuild to merge them.
-    return FromRects(kept);
+    return result;
 }
 
 Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {

@@ -59,6 +59,9 @@ TEST(Region, EqualPixelSetsHaveEqualRectangles) {
     EXPECT_EQ(holed.United(Region(Rect(1, 1, 3, 3))), whole);
     EXPECT_TRUE(Region::Combine(holed, holed, CombineMode::Xor).IsEmpty());
     EXPECT_TRUE(whole.Intersected(Rect(4, 0, 8, 4)).IsEmpty());  // edges are exclusive
+    // Clipping away what made two bands differ merges them.
+    EXPECT_EQ(Region::FromRects({Rect(0, 0, 4, 2), Rect(0, 2, 8, 4)}).Intersected(Rect(0, 0, 4, 9)),
+              whole);
 }
 
 TEST(Region, EmptyRectanglesAddNothing) {
@@ -156,6 +159,8 @@ TEST(Region, ManyRowsUniteIntoCompactBands) {
     EXPECT_LT(shape.Rects().size(), 120u);  // rows with equal runs share one rectangle
     const Region rebuilt = Region::FromRects(shape.Rects());
     EXPECT_EQ(rebuilt, shape);
+    EXPECT_EQ(shape.Intersected(Rect(30, 20, 90, 100)),
+              shape.Intersected(Region(Rect(30, 20, 90, 100))));
     EXPECT_TRUE(shape.Contains(60, 60));
     EXPECT_FALSE(shape.Contains(1, 1));
     // Rectangles never overlap and come in y-x order.
