@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -169,5 +170,48 @@ TEST(Region, ManyRowsUniteIntoCompactBands) {
         const TRect& a = rects[i - 1];
         const TRect& b = rects[i];
         EXPECT_TRUE(b.top > a.top ? b.top >= a.bottom : (b.top == a.top && b.left > a.right));
+    }
+}
+
+TEST(Region, CombineAgreesPixelByPixelWithItsOperands) {
+    // Random small regions checked against the pixel sets they stand for.
+    std::mt19937 random(7);
+    auto someRects = [&] {
+        std::vector<TRect> rects;
+        const int count = 1 + static_cast<int>(random() % 5);
+        for (int i = 0; i < count; ++i) {
+            const int x = static_cast<int>(random() % 14), y = static_cast<int>(random() % 14);
+            rects.push_back(Bounds(x, y, 1 + static_cast<int>(random() % 6),
+                                   1 + static_cast<int>(random() % 6)));
+        }
+        return rects;
+    };
+    auto covers = [](const std::vector<TRect>& rects, int x, int y) {
+        for (const TRect& r : rects)
+            if (r.Contains({x, y})) return true;
+        return false;
+    };
+    const CombineMode modes[] = {CombineMode::And, CombineMode::Or, CombineMode::Xor,
+                                 CombineMode::Diff};
+    for (int round = 0; round < 200; ++round) {
+        const std::vector<TRect> rectsA = someRects();
+        const std::vector<TRect> rectsB = someRects();
+        const Region a = Region::FromRects(rectsA);
+        const Region b = Region::FromRects(rectsB);
+        for (CombineMode mode : modes) {
+            const Region c = Region::Combine(a, b, mode);
+            for (int y = -1; y < 21; ++y)
+                for (int x = -1; x < 21; ++x) {
+                    const bool inA = covers(rectsA, x, y), inB = covers(rectsB, x, y);
+                    const bool expected = mode == CombineMode::And   ? inA && inB
+                                          : mode == CombineMode::Or  ? inA || inB
+                                          : mode == CombineMode::Xor ? inA != inB
+                                                                     : inA && !inB;
+                    ASSERT_EQ(c.Contains(x, y), expected)
+                        << "round " << round << " at " << x << "," << y;
+                }
+            // The same pixels always come out as the same rectangles.
+            ASSERT_EQ(Region::FromRects(c.Rects()), c) << "round " << round;
+        }
     }
 }
