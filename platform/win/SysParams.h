@@ -1,0 +1,18 @@
+#pragma once
+// System parameters and metrics, AnimateWindow, MessageBeep, the shell's "open", the
+// clipboard and the temporary directory.
+#include <string>
+
+#include "platform/win/WinDefs.h"
+
+BOOL SystemParametersInfo(UINT action, UINT param, void* value, UINT winIni);
+int GetSystemMetrics(int index);
+BOOL AnimateWindow(HWND hwnd, DWORD milliseconds, DWORD flags);
+BOOL MessageBeep(UINT type);
+// Returns a value above 32 on success, as Win32 does.
+std::intptr_t ShellExecute(HWND hwnd, const char* verb, const char* file, const char* params,
+                           const char* directory, int showCommand);
+// The temporary directory with a trailing '/'.
+std::string GetTempPath();
+BOOL SetClipboardText(const std::string& text);
+std::string GetClipboardText();

@@ -1,0 +1,171 @@
+#include "platform/win/backend/HeadlessDriver.h"
+
+#include <stdexcept>
+
+#include "platform/gfx/Font.h"
+#include "platform/win/Message.h"
+#include "platform/win/Screen.h"
+#include "platform/win/Timer.h"
+#include "platform/win/WindowManager.h"
+
+namespace win {
+
+void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string& waitingFor) {
+    if (!deadline)
+        throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor +
+                                 ", but no input is queued and no timer can fire");
+    const DWORD step = static_cast<std::int32_t>(*deadline - m_now) > 0 ? *deadline - m_now : 0;
+    if (m_idle + step > m_idleLimit)
+        throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor + ", but only timers fired for " +
+                                 std::to_string(m_idle) + " ms of virtual time");
+    m_idle += step;
+    m_now += step;
+}
+
+void HeadlessDriver::Animate(HWND hwnd, DWORD milliseconds, DWORD flags) {
+    m_animations.push_back({hwnd, milliseconds, flags});
+    m_now += milliseconds;
+}
+
+bool HeadlessDriver::OpenUrl(const std::string& url) {
+    m_urls.push_back(url);
+    return true;
+}
+
+HeadlessDriver& Headless::Install() {
+    auto driver = std::make_unique<HeadlessDriver>();
+    HeadlessDriver& ref = *driver;
+    WindowManager::Reset(std::move(driver));
+    return ref;
+}
+
+HeadlessDriver& Headless::Driver() {
+    auto* driver = dynamic_cast<HeadlessDriver*>(&WM().GetDriver());
+    if (!driver) throw std::logic_error("the headless backend is not installed");
+    return *driver;
+}
+
+void Headless::ProcessMessages() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    Driver().m_idle = 0;
+}
+
+void Headless::AdvanceTime(DWORD milliseconds) {
+    HeadlessDriver& driver = Driver();
+    const DWORD end = driver.m_now + milliseconds;
+    ProcessMessages();
+    while (true) {
+        DWORD next = end;
+        for (const TimerEntry& t : WM().timers)
+            if (static_cast<std::int32_t>(t.due - next) < 0) next = t.due;
+        if (static_cast<std::int32_t>(next - driver.m_now) > 0) driver.m_now = next;
+        ProcessMessages();
+        if (static_cast<std::int32_t>(driver.m_now - end) >= 0) break;
+    }
+}
+
+namespace {
+
+InputEvent Event(InputEvent::Kind kind, TPoint where = {}) {
+    InputEvent event;
+    event.kind = kind;
+    event.screen = where;
+    return event;
+}
+
+void Queue(InputEvent event) {
+    WM().Input().push_back(event);
+    Headless::Driver();  // input only makes sense on the headless desktop
+}
+
+// The last position the pointer was sent to, so presses happen where it is.
+TPoint& Pointer() { return Headless::Driver().m_pointer; }
+
+}  // namespace
+
+void Headless::MouseMove(int x, int y) {
+    Pointer() = {x, y};
+    Queue(Event(InputEvent::Kind::MouseMove, {x, y}));
+}
+
+void Headless::MouseDown(int button) {
+    InputEvent e = Event(InputEvent::Kind::MouseDown, Pointer());
+    e.button = button;
+    Queue(e);
+}
+
+void Headless::MouseUp(int button) {
+    InputEvent e = Event(InputEvent::Kind::MouseUp, Pointer());
+    e.button = button;
+    Queue(e);
+}
+
+void Headless::Click(int x, int y, int button) {
+    MouseMove(x, y);
+    MouseDown(button);
+    MouseUp(button);
+}
+
+void Headless::Wheel(int delta) {
+    InputEvent e = Event(InputEvent::Kind::Wheel, Pointer());
+    e.wheelDelta = delta;
+    Queue(e);
+}
+
+void Headless::KeyDown(int vk) {
+    InputEvent e = Event(InputEvent::Kind::KeyDown);
+    e.vk = vk;
+    Queue(e);
+}
+
+void Headless::KeyUp(int vk) {
+    InputEvent e = Event(InputEvent::Kind::KeyUp);
+    e.vk = vk;
+    Queue(e);
+}
+
+void Headless::KeyPress(int vk, char32_t ch) {
+    KeyDown(vk);
+    if (ch) {
+        InputEvent e = Event(InputEvent::Kind::Char);
+        e.ch = ch;
+        Queue(e);
+    }
+    KeyUp(vk);
+}
+
+void Headless::TypeText(const std::string& utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t ch = gfx::DecodeUtf8(utf8, pos);
+        int vk = 0;
+        bool shift = false;
+        if (ch >= 'a' && ch <= 'z') vk = static_cast<int>(ch - 'a' + 'A');
+        else if (ch >= 'A' && ch <= 'Z') vk = static_cast<int>(ch), shift = true;
+        else if (ch >= '0' && ch <= '9') vk = static_cast<int>(ch);
+        else if (ch == ' ') vk = VK_SPACE;
+        else if (ch == '\r' || ch == '\n') vk = VK_RETURN;
+        if (shift) KeyDown(VK_SHIFT);
+        KeyPress(vk, ch == '\n' ? U'\r' : ch);
+        if (shift) KeyUp(VK_SHIFT);
+    }
+}
+
+gfx::Bitmap Headless::CaptureDesktop() {
+    ProcessMessages();
+    return ComposeDesktop();
+}
+
+gfx::Bitmap Headless::CaptureWindow(HWND hwnd) {
+    ProcessMessages();
+    return win::CaptureWindow(hwnd);
+}
+
+}  // namespace win
