@@ -137,6 +137,31 @@ void TTestWidget::DefineProperties(TFiler& Filer) {
         [this] { return SkinData; }, !SkinData.empty());
 }
 
+const TClassInfo& TTestImage::StaticClassInfo() {
+    static const TClassInfo info = TClassBuilder<TTestImage>("TTestImage")
+                                       .Persistent("Font", &TTestImage::GetFont)
+                                       .Persistent("Picture", &TTestImage::GetPicture)
+                                       .Reference("Images", &TTestImage::GetImages, &TTestImage::SetImages)
+                                       .Build();
+    return info;
+}
+
+TTestImage::TTestImage(TComponent* AOwner) : TComponent(AOwner) {
+    m_font.OnChange = [this](TObject*) { ++FontChanges; };
+}
+
+TTestImage::~TTestImage() = default;
+
+void TTestImage::SetImages(TImageList* v) {
+    m_imagesRef = v;
+    if (v) v->FreeNotification(this);
+}
+
+void TTestImage::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == m_imagesRef) m_imagesRef = nullptr;
+}
+
 const TClassInfo& TTestForm::StaticClassInfo() {
     static const TClassInfo info = TClassBuilder<TTestForm>("TTestForm")
                                        .Field("btnOK", &TTestForm::btnOK)
@@ -161,4 +186,6 @@ void RegisterTestClasses() {
     RegisterClass(TTestWidget::StaticClassInfo());
     RegisterClass(TTestForm::StaticClassInfo());
     RegisterClass(TLoggingComponent::StaticClassInfo());
+    RegisterClass(TTestImage::StaticClassInfo());
+    RegisterVclClasses();
 }

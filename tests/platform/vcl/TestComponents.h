@@ -8,6 +8,9 @@
 #include "platform/gfx/Color.h"
 #include "platform/vcl/Collection.h"
 #include "platform/vcl/Component.h"
+#include "platform/vcl/Font.h"
+#include "platform/vcl/ImageList.h"
+#include "platform/vcl/Picture.h"
 #include "platform/vcl/StringList.h"
 
 enum class TTestShape { tsCircle, tsSquare, tsTriangle };
@@ -119,6 +122,27 @@ private:
     TStringList m_items;
     TCollection m_columns;
     int m_cursor = 0;
+};
+
+// A picture component with a font, for streaming fonts, pictures and image lists.
+class TTestImage : public TComponent {
+    QV_DECLARE_CLASS(TTestImage, TComponent)
+    explicit TTestImage(TComponent* AOwner);
+    ~TTestImage() override;
+
+    TFont* GetFont() { return &m_font; }
+    TPicture* GetPicture() { return &m_picture; }
+    TImageList* GetImages() const { return m_imagesRef; }
+    void SetImages(TImageList* v);
+    int FontChanges = 0;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    TFont m_font;
+    TPicture m_picture;
+    TImageList* m_imagesRef = nullptr;
 };
 
 // A form class: published fields and methods bound by name.
