@@ -118,7 +118,7 @@ public:
     void Arc(const TRect& rect, TPoint start, TPoint end);
     void Ellipse(const TRect& rect);
     void RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight);
-    TColor GetPixel(int x, int y) const;
+    TColor GetPixel(int x, int y) const;  // clNone outside the clip, as CLR_INVALID
     void SetPixel(int x, int y, TColor color);
 
     // Text in the current font; the brush fills the text cell unless it is clear.
@@ -182,7 +182,6 @@ private:
     // Text (CanvasText.cpp).
     std::shared_ptr<const FontFace> Face() const;
     void RenderText(int deviceX, int deviceY, std::string_view text, const TRect* deviceClip);
-    int DrawTextLine(std::string_view line, int x, int y, unsigned flags, const TRect& deviceClip);
 
     // Pictures (CanvasBlit.cpp).
     void StretchBlit(const TRect& dest, const Bitmap& source, const TRect& sourceRect,

@@ -20,7 +20,10 @@ class Region {
 public:
     Region() = default;  // empty
     explicit Region(const TRect& rect);
-    // CreateRoundRectRgn: the corner ellipses have the given full width and height.
+    // CreateRoundRectRgn: the corner ellipses have the given full width and height. The
+    // right and bottom edges are exclusive: the region holds what RoundRect fills in the
+    // same rectangle less its right column and bottom row, so (0, 0, W + 1, H + 1) shapes a
+    // window of W x H. Ellipse is CreateEllipticRgn, the same with full-size corners.
     static Region RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight);
     static Region Ellipse(const TRect& rect);
     static Region FromRects(const std::vector<TRect>& rects);
