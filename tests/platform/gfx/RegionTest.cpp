@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/Canvas.h"
 #include "platform/gfx/Region.h"
 
 using gfx::CombineMode;
@@ -136,6 +137,18 @@ TEST(Region, RoundRectCornersFollowTheEllipse) {
         previousLeft = left;
     }
     EXPECT_GT(previousLeft, 3);
+
+    // The same shape as the canvas paints with RoundRect in that rectangle, pen and brush
+    // of one colour, short of the right column and bottom row.
+    gfx::Bitmap painted(41, 31);
+    gfx::Canvas canvas(painted);
+    canvas.GetBrush().color = clBlack;
+    canvas.RoundRect(Rect(0, 0, 41, 31), 20, 20);
+    for (int y = 0; y < 31; ++y)
+        for (int x = 0; x < 41; ++x) {
+            const bool paintedHere = painted.GetPixel(x, y) == clBlack && x < 40 && y < 30;
+            ASSERT_EQ(big.Contains(x, y), paintedHere) << x << "," << y;
+        }
 }
 
 TEST(Region, EllipseIsARoundRectWithFullCorners) {
