@@ -43,12 +43,18 @@ TCanvas* TBitmap::GetCanvas() {
 
 TPixelFormat TBitmap::GetPixelFormat() const {
     switch (m_image.Format()) {
-        case gfx::PixelFormat::Device: return pfDevice;
-        case gfx::PixelFormat::Bits1: return pf1bit;
-        case gfx::PixelFormat::Bits4: return pf4bit;
-        case gfx::PixelFormat::Bits8: return pf8bit;
-        case gfx::PixelFormat::Bits24: return pf24bit;
-        case gfx::PixelFormat::Bits32: return pf32bit;
+        case gfx::PixelFormat::Device:
+            return pfDevice;
+        case gfx::PixelFormat::Bits1:
+            return pf1bit;
+        case gfx::PixelFormat::Bits4:
+            return pf4bit;
+        case gfx::PixelFormat::Bits8:
+            return pf8bit;
+        case gfx::PixelFormat::Bits24:
+            return pf24bit;
+        case gfx::PixelFormat::Bits32:
+            return pf32bit;
     }
     return pfCustom;
 }
@@ -56,14 +62,27 @@ TPixelFormat TBitmap::GetPixelFormat() const {
 void TBitmap::SetPixelFormat(TPixelFormat Value) {
     gfx::PixelFormat format;
     switch (Value) {
-        case pfDevice: format = gfx::PixelFormat::Device; break;
-        case pf1bit: format = gfx::PixelFormat::Bits1; break;
-        case pf4bit: format = gfx::PixelFormat::Bits4; break;
-        case pf8bit: format = gfx::PixelFormat::Bits8; break;
-        case pf24bit: format = gfx::PixelFormat::Bits24; break;
-        case pf32bit: format = gfx::PixelFormat::Bits32; break;
+        case pfDevice:
+            format = gfx::PixelFormat::Device;
+            break;
+        case pf1bit:
+            format = gfx::PixelFormat::Bits1;
+            break;
+        case pf4bit:
+            format = gfx::PixelFormat::Bits4;
+            break;
+        case pf8bit:
+            format = gfx::PixelFormat::Bits8;
+            break;
+        case pf24bit:
+            format = gfx::PixelFormat::Bits24;
+            break;
+        case pf32bit:
+            format = gfx::PixelFormat::Bits32;
+            break;
         default:
-            throw EInvalidGraphic("The pixel format " + PixelFormatInfo.NameOf(static_cast<int>(Value)) +
+            throw EInvalidGraphic("The pixel format " +
+                                  PixelFormatInfo.NameOf(static_cast<int>(Value)) +
                                   " is not supported");
     }
     if (format == m_image.Format()) return;

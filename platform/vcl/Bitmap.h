@@ -13,7 +13,17 @@ class Canvas;
 }
 
 // The bit depth a bitmap is stored with; pixels are 32-bit in memory whatever it is.
-enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+enum class TPixelFormat {
+    pfDevice,
+    pf1bit,
+    pf4bit,
+    pf8bit,
+    pf15bit,
+    pf16bit,
+    pf24bit,
+    pf32bit,
+    pfCustom
+};
 using enum TPixelFormat;
 // tmAuto takes the bottom-left pixel as the transparent colour; tmFixed the one set.
 enum class TTransparentMode { tmAuto, tmFixed };

@@ -41,7 +41,8 @@ void TBrush::SetStyle(TBrushStyle Value) {
 }
 
 void TBrush::SetBitmap(const TBitmap* Value) {
-    m_brush.pattern = Value && !Value->GetEmpty() ? std::make_shared<const gfx::Bitmap>(Value->Image()) : nullptr;
+    m_brush.pattern =
+        Value && !Value->GetEmpty() ? std::make_shared<const gfx::Bitmap>(Value->Image()) : nullptr;
     UpdateStyle();
     Changed();
 }

@@ -32,11 +32,17 @@ void TCanvas::Changed() {
     if (OnChange) OnChange(this);
 }
 
-TPoint TCanvas::GetPenPos() { return RequiredState().PenPos(); }
+TPoint TCanvas::GetPenPos() {
+    return RequiredState().PenPos();
+}
 
-TRect TCanvas::ClipRect() { return RequiredState().ClipBox(); }
+TRect TCanvas::ClipRect() {
+    return RequiredState().ClipBox();
+}
 
-TColor TCanvas::GetPixel(int X, int Y) { return RequiredState().GetPixel(X, Y); }
+TColor TCanvas::GetPixel(int X, int Y) {
+    return RequiredState().GetPixel(X, Y);
+}
 
 void TCanvas::SetPixel(int X, int Y, TColor Color) {
     gfx::Canvas& c = RequiredState();
@@ -45,7 +51,9 @@ void TCanvas::SetPixel(int X, int Y, TColor Color) {
     Changed();
 }
 
-void TCanvas::MoveTo(int X, int Y) { RequiredState().MoveTo(X, Y); }
+void TCanvas::MoveTo(int X, int Y) {
+    RequiredState().MoveTo(X, Y);
+}
 
 void TCanvas::LineTo(int X, int Y) {
     gfx::Canvas& c = RequiredState();
@@ -131,11 +139,17 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, std::string_view Text) {
     Changed();
 }
 
-int TCanvas::TextWidth(std::string_view Text) { return RequiredState().TextWidth(Text); }
+int TCanvas::TextWidth(std::string_view Text) {
+    return RequiredState().TextWidth(Text);
+}
 
-int TCanvas::TextHeight(std::string_view Text) { return RequiredState().TextHeight(Text); }
+int TCanvas::TextHeight(std::string_view Text) {
+    return RequiredState().TextHeight(Text);
+}
 
-TSize TCanvas::TextExtent(std::string_view Text) { return RequiredState().TextExtent(Text); }
+TSize TCanvas::TextExtent(std::string_view Text) {
+    return RequiredState().TextExtent(Text);
+}
 
 int TCanvas::DrawText(std::string_view Text, TRect& Rect, unsigned Flags) {
     gfx::Canvas& c = RequiredState();

@@ -23,11 +23,13 @@
 template <class T>
 class TClassBuilder {
 public:
-    explicit TClassBuilder(std::string name)
-        : m_info(std::move(name), ParentInfo()) {
+    explicit TClassBuilder(std::string name) : m_info(std::move(name), ParentInfo()) {
         if constexpr (!std::is_abstract_v<T>) {
-            if constexpr (std::is_base_of_v<TComponent, T> && std::is_constructible_v<T, TComponent*>)
-                m_info.CreateComponent = [](TComponent* owner) -> TComponent* { return new T(owner); };
+            if constexpr (std::is_base_of_v<TComponent, T> &&
+                          std::is_constructible_v<T, TComponent*>)
+                m_info.CreateComponent = [](TComponent* owner) -> TComponent* {
+                    return new T(owner);
+                };
             if constexpr (std::is_base_of_v<TCollectionItem, T> &&
                           std::is_constructible_v<T, TCollection*>)
                 m_info.CreateItem = [](TCollection* c) -> TCollectionItem* { return new T(c); };
@@ -82,17 +84,23 @@ public:
         TPropInfo& p = Add(std::move(name), TPropKind::String);
         p.GetStr = [get](TPersistent& o) { return std::string(std::invoke(get, Self(o))); };
         if constexpr (!std::is_null_pointer_v<S>)
-            p.SetStr = [set](TPersistent& o, const std::string& v) { std::invoke(set, Self(o), v); };
+            p.SetStr = [set](TPersistent& o, const std::string& v) {
+                std::invoke(set, Self(o), v);
+            };
         return *this;
     }
     template <class G, class S>
     TClassBuilder& Float(std::string name, G get, S set, double def = 0) {
         TPropInfo& p = Add(std::move(name), TPropKind::Float);
         p.FloatDefault = def;
-        p.GetFloat = [get](TPersistent& o) { return static_cast<double>(std::invoke(get, Self(o))); };
+        p.GetFloat = [get](TPersistent& o) {
+            return static_cast<double>(std::invoke(get, Self(o)));
+        };
         if constexpr (!std::is_null_pointer_v<S>) {
             using V = std::remove_cvref_t<std::invoke_result_t<G, T&>>;
-            p.SetFloat = [set](TPersistent& o, double v) { std::invoke(set, Self(o), static_cast<V>(v)); };
+            p.SetFloat = [set](TPersistent& o, double v) {
+                std::invoke(set, Self(o), static_cast<V>(v));
+            };
         }
         return *this;
     }
@@ -125,7 +133,9 @@ public:
     template <class M>
     TClassBuilder& Event(std::string name, M member) {
         TPropInfo& p = Add(std::move(name), TPropKind::Event);
-        p.GetEvent = [member](TPersistent& o) -> TEventBase& { return std::invoke(member, Self(o)); };
+        p.GetEvent = [member](TPersistent& o) -> TEventBase& {
+            return std::invoke(member, Self(o));
+        };
         return *this;
     }
     // A published component field of a form class.
@@ -145,10 +155,12 @@ public:
         using Binder = typename TEvent<R(Args...)>::Binder;
         Binder binder = [method](TObject* instance) {
             C* target = dynamic_cast<C*>(instance);
-            if (!target) throw EPropertyError("a method of " + C::StaticClassInfo().Name() +
-                                              " was bound to a different class");
-            return std::function<R(Args...)>(
-                [target, method](Args... args) -> R { return (target->*method)(std::forward<Args>(args)...); });
+            if (!target)
+                throw EPropertyError("a method of " + C::StaticClassInfo().Name() +
+                                     " was bound to a different class");
+            return std::function<R(Args...)>([target, method](Args... args) -> R {
+                return (target->*method)(std::forward<Args>(args)...);
+            });
         };
         m_info.AddMethod({std::move(name), std::move(binder)});
         return *this;
@@ -195,7 +207,9 @@ private:
     TPropInfo& AddOrdinal(std::string name, TPropKind kind, G get, S set) {
         using V = std::remove_cvref_t<std::invoke_result_t<G, T&>>;
         TPropInfo& p = Add(std::move(name), kind);
-        p.GetOrd = [get](TPersistent& o) { return static_cast<std::int64_t>(std::invoke(get, Self(o))); };
+        p.GetOrd = [get](TPersistent& o) {
+            return static_cast<std::int64_t>(std::invoke(get, Self(o)));
+        };
         if constexpr (!std::is_null_pointer_v<S>) {
             p.SetOrd = [set](TPersistent& o, std::int64_t v) {
                 if constexpr (std::is_same_v<V, bool>)

@@ -43,14 +43,18 @@ bool TPropInfo::IsStored(TPersistent& instance) const {
     if (StoredFn && !StoredFn(instance)) return false;
     if (IsOrdinal()) return !OrdDefault || GetOrd(instance) != *OrdDefault;
     switch (Kind) {
-        case TPropKind::String: return !GetStr(instance).empty();
-        case TPropKind::Float: return GetFloat(instance) != FloatDefault;
-        case TPropKind::Reference: return GetObject(instance) != nullptr;
+        case TPropKind::String:
+            return !GetStr(instance).empty();
+        case TPropKind::Float:
+            return GetFloat(instance) != FloatDefault;
+        case TPropKind::Reference:
+            return GetObject(instance) != nullptr;
         case TPropKind::Event: {
             const TEventBase& event = GetEvent(instance);
             return event.Assigned() && !event.HandlerName().empty();
         }
-        default: return true;
+        default:
+            return true;
     }
 }
 
@@ -135,7 +139,9 @@ std::map<std::string, const TClassInfo*, Caseless>& Registry() {
 
 }  // namespace
 
-void RegisterClass(const TClassInfo& info) { Registry()[info.Name()] = &info; }
+void RegisterClass(const TClassInfo& info) {
+    Registry()[info.Name()] = &info;
+}
 
 const TClassInfo* GetClass(std::string_view name) {
     auto it = Registry().find(std::string(name));

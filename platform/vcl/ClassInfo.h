@@ -50,8 +50,8 @@ struct TPropInfo {
     std::string Name;
     TPropKind Kind = TPropKind::Integer;
     bool Published = true;
-    const TEnumInfo* Enum = nullptr;       // Enumeration; the element type of a Set
-    const TIdentMap* Idents = nullptr;     // Integer and Color
+    const TEnumInfo* Enum = nullptr;    // Enumeration; the element type of a Set
+    const TIdentMap* Idents = nullptr;  // Integer and Color
     // Reference and Persistent; a function, since a class may refer to its own kind.
     const TClassInfo& (*ClassType)() = nullptr;
 

@@ -44,7 +44,9 @@ TCollectionItem* TCollection::Insert(int Index) {
     return item;
 }
 
-void TCollection::Delete(int Index) { delete Items(Index); }
+void TCollection::Delete(int Index) {
+    delete Items(Index);
+}
 
 void TCollection::Clear() {
     if (m_items.empty()) return;
@@ -59,7 +61,9 @@ TCollectionItem* TCollection::FindItemID(int ID) const {
     return nullptr;
 }
 
-void TCollection::BeginUpdate() { ++m_updateCount; }
+void TCollection::BeginUpdate() {
+    ++m_updateCount;
+}
 
 void TCollection::EndUpdate() {
     if (m_updateCount > 0 && --m_updateCount == 0) Changed();
@@ -113,9 +117,13 @@ void TCollection::ItemChanged(TCollectionItem* Item) {
     if (m_updateCount == 0) Update(Item);
 }
 
-TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
+TCollectionItem::TCollectionItem(TCollection* Collection) {
+    SetCollection(Collection);
+}
 
-TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
+TCollectionItem::~TCollectionItem() {
+    SetCollection(nullptr);
+}
 
 void TCollectionItem::SetCollection(TCollection* Value) {
     if (Value == m_collection) return;
@@ -133,7 +141,9 @@ void TCollectionItem::SetIndex(int Value) {
     if (m_collection && Value != GetIndex()) m_collection->MoveItem(this, Value);
 }
 
-std::string TCollectionItem::GetDisplayName() const { return ClassName(); }
+std::string TCollectionItem::GetDisplayName() const {
+    return ClassName();
+}
 
 std::string TCollectionItem::GetNamePath() const {
     if (!m_collection) return ClassName();

@@ -102,7 +102,8 @@ void TComponent::NotifyOwned(TComponent* AComponent, TOperation Operation) {
     // A notification may free components; walk a copy and skip those already gone.
     const std::vector<TComponent*> owned = m_components;
     for (TComponent* c : owned)
-        if (c != AComponent && std::find(m_components.begin(), m_components.end(), c) != m_components.end())
+        if (c != AComponent &&
+            std::find(m_components.begin(), m_components.end(), c) != m_components.end())
             c->Notification(AComponent, Operation);
 }
 
@@ -137,9 +138,13 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
     AComponent->RemoveNotification(this);
 }
 
-void TComponent::RemoveNotification(TComponent* AComponent) { std::erase(m_freeNotifies, AComponent); }
+void TComponent::RemoveNotification(TComponent* AComponent) {
+    std::erase(m_freeNotifies, AComponent);
+}
 
-void TComponent::Loaded() { m_state &= ~csLoading; }
+void TComponent::Loaded() {
+    m_state &= ~csLoading;
+}
 
 void TComponent::SetParentComponent(TComponent*) {}
 
@@ -149,7 +154,9 @@ void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComp
         if (!c->HasParent()) Proc(c);
 }
 
-std::string TComponent::GetNamePath() const { return m_name; }
+std::string TComponent::GetNamePath() const {
+    return m_name;
+}
 
 void TComponent::SetComponentStateFlag(TComponentStateFlag flag, bool on) {
     if (on)

@@ -36,12 +36,10 @@ public:
 
     TEvent() = default;
     template <class F>
-        requires std::is_constructible_v<Function, F>
-    TEvent(F&& f) : m_function(std::forward<F>(f)) {}
+    requires std::is_constructible_v<Function, F> TEvent(F&& f) : m_function(std::forward<F>(f)) {}
 
     template <class F>
-        requires std::is_constructible_v<Function, F>
-    TEvent& operator=(F&& f) {
+    requires std::is_constructible_v<Function, F> TEvent& operator=(F&& f) {
         m_function = std::forward<F>(f);
         m_handlerName.clear();
         return *this;

@@ -8,11 +8,11 @@ namespace {
 const TEnumInfo FontStyleInfo{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
 
 const TIdentMap CharsetIdents{
-    {0, "ANSI_CHARSET"},       {1, "DEFAULT_CHARSET"},   {2, "SYMBOL_CHARSET"},
-    {77, "MAC_CHARSET"},       {128, "SHIFTJIS_CHARSET"}, {129, "HANGEUL_CHARSET"},
-    {134, "GB2312_CHARSET"},   {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},
-    {162, "TURKISH_CHARSET"},  {177, "HEBREW_CHARSET"},  {178, "ARABIC_CHARSET"},
-    {186, "BALTIC_CHARSET"},   {204, "RUSSIAN_CHARSET"}, {222, "THAI_CHARSET"},
+    {0, "ANSI_CHARSET"},         {1, "DEFAULT_CHARSET"},       {2, "SYMBOL_CHARSET"},
+    {77, "MAC_CHARSET"},         {128, "SHIFTJIS_CHARSET"},    {129, "HANGEUL_CHARSET"},
+    {134, "GB2312_CHARSET"},     {136, "CHINESEBIG5_CHARSET"}, {161, "GREEK_CHARSET"},
+    {162, "TURKISH_CHARSET"},    {177, "HEBREW_CHARSET"},      {178, "ARABIC_CHARSET"},
+    {186, "BALTIC_CHARSET"},     {204, "RUSSIAN_CHARSET"},     {222, "THAI_CHARSET"},
     {238, "EASTEUROPE_CHARSET"}, {255, "OEM_CHARSET"},
 };
 
@@ -31,7 +31,8 @@ const TClassInfo& TFont::StaticClassInfo() {
     static const gfx::FontDesc defaults;
     static const TClassInfo info =
         TClassBuilder<TFont>("TFont")
-            .Integer("Charset", &TFont::GetCharset, &TFont::SetCharset, defaults.charset, &CharsetIdents)
+            .Integer("Charset", &TFont::GetCharset, &TFont::SetCharset, defaults.charset,
+                     &CharsetIdents)
             .Color("Color", &TFont::GetColor, &TFont::SetColor, defaults.color)
             .Integer("Height", &TFont::GetHeight, &TFont::SetHeight, defaults.height)
             .String("Name", &TFont::GetName, &TFont::SetName)

@@ -6,9 +6,15 @@
 
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsIdentStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || std::isdigit(static_cast<unsigned char>(c));
+}
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -33,12 +39,17 @@ void TFormParser::Expected(const std::string& what) const {
 
 std::string TFormParser::Describe() const {
     switch (m_token) {
-        case Token::End: return "the end of the file";
-        case Token::Ident: return "'" + m_string + "'";
+        case Token::End:
+            return "the end of the file";
+        case Token::Ident:
+            return "'" + m_string + "'";
         case Token::Integer:
-        case Token::Float: return "the number " + m_number;
-        case Token::String: return "the string '" + m_string + "'";
-        case Token::Symbol: return std::string("'") + m_symbol + "'";
+        case Token::Float:
+            return "the number " + m_number;
+        case Token::String:
+            return "the string '" + m_string + "'";
+        case Token::Symbol:
+            return std::string("'") + m_symbol + "'";
     }
     return "something else";
 }
@@ -71,8 +82,9 @@ void TFormParser::Next() {
         while (m_pos < m_text.size() && IsIdentChar(m_text[m_pos])) ++m_pos;
         m_token = Token::Ident;
         m_string = std::string(m_text.substr(start, m_pos - start));
-    } else if (IsDigit(c) || c == '$' || ((c == '-' || c == '+') && m_pos + 1 < m_text.size() &&
-                                          (IsDigit(m_text[m_pos + 1]) || m_text[m_pos + 1] == '$'))) {
+    } else if (IsDigit(c) || c == '$' ||
+               ((c == '-' || c == '+') && m_pos + 1 < m_text.size() &&
+                (IsDigit(m_text[m_pos + 1]) || m_text[m_pos + 1] == '$'))) {
         ScanNumber();
     } else if (c == '\'' || c == '#') {
         ScanString();
@@ -109,8 +121,8 @@ void TFormParser::ScanNumber() {
     m_token = real ? Token::Float : Token::Integer;
     if (m_pos < m_text.size() && IsIdentChar(m_text[m_pos])) {
         m_tokenLine = m_line;
-        throw EReadError(Where(m_fileName, m_line, "expected a number, found '" + m_number +
-                                                       m_text[m_pos] + "...'"));
+        throw EReadError(Where(m_fileName, m_line,
+                               "expected a number, found '" + m_number + m_text[m_pos] + "...'"));
     }
     (void)hex;
 }
@@ -140,8 +152,10 @@ void TFormParser::ScanString() {
             const std::size_t start = m_pos;
             while (m_pos < m_text.size() && IsDigit(m_text[m_pos])) ++m_pos;
             std::int64_t code = 0;
-            if (start == m_pos || !TryStrToInt(m_text.substr(start, m_pos - start), code) || code > 255)
-                throw EReadError(Where(m_fileName, m_line, "expected a character code 0 to 255 after #"));
+            if (start == m_pos || !TryStrToInt(m_text.substr(start, m_pos - start), code) ||
+                code > 255)
+                throw EReadError(
+                    Where(m_fileName, m_line, "expected a character code 0 to 255 after #"));
             m_string += static_cast<char>(code);
         } else {
             break;
@@ -183,8 +197,9 @@ TFormObject TFormParser::ParseDescription() {
 
 TFormObject TFormParser::ParseObject() {
     if (IsKeyword("inherited") || IsKeyword("inline"))
-        throw EReadError(Where(m_fileName, m_tokenLine,
-                               "expected 'object' (inherited and inline objects are not supported)"));
+        throw EReadError(
+            Where(m_fileName, m_tokenLine,
+                  "expected 'object' (inherited and inline objects are not supported)"));
     if (!IsKeyword("object")) Expected("'object'");
     TFormObject object;
     object.Line = m_tokenLine;
@@ -197,7 +212,8 @@ TFormObject TFormParser::ParseObject() {
     } else {
         object.ClassName = std::move(first);
     }
-    while (!IsKeyword("end") && !IsKeyword("object") && !IsKeyword("inherited") && !IsKeyword("inline")) {
+    while (!IsKeyword("end") && !IsKeyword("object") && !IsKeyword("inherited") &&
+           !IsKeyword("inline")) {
         if (m_token != Token::Ident) Expected("a property name, 'object' or 'end'");
         object.Properties.push_back(ParseProperty());
     }
@@ -245,7 +261,9 @@ TFormValue TFormParser::ParseValue() {
             value = TFormValue::MakeString(std::move(text));
             break;
         }
-        case Token::Ident: value = TFormValue::MakeIdent(TakeDottedIdent("an identifier")); break;
+        case Token::Ident:
+            value = TFormValue::MakeIdent(TakeDottedIdent("an identifier"));
+            break;
         case Token::Symbol:
             if (m_symbol == '[') {
                 value = ParseSet();
@@ -259,7 +277,8 @@ TFormValue TFormParser::ParseValue() {
                 Expected("a value");
             }
             break;
-        case Token::End: Expected("a value");
+        case Token::End:
+            Expected("a value");
     }
     value.Line = line;
     return value;
@@ -326,9 +345,9 @@ TFormValue TFormParser::ParseBinary() {
         if (static_cast<unsigned char>(c) <= ' ') continue;
         const int digit = HexValue(c);
         if (digit < 0)
-            throw EReadError(Where(m_fileName, m_line,
-                                   std::string("expected a hexadecimal digit in binary data, found '") +
-                                       c + "'"));
+            throw EReadError(Where(
+                m_fileName, m_line,
+                std::string("expected a hexadecimal digit in binary data, found '") + c + "'"));
         if (pending < 0) {
             pending = digit;
         } else {
@@ -337,7 +356,8 @@ TFormValue TFormParser::ParseBinary() {
         }
     }
     if (pending >= 0)
-        throw EReadError(Where(m_fileName, m_line, "expected an even number of hexadecimal digits"));
+        throw EReadError(
+            Where(m_fileName, m_line, "expected an even number of hexadecimal digits"));
     Next();
     return value;
 }

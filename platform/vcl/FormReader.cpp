@@ -59,8 +59,8 @@ TComponent* TFormReader::ReadComponent(std::string_view Text, TComponent* Owner)
     const TFormObject description = TFormParser(Text, m_fileName).ParseDescription();
     const TClassInfo* info = GetClass(description.ClassName);
     if (!info || !info->CreateComponent)
-        Error(description.Line, "expected a registered component class, found '" +
-                                    description.ClassName + "'");
+        Error(description.Line,
+              "expected a registered component class, found '" + description.ClassName + "'");
     TComponent* root = info->CreateComponent(Owner);
     try {
         ReadRootComponent(*root, description);
@@ -114,7 +114,9 @@ TComponent* TFormReader::CreateChild(const TFormObject& description, TComponent&
                                     " as the form created it, found " + description.ClassName);
     if (!child) {
         const TClassInfo* info = GetClass(description.ClassName);
-        if (!info) Error(description.Line, "expected a registered class, found '" + description.ClassName + "'");
+        if (!info)
+            Error(description.Line,
+                  "expected a registered class, found '" + description.ClassName + "'");
         if (!info->CreateComponent)
             Error(description.Line, "expected a component class, found " + description.ClassName +
                                         ", which cannot be created here");
@@ -127,8 +129,9 @@ TComponent* TFormReader::CreateChild(const TFormObject& description, TComponent&
         }
         if (const TFieldInfo* field = m_root->ClassInfo().FindField(description.Name))
             if (!field->Assign(*m_root, child))
-                Error(description.Line, "expected field " + field->Name + " of " + m_root->ClassName() +
-                                            " to be able to hold a " + description.ClassName);
+                Error(description.Line, "expected field " + field->Name + " of " +
+                                            m_root->ClassName() + " to be able to hold a " +
+                                            description.ClassName);
     }
     try {
         child->SetParentComponent(&parent);
@@ -140,7 +143,8 @@ TComponent* TFormReader::CreateChild(const TFormObject& description, TComponent&
     return child;
 }
 
-void TFormReader::ApplyProperties(TPersistent& instance, const std::vector<TFormProperty>& properties) {
+void TFormReader::ApplyProperties(TPersistent& instance,
+                                  const std::vector<TFormProperty>& properties) {
     for (const TFormProperty& property : properties) {
         try {
             ApplyProperty(instance, property);
@@ -159,10 +163,13 @@ void TFormReader::ApplyProperty(TPersistent& instance, const TFormProperty& prop
         const std::string head(path.substr(0, dot));
         const TPropInfo* info = target->ClassInfo().FindProperty(head);
         if (!info)
-            Error(property.Line, "expected a property of " + target->ClassName() + ", found '" + head + "'");
-        auto* next = info->Kind == TPropKind::Persistent ? dynamic_cast<TPersistent*>(info->GetObject(*target))
-                                                          : nullptr;
-        if (!next) Error(property.Line, "expected " + head + " to hold an object with sub-properties");
+            Error(property.Line,
+                  "expected a property of " + target->ClassName() + ", found '" + head + "'");
+        auto* next = info->Kind == TPropKind::Persistent
+                         ? dynamic_cast<TPersistent*>(info->GetObject(*target))
+                         : nullptr;
+        if (!next)
+            Error(property.Line, "expected " + head + " to hold an object with sub-properties");
         target = next;
         path.remove_prefix(dot + 1);
     }
@@ -172,7 +179,8 @@ void TFormReader::ApplyProperty(TPersistent& instance, const TFormProperty& prop
     if (filer.Handled()) return;
     const TPropInfo* info = target->ClassInfo().FindProperty(name);
     if (!info)
-        Error(property.Line, "expected a property of " + target->ClassName() + ", found '" + name + "'");
+        Error(property.Line,
+              "expected a property of " + target->ClassName() + ", found '" + name + "'");
     SetValue(*target, *info, property.Value);
 }
 
@@ -182,8 +190,10 @@ std::int64_t TFormReader::OrdinalValue(const TPropInfo& info, const TFormValue& 
     switch (info.Kind) {
         case TPropKind::Integer:
             if (value.Type == Kind::Integer) return value.Integer;
-            if (value.Type == Kind::Ident && info.Idents && IdentToInt(*info.Idents, value.Text, v)) return v;
-            Error(value.Line, "expected an integer for " + info.Name + ", found " + value.Describe());
+            if (value.Type == Kind::Ident && info.Idents && IdentToInt(*info.Idents, value.Text, v))
+                return v;
+            Error(value.Line,
+                  "expected an integer for " + info.Name + ", found " + value.Describe());
         case TPropKind::Color:
             if (value.Type == Kind::Integer) return static_cast<std::int32_t>(value.Integer);
             if (value.Type == Kind::Ident && IdentToInt(ColorIdents(), value.Text, v)) return v;
@@ -191,30 +201,35 @@ std::int64_t TFormReader::OrdinalValue(const TPropInfo& info, const TFormValue& 
         case TPropKind::Boolean:
             if (value.Type == Kind::Ident && SameText(value.Text, "True")) return 1;
             if (value.Type == Kind::Ident && SameText(value.Text, "False")) return 0;
-            Error(value.Line, "expected True or False for " + info.Name + ", found " + value.Describe());
+            Error(value.Line,
+                  "expected True or False for " + info.Name + ", found " + value.Describe());
         case TPropKind::Enumeration:
             if (value.Type == Kind::Ident && (v = info.Enum->IndexOf(value.Text)) >= 0) return v;
-            Error(value.Line, "expected one of " + Choices(*info.Enum) + " for " + info.Name + ", found " +
-                                  value.Describe());
+            Error(value.Line, "expected one of " + Choices(*info.Enum) + " for " + info.Name +
+                                  ", found " + value.Describe());
         case TPropKind::Set:
             if (value.Type != Kind::Set)
-                Error(value.Line, "expected a set [ ... ] for " + info.Name + ", found " + value.Describe());
+                Error(value.Line,
+                      "expected a set [ ... ] for " + info.Name + ", found " + value.Describe());
             for (const std::string& element : value.Elements) {
                 const int ordinal = info.Enum->IndexOf(element);
                 if (ordinal < 0)
-                    Error(value.Line, "expected one of " + Choices(*info.Enum) + " in " + info.Name +
-                                          ", found '" + element + "'");
+                    Error(value.Line, "expected one of " + Choices(*info.Enum) + " in " +
+                                          info.Name + ", found '" + element + "'");
                 v |= std::int64_t{1} << ordinal;
             }
             return v;
-        default: break;
+        default:
+            break;
     }
     Error(value.Line, "expected an ordinal property, found " + info.Name);
 }
 
 void TFormReader::SetValue(TPersistent& instance, const TPropInfo& info, const TFormValue& value) {
     using Kind = TFormValue::Kind;
-    auto readOnly = [&] { Error(value.Line, "expected a writable property, " + info.Name + " is read-only"); };
+    auto readOnly = [&] {
+        Error(value.Line, "expected a writable property, " + info.Name + " is read-only");
+    };
     if (info.IsOrdinal()) {
         const std::int64_t v = OrdinalValue(info, value);
         if (!info.SetOrd) readOnly();
@@ -223,25 +238,30 @@ void TFormReader::SetValue(TPersistent& instance, const TPropInfo& info, const T
     switch (info.Kind) {
         case TPropKind::String:
             if (value.Type != Kind::String)
-                Error(value.Line, "expected a string for " + info.Name + ", found " + value.Describe());
+                Error(value.Line,
+                      "expected a string for " + info.Name + ", found " + value.Describe());
             if (!info.SetStr) readOnly();
             return info.SetStr(instance, value.Text);
         case TPropKind::Float:
             if (value.Type != Kind::Float && value.Type != Kind::Integer)
-                Error(value.Line, "expected a number for " + info.Name + ", found " + value.Describe());
+                Error(value.Line,
+                      "expected a number for " + info.Name + ", found " + value.Describe());
             if (!info.SetFloat) readOnly();
-            return info.SetFloat(instance, value.Type == Kind::Float ? value.Float
-                                                                     : static_cast<double>(value.Integer));
+            return info.SetFloat(instance, value.Type == Kind::Float
+                                               ? value.Float
+                                               : static_cast<double>(value.Integer));
         case TPropKind::Reference:
             if (value.Type != Kind::Ident)
-                Error(value.Line, "expected a component name for " + info.Name + ", found " + value.Describe());
+                Error(value.Line,
+                      "expected a component name for " + info.Name + ", found " + value.Describe());
             if (!info.SetObject) readOnly();
             if (SameText(value.Text, "nil")) return info.SetObject(instance, nullptr);
             m_fixups.push_back({&instance, &info, value.Text, value.Line});
             return;
         case TPropKind::Event:
             if (value.Type != Kind::Ident)
-                Error(value.Line, "expected a method name for " + info.Name + ", found " + value.Describe());
+                Error(value.Line,
+                      "expected a method name for " + info.Name + ", found " + value.Describe());
             if (SameText(value.Text, "nil")) return info.GetEvent(instance).Clear();
             if (const TMethodInfo* method = m_root->ClassInfo().FindMethod(value.Text)) {
                 if (!info.GetEvent(instance).Bind(method->Binder, m_root, method->Name))
@@ -249,17 +269,18 @@ void TFormReader::SetValue(TPersistent& instance, const TPropInfo& info, const T
                                           method->Name + " has another");
                 return;
             }
-            Error(value.Line, "expected a published method of " + m_root->ClassName() + " for " + info.Name +
-                                  ", found '" + value.Text + "'");
+            Error(value.Line, "expected a published method of " + m_root->ClassName() + " for " +
+                                  info.Name + ", found '" + value.Text + "'");
         case TPropKind::Persistent: {
             auto* collection = dynamic_cast<TCollection*>(info.GetObject(instance));
             if (!collection || value.Type != Kind::Collection)
-                Error(value.Line, "expected sub-properties (" + info.Name + ".Name = ...) of " + info.Name +
-                                      ", found " + value.Describe());
+                Error(value.Line, "expected sub-properties (" + info.Name + ".Name = ...) of " +
+                                      info.Name + ", found " + value.Describe());
             collection->BeginUpdate();
             try {
                 collection->Clear();
-                for (const TFormItem& item : value.Items) ApplyProperties(*collection->Add(), item.Properties);
+                for (const TFormItem& item : value.Items)
+                    ApplyProperties(*collection->Add(), item.Properties);
             } catch (...) {
                 collection->EndUpdate();
                 throw;
@@ -267,7 +288,8 @@ void TFormReader::SetValue(TPersistent& instance, const TPropInfo& info, const T
             collection->EndUpdate();
             return;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -286,7 +308,8 @@ void TFormReader::ResolveFixups() {
     for (const Fixup& f : m_fixups) {
         TComponent* target = FindReferenced(f.name);
         if (!target)
-            Error(f.line, "expected the name of a component for " + f.info->Name + ", found '" + f.name + "'");
+            Error(f.line, "expected the name of a component for " + f.info->Name + ", found '" +
+                              f.name + "'");
         try {
             f.info->SetObject(*f.instance, target);
         } catch (const Exception& e) {

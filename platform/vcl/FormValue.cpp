@@ -39,14 +39,22 @@ TFormValue TFormValue::MakeBinary(std::vector<std::uint8_t> v) {
 
 std::string TFormValue::Describe() const {
     switch (Type) {
-        case Kind::Integer: return "the integer " + IntToStr(Integer);
-        case Kind::Float: return "the number " + FloatToStr(Float);
-        case Kind::String: return "the string '" + Text + "'";
-        case Kind::Ident: return "'" + Text + "'";
-        case Kind::Set: return "a set";
-        case Kind::List: return "a list";
-        case Kind::Collection: return "a collection";
-        case Kind::Binary: return "binary data";
+        case Kind::Integer:
+            return "the integer " + IntToStr(Integer);
+        case Kind::Float:
+            return "the number " + FloatToStr(Float);
+        case Kind::String:
+            return "the string '" + Text + "'";
+        case Kind::Ident:
+            return "'" + Text + "'";
+        case Kind::Set:
+            return "a set";
+        case Kind::List:
+            return "a list";
+        case Kind::Collection:
+            return "a collection";
+        case Kind::Binary:
+            return "binary data";
     }
     return "a value";
 }

@@ -11,7 +11,9 @@
 
 namespace {
 
-std::string Indent(int level) { return std::string(static_cast<std::size_t>(level) * 2, ' '); }
+std::string Indent(int level) {
+    return std::string(static_cast<std::size_t>(level) * 2, ' ');
+}
 
 // Writes what DefineProperties says has data.
 class WriterFiler : public TFiler {
@@ -58,11 +60,13 @@ std::string TFormWriter::QuoteString(const std::string& text) {
 std::string TFormWriter::FormatValue(const TFormValue& value, int indent) {
     using Kind = TFormValue::Kind;
     switch (value.Type) {
-        case Kind::Integer: return IntToStr(value.Integer);
+        case Kind::Integer:
+            return IntToStr(value.Integer);
         case Kind::Float: {
             std::string text = FloatToStr(value.Float);
             // A float that prints like an integer still reads back as one, so mark it.
-            if (text.find_first_of(".eE") == std::string::npos && text.find_first_of("0123456789") != std::string::npos)
+            if (text.find_first_of(".eE") == std::string::npos &&
+                text.find_first_of("0123456789") != std::string::npos)
                 text += ".0";
             return text;
         }
@@ -77,11 +81,11 @@ std::string TFormWriter::FormatValue(const TFormValue& value, int indent) {
             }
             return result;
         }
-        case Kind::Ident: return value.Text;
+        case Kind::Ident:
+            return value.Text;
         case Kind::Set: {
             std::string result = "[";
-            for (std::size_t i = 0; i < value.Elements.size(); ++i)
-                {
+            for (std::size_t i = 0; i < value.Elements.size(); ++i) {
                 if (i) result += ", ";
                 result += value.Elements[i];
             }
@@ -100,8 +104,7 @@ std::string TFormWriter::FormatValue(const TFormValue& value, int indent) {
             for (const TFormItem& item : value.Items) {
                 NewLine(result, indent + 1);
                 result += "item";
-                for (const TFormProperty& p : item.Properties)
-                    {
+                for (const TFormProperty& p : item.Properties) {
                     NewLine(result, indent + 2);
                     result += p.Name;
                     result += " = ";
@@ -169,7 +172,8 @@ std::string TFormWriter::ReferenceName(TComponent* component) const {
 }
 
 void TFormWriter::CollectProperty(TPersistent& instance, const TPropInfo& info,
-                                  const std::string& prefix, std::vector<TFormProperty>& out) const {
+                                  const std::string& prefix,
+                                  std::vector<TFormProperty>& out) const {
     const std::string name = prefix + info.Name;
     if (info.Kind == TPropKind::Persistent) {
         if (info.StoredFn && !info.StoredFn(instance)) return;
@@ -216,8 +220,12 @@ void TFormWriter::CollectProperty(TPersistent& instance, const TPropInfo& info,
             value = ident ? TFormValue::MakeIdent(*ident) : TFormValue::MakeInteger(color);
             break;
         }
-        case TPropKind::String: value = TFormValue::MakeString(info.GetStr(instance)); break;
-        case TPropKind::Float: value = TFormValue::MakeFloat(info.GetFloat(instance)); break;
+        case TPropKind::String:
+            value = TFormValue::MakeString(info.GetStr(instance));
+            break;
+        case TPropKind::Float:
+            value = TFormValue::MakeFloat(info.GetFloat(instance));
+            break;
         case TPropKind::Reference: {
             auto* component = dynamic_cast<TComponent*>(info.GetObject(instance));
             if (!component || component->GetName().empty()) return;
@@ -227,7 +235,8 @@ void TFormWriter::CollectProperty(TPersistent& instance, const TPropInfo& info,
         case TPropKind::Event:
             value = TFormValue::MakeIdent(info.GetEvent(instance).HandlerName());
             break;
-        case TPropKind::Persistent: return;
+        case TPropKind::Persistent:
+            return;
     }
     out.push_back({name, 0, std::move(value)});
 }

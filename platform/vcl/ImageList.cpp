@@ -62,13 +62,15 @@ int TImageList::Add(const TBitmap* Image) {
 
 int TImageList::AddMasked(const TBitmap* Image, TColor MaskColor) {
     if (!Image) return -1;
-    const int index = m_masked ? m_images->AddMasked(Image->Image(), MaskColor) : m_images->Add(Image->Image());
+    const int index =
+        m_masked ? m_images->AddMasked(Image->Image(), MaskColor) : m_images->Add(Image->Image());
     Change();
     return index;
 }
 
 void TImageList::Delete(int Index) {
-    if (Index < 0 || Index >= Count()) throw EInvalidOperation("Image index " + IntToStr(Index) + " out of range");
+    if (Index < 0 || Index >= Count())
+        throw EInvalidOperation("Image index " + IntToStr(Index) + " out of range");
     m_images->Delete(Index);
     Change();
 }
@@ -87,7 +89,8 @@ void TImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) co
 
 void TImageList::GetBitmap(int Index, TBitmap* Image) const {
     if (!Image) return;
-    if (Index < 0 || Index >= Count()) throw EInvalidOperation("Image index " + IntToStr(Index) + " out of range");
+    if (Index < 0 || Index >= Count())
+        throw EInvalidOperation("Image index " + IntToStr(Index) + " out of range");
     Image->SetImage(m_images->GetBitmap(Index));
 }
 
@@ -116,7 +119,8 @@ std::vector<std::uint8_t> TImageList::WriteImages() const {
     gfx::Bitmap strip(w * Count(), h);
     std::vector<std::uint8_t> data;
     auto put = [&](std::uint32_t v) {
-        for (int shift = 0; shift < 32; shift += 8) data.push_back(static_cast<std::uint8_t>(v >> shift));
+        for (int shift = 0; shift < 32; shift += 8)
+            data.push_back(static_cast<std::uint8_t>(v >> shift));
     };
     put(static_cast<std::uint32_t>(Count()));
     for (int i = 0; i < Count(); ++i) {
@@ -131,7 +135,8 @@ std::vector<std::uint8_t> TImageList::WriteImages() const {
         while (shows(key)) key = (key + 1) & 0xFFFFFF;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                strip.SetPixel(i * w + x, y, m_images->IsOpaque(i, x, y) ? image.GetPixel(x, y) : key);
+                strip.SetPixel(i * w + x, y,
+                               m_images->IsOpaque(i, x, y) ? image.GetPixel(x, y) : key);
         put(static_cast<std::uint32_t>(key));
     }
     const std::vector<std::uint8_t> bmp = gfx::WriteBmp(strip, gfx::PixelFormat::Bits24);

@@ -12,9 +12,13 @@ const TClassInfo& TJPEGImage::StaticClassInfo() {
     return info;
 }
 
-void TJPEGImage::SetWidth(int) { throw EInvalidGraphic("Cannot change the size of a JPEG image"); }
+void TJPEGImage::SetWidth(int) {
+    throw EInvalidGraphic("Cannot change the size of a JPEG image");
+}
 
-void TJPEGImage::SetHeight(int) { throw EInvalidGraphic("Cannot change the size of a JPEG image"); }
+void TJPEGImage::SetHeight(int) {
+    throw EInvalidGraphic("Cannot change the size of a JPEG image");
+}
 
 void TJPEGImage::SetCompressionQuality(int Value) {
     if (Value < 1 || Value > 100)

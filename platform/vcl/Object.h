@@ -7,11 +7,13 @@ class TClassInfo;
 
 // Declares a framework class: its base (as "inherited", the VCL's word) and its class
 // information. Put it first in the class body; the .cpp defines StaticClassInfo().
-#define QV_DECLARE_CLASS(Class, Base)                                      \
-public:                                                                    \
-    using inherited = Base;                                                \
-    static const TClassInfo& StaticClassInfo();                            \
-    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+#define QV_DECLARE_CLASS(Class, Base)              \
+public:                                            \
+    using inherited = Base;                        \
+    static const TClassInfo& StaticClassInfo();    \
+    const TClassInfo& ClassInfo() const override { \
+        return StaticClassInfo();                  \
+    }
 
 class TObject {
 public:

@@ -4,20 +4,28 @@
 
 namespace {
 
-const TEnumInfo PenStyleInfo{"TPenStyle",
-                             {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
-                              "psInsideFrame"}};
-const TEnumInfo PenModeInfo{"TPenMode", {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmXor", "pmNotXor"}};
+const TEnumInfo PenStyleInfo{
+    "TPenStyle",
+    {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame"}};
+const TEnumInfo PenModeInfo{
+    "TPenMode", {"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmXor", "pmNotXor"}};
 
 gfx::PenMode ToGfx(TPenMode mode) {
     switch (mode) {
-        case pmBlack: return gfx::PenMode::Black;
-        case pmWhite: return gfx::PenMode::White;
-        case pmNop: return gfx::PenMode::Nop;
-        case pmNot: return gfx::PenMode::Not;
-        case pmCopy: return gfx::PenMode::Copy;
-        case pmXor: return gfx::PenMode::Xor;
-        case pmNotXor: return gfx::PenMode::NotXor;
+        case pmBlack:
+            return gfx::PenMode::Black;
+        case pmWhite:
+            return gfx::PenMode::White;
+        case pmNop:
+            return gfx::PenMode::Nop;
+        case pmNot:
+            return gfx::PenMode::Not;
+        case pmCopy:
+            return gfx::PenMode::Copy;
+        case pmXor:
+            return gfx::PenMode::Xor;
+        case pmNotXor:
+            return gfx::PenMode::NotXor;
     }
     return gfx::PenMode::Copy;
 }
@@ -25,12 +33,13 @@ gfx::PenMode ToGfx(TPenMode mode) {
 }  // namespace
 
 const TClassInfo& TPen::StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TPen>("TPen")
-                                       .Color("Color", &TPen::GetColor, &TPen::SetColor, clBlack)
-                                       .Enum("Mode", PenModeInfo, &TPen::GetMode, &TPen::SetMode, pmCopy)
-                                       .Enum("Style", PenStyleInfo, &TPen::GetStyle, &TPen::SetStyle, psSolid)
-                                       .Integer("Width", &TPen::GetWidth, &TPen::SetWidth, 1)
-                                       .Build();
+    static const TClassInfo info =
+        TClassBuilder<TPen>("TPen")
+            .Color("Color", &TPen::GetColor, &TPen::SetColor, clBlack)
+            .Enum("Mode", PenModeInfo, &TPen::GetMode, &TPen::SetMode, pmCopy)
+            .Enum("Style", PenStyleInfo, &TPen::GetStyle, &TPen::SetStyle, psSolid)
+            .Integer("Width", &TPen::GetWidth, &TPen::SetWidth, 1)
+            .Build();
     return info;
 }
 
@@ -67,4 +76,3 @@ void TPen::Assign(const TPersistent* Source) {
     }
     inherited::Assign(Source);
 }
-

@@ -9,9 +9,13 @@ const TClassInfo& TObject::StaticClassInfo() {
     return info;
 }
 
-const std::string& TObject::ClassName() const { return ClassInfo().Name(); }
+const std::string& TObject::ClassName() const {
+    return ClassInfo().Name();
+}
 
-bool TObject::InheritsFrom(const TClassInfo& other) const { return ClassInfo().InheritsFrom(other); }
+bool TObject::InheritsFrom(const TClassInfo& other) const {
+    return ClassInfo().InheritsFrom(other);
+}
 
 const TClassInfo& TPersistent::StaticClassInfo() {
     static const TClassInfo info = TClassBuilder<TPersistent>("TPersistent").Build();
@@ -25,7 +29,9 @@ void TPersistent::Assign(const TPersistent* Source) {
         AssignError(nullptr);
 }
 
-void TPersistent::AssignTo(TPersistent& Dest) const { Dest.AssignError(this); }
+void TPersistent::AssignTo(TPersistent& Dest) const {
+    Dest.AssignError(this);
+}
 
 void TPersistent::AssignError(const TPersistent* Source) const {
     const std::string source = Source ? Source->ClassName() : std::string("nil");
@@ -34,7 +40,9 @@ void TPersistent::AssignError(const TPersistent* Source) const {
 
 void TPersistent::DefineProperties(TFiler&) {}
 
-std::string TPersistent::GetNamePath() const { return ClassName(); }
+std::string TPersistent::GetNamePath() const {
+    return ClassName();
+}
 
 void TFiler::DefineBinaryProperty(const std::string& name,
                                   const std::function<void(std::span<const std::uint8_t>)>& read,

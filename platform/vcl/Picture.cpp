@@ -59,16 +59,22 @@ void TPicture::SetGraphic(const TGraphic* Value) {
     Take(std::move(copy));
 }
 
-void TPicture::SetBitmap(const TBitmap* Value) { SetGraphic(Value); }
+void TPicture::SetBitmap(const TBitmap* Value) {
+    SetGraphic(Value);
+}
 
 TBitmap* TPicture::GetBitmap() {
     if (!dynamic_cast<TBitmap*>(m_graphic.get())) Take(std::make_unique<TBitmap>());
     return static_cast<TBitmap*>(m_graphic.get());
 }
 
-int TPicture::GetWidth() const { return m_graphic ? m_graphic->GetWidth() : 0; }
+int TPicture::GetWidth() const {
+    return m_graphic ? m_graphic->GetWidth() : 0;
+}
 
-int TPicture::GetHeight() const { return m_graphic ? m_graphic->GetHeight() : 0; }
+int TPicture::GetHeight() const {
+    return m_graphic ? m_graphic->GetHeight() : 0;
+}
 
 void TPicture::LoadFromFile(const std::string& FileName) {
     const std::string ext = Extension(FileName);
@@ -90,7 +96,8 @@ void TPicture::SaveToFile(const std::string& FileName) const {
 
 void TPicture::Assign(const TPersistent* Source) {
     if (!Source) return SetGraphic(nullptr);
-    if (auto* picture = dynamic_cast<const TPicture*>(Source)) return SetGraphic(picture->m_graphic.get());
+    if (auto* picture = dynamic_cast<const TPicture*>(Source))
+        return SetGraphic(picture->m_graphic.get());
     if (auto* graphic = dynamic_cast<const TGraphic*>(Source)) return SetGraphic(graphic);
     inherited::Assign(Source);
 }
@@ -122,6 +129,7 @@ std::vector<std::uint8_t> TPicture::WriteData() const {
     std::vector<std::uint8_t> data(1 + className.size() + graphic.size());
     data[0] = static_cast<std::uint8_t>(className.size());
     std::copy(className.begin(), className.end(), data.begin() + 1);
-    std::copy(graphic.begin(), graphic.end(), data.begin() + 1 + static_cast<std::ptrdiff_t>(className.size()));
+    std::copy(graphic.begin(), graphic.end(),
+              data.begin() + 1 + static_cast<std::ptrdiff_t>(className.size()));
     return data;
 }

@@ -7,7 +7,9 @@
 namespace {
 
 struct Caseless {
-    bool operator()(const std::string& a, const std::string& b) const { return CompareText(a, b) < 0; }
+    bool operator()(const std::string& a, const std::string& b) const {
+        return CompareText(a, b) < 0;
+    }
 };
 
 std::map<std::string, TResourceEntry, Caseless>& Entries() {
@@ -73,17 +75,22 @@ std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name)
     return std::span<const std::uint8_t>(it->second.Bytes, it->second.Size);
 }
 
-std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name, TResourceKind Kind) {
+std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name,
+                                                          TResourceKind Kind) {
     auto it = Entries().find(std::string(Name));
     if (it == Entries().end() || it->second.Kind != Kind) return std::nullopt;
     return std::span<const std::uint8_t>(it->second.Bytes, it->second.Size);
 }
 
-std::string LoadStr(int Ident) { return LoadStr(IntToStr(Ident)); }
+std::string LoadStr(int Ident) {
+    return LoadStr(IntToStr(Ident));
+}
 
 std::string LoadStr(std::string_view Name) {
     auto it = Strings().find(std::string(Name));
     return it == Strings().end() ? std::string() : it->second;
 }
 
-bool HasResourceString(std::string_view Name) { return Strings().count(std::string(Name)) > 0; }
+bool HasResourceString(std::string_view Name) {
+    return Strings().count(std::string(Name)) > 0;
+}

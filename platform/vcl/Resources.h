@@ -24,7 +24,8 @@ void RegisterResource(const TResourceEntry& Entry);
 
 // Names are compared without case, as Win32 compares them.
 std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name);
-std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name, TResourceKind Kind);
+std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name,
+                                                          TResourceKind Kind);
 
 // Resource strings from string tables: lines "Ident=Text" where Ident is a number or a
 // name; "\n" in Text is a line break. Blank lines and lines starting with ';' are skipped.

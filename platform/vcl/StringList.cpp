@@ -63,7 +63,8 @@ int TStringList::Add(const std::string& S) {
     int index = 0;
     if (Find(S, index)) {
         if (m_duplicates == dupIgnore) return index;
-        if (m_duplicates == dupError) throw EStringListError("String list does not allow duplicates");
+        if (m_duplicates == dupError)
+            throw EStringListError("String list does not allow duplicates");
     }
     InsertItem(index, S, nullptr);
     return index;

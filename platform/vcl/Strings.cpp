@@ -39,7 +39,9 @@ void TStrings::Put(int Index, const std::string& S) {
     InsertObject(Index, S, object);
 }
 
-TObject* TStrings::GetObject(int) const { return nullptr; }
+TObject* TStrings::GetObject(int) const {
+    return nullptr;
+}
 
 void TStrings::PutObject(int, TObject*) {}
 
@@ -93,7 +95,8 @@ int TStrings::IndexOfName(std::string_view Name) const {
     for (int i = 0; i < Count(); ++i) {
         const std::string& s = Get(i);
         const auto pos = s.find(m_nameValueSeparator);
-        if (pos != std::string::npos && SameText(std::string_view(s).substr(0, pos), Name)) return i;
+        if (pos != std::string::npos && SameText(std::string_view(s).substr(0, pos), Name))
+            return i;
     }
     return -1;
 }
@@ -185,7 +188,8 @@ void TStrings::SetCommaText(std::string_view Value) {
                 item += Value[pos++];
             }
         } else {
-            while (pos < Value.size() && Value[pos] != ',' && !blank(Value[pos])) item += Value[pos++];
+            while (pos < Value.size() && Value[pos] != ',' && !blank(Value[pos]))
+                item += Value[pos++];
         }
         Add(item);
         while (pos < Value.size() && blank(Value[pos])) ++pos;

@@ -4,7 +4,9 @@
 #include <charconv>
 #include <cmath>
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 bool TryStrToInt(std::string_view text, std::int64_t& value) {
     bool negative = false;
@@ -45,12 +47,15 @@ std::string FloatToStr(double value) {
 double StrToFloat(std::string_view text) {
     double value = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
         throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
     return value;
 }
 
-static int Fold(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+static int Fold(char c) {
+    return std::tolower(static_cast<unsigned char>(c));
+}
 
 int CompareText(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());

@@ -10,7 +10,8 @@
 namespace {
 
 const TPropInfo& Need(TPersistent* Instance, std::string_view PropName) {
-    if (!Instance) throw EPropertyError("no object to read property " + std::string(PropName) + " of");
+    if (!Instance)
+        throw EPropertyError("no object to read property " + std::string(PropName) + " of");
     const TPropInfo* info = GetPropInfo(Instance, PropName);
     if (!info)
         throw EPropertyError("Property " + std::string(PropName) + " does not exist in " +
@@ -18,13 +19,15 @@ const TPropInfo& Need(TPersistent* Instance, std::string_view PropName) {
     return *info;
 }
 
-[[noreturn]] void WrongKind(const TPersistent* Instance, const TPropInfo& info, const char* wanted) {
+[[noreturn]] void WrongKind(const TPersistent* Instance, const TPropInfo& info,
+                            const char* wanted) {
     throw EPropertyError("Property " + info.Name + " of " + Instance->ClassName() + " is not " +
                          wanted);
 }
 
 [[noreturn]] void ReadOnly(const TPersistent* Instance, const TPropInfo& info) {
-    throw EPropertyError("Property " + info.Name + " of " + Instance->ClassName() + " is read-only");
+    throw EPropertyError("Property " + info.Name + " of " + Instance->ClassName() +
+                         " is read-only");
 }
 
 std::string_view Trim(std::string_view s) {
@@ -175,7 +178,8 @@ std::string SetToString(const TEnumInfo& Element, std::int64_t Mask, bool Bracke
 std::int64_t StringToSet(const TEnumInfo& Element, std::string_view Text) {
     Text = Trim(Text);
     if (!Text.empty() && Text.front() == '[') {
-        if (Text.back() != ']') throw EConvertError("expected ']' to close the set " + std::string(Text));
+        if (Text.back() != ']')
+            throw EConvertError("expected ']' to close the set " + std::string(Text));
         Text = Text.substr(1, Text.size() - 2);
     }
     std::int64_t mask = 0;
@@ -194,26 +198,58 @@ std::int64_t StringToSet(const TEnumInfo& Element, std::string_view Text) {
 
 const TIdentMap& ColorIdents() {
     static const TIdentMap map = {
-        {clBlack, "clBlack"}, {clMaroon, "clMaroon"}, {clGreen, "clGreen"}, {clOlive, "clOlive"},
-        {clNavy, "clNavy"}, {clPurple, "clPurple"}, {clTeal, "clTeal"}, {clGray, "clGray"},
-        {clSilver, "clSilver"}, {clRed, "clRed"}, {clLime, "clLime"}, {clYellow, "clYellow"},
-        {clBlue, "clBlue"}, {clFuchsia, "clFuchsia"}, {clAqua, "clAqua"}, {clWhite, "clWhite"},
-        {clMoneyGreen, "clMoneyGreen"}, {clSkyBlue, "clSkyBlue"}, {clCream, "clCream"},
-        {clMedGray, "clMedGray"}, {clNone, "clNone"}, {clDefault, "clDefault"},
-        {clScrollBar, "clScrollBar"}, {clBackground, "clBackground"},
-        {clActiveCaption, "clActiveCaption"}, {clInactiveCaption, "clInactiveCaption"},
-        {clMenu, "clMenu"}, {clWindow, "clWindow"}, {clWindowFrame, "clWindowFrame"},
-        {clMenuText, "clMenuText"}, {clWindowText, "clWindowText"},
-        {clCaptionText, "clCaptionText"}, {clActiveBorder, "clActiveBorder"},
-        {clInactiveBorder, "clInactiveBorder"}, {clAppWorkSpace, "clAppWorkSpace"},
-        {clHighlight, "clHighlight"}, {clHighlightText, "clHighlightText"},
-        {clBtnFace, "clBtnFace"}, {clBtnShadow, "clBtnShadow"}, {clGrayText, "clGrayText"},
-        {clBtnText, "clBtnText"}, {clInactiveCaptionText, "clInactiveCaptionText"},
-        {clBtnHighlight, "clBtnHighlight"}, {cl3DDkShadow, "cl3DDkShadow"},
-        {cl3DLight, "cl3DLight"}, {clInfoText, "clInfoText"}, {clInfoBk, "clInfoBk"},
-        {clHotLight, "clHotLight"}, {clGradientActiveCaption, "clGradientActiveCaption"},
+        {clBlack, "clBlack"},
+        {clMaroon, "clMaroon"},
+        {clGreen, "clGreen"},
+        {clOlive, "clOlive"},
+        {clNavy, "clNavy"},
+        {clPurple, "clPurple"},
+        {clTeal, "clTeal"},
+        {clGray, "clGray"},
+        {clSilver, "clSilver"},
+        {clRed, "clRed"},
+        {clLime, "clLime"},
+        {clYellow, "clYellow"},
+        {clBlue, "clBlue"},
+        {clFuchsia, "clFuchsia"},
+        {clAqua, "clAqua"},
+        {clWhite, "clWhite"},
+        {clMoneyGreen, "clMoneyGreen"},
+        {clSkyBlue, "clSkyBlue"},
+        {clCream, "clCream"},
+        {clMedGray, "clMedGray"},
+        {clNone, "clNone"},
+        {clDefault, "clDefault"},
+        {clScrollBar, "clScrollBar"},
+        {clBackground, "clBackground"},
+        {clActiveCaption, "clActiveCaption"},
+        {clInactiveCaption, "clInactiveCaption"},
+        {clMenu, "clMenu"},
+        {clWindow, "clWindow"},
+        {clWindowFrame, "clWindowFrame"},
+        {clMenuText, "clMenuText"},
+        {clWindowText, "clWindowText"},
+        {clCaptionText, "clCaptionText"},
+        {clActiveBorder, "clActiveBorder"},
+        {clInactiveBorder, "clInactiveBorder"},
+        {clAppWorkSpace, "clAppWorkSpace"},
+        {clHighlight, "clHighlight"},
+        {clHighlightText, "clHighlightText"},
+        {clBtnFace, "clBtnFace"},
+        {clBtnShadow, "clBtnShadow"},
+        {clGrayText, "clGrayText"},
+        {clBtnText, "clBtnText"},
+        {clInactiveCaptionText, "clInactiveCaptionText"},
+        {clBtnHighlight, "clBtnHighlight"},
+        {cl3DDkShadow, "cl3DDkShadow"},
+        {cl3DLight, "cl3DLight"},
+        {clInfoText, "clInfoText"},
+        {clInfoBk, "clInfoBk"},
+        {clHotLight, "clHotLight"},
+        {clGradientActiveCaption, "clGradientActiveCaption"},
         {clGradientInactiveCaption, "clGradientInactiveCaption"},
-        {clMenuHighlight, "clMenuHighlight"}, {clMenuBar, "clMenuBar"},
+        {clMenuHighlight, "clMenuHighlight"},
+        {clMenuBar, "clMenuBar"},
     };
     return map;
 }
@@ -243,19 +279,26 @@ std::string GetPropValue(TPersistent* Instance, std::string_view PropPath) {
                 if (const std::string* name = IntToIdent(*info.Idents, v)) return *name;
             return IntToStr(v);
         }
-        case TPropKind::Boolean: return info.GetOrd(*t.Instance) ? "True" : "False";
-        case TPropKind::Enumeration: return info.Enum->NameOf(info.GetOrd(*t.Instance));
-        case TPropKind::Set: return SetToString(*info.Enum, info.GetOrd(*t.Instance));
+        case TPropKind::Boolean:
+            return info.GetOrd(*t.Instance) ? "True" : "False";
+        case TPropKind::Enumeration:
+            return info.Enum->NameOf(info.GetOrd(*t.Instance));
+        case TPropKind::Set:
+            return SetToString(*info.Enum, info.GetOrd(*t.Instance));
         case TPropKind::Color:
             return ColorToString(static_cast<std::int32_t>(info.GetOrd(*t.Instance)));
-        case TPropKind::String: return info.GetStr(*t.Instance);
-        case TPropKind::Float: return FloatToStr(info.GetFloat(*t.Instance));
+        case TPropKind::String:
+            return info.GetStr(*t.Instance);
+        case TPropKind::Float:
+            return FloatToStr(info.GetFloat(*t.Instance));
         case TPropKind::Reference: {
             auto* c = dynamic_cast<TComponent*>(info.GetObject(*t.Instance));
             return c ? c->GetName() : std::string();
         }
-        case TPropKind::Event: return info.GetEvent(*t.Instance).HandlerName();
-        case TPropKind::Persistent: break;
+        case TPropKind::Event:
+            return info.GetEvent(*t.Instance).HandlerName();
+        case TPropKind::Persistent:
+            break;
     }
     WrongKind(t.Instance, info, "a property with a text value");
 }
@@ -267,18 +310,24 @@ void SetPropValue(TPersistent* Instance, std::string_view PropPath, std::string_
     switch (info.Kind) {
         case TPropKind::Integer: {
             std::int64_t v = 0;
-            if (!(info.Idents && IdentToInt(*info.Idents, Trim(Value), v))) v = StrToInt(Trim(Value));
+            if (!(info.Idents && IdentToInt(*info.Idents, Trim(Value), v)))
+                v = StrToInt(Trim(Value));
             return SetOrdProp(t.Instance, name, v);
         }
         case TPropKind::Boolean:
             if (SameText(Trim(Value), "True")) return SetOrdProp(t.Instance, name, 1);
             if (SameText(Trim(Value), "False")) return SetOrdProp(t.Instance, name, 0);
             throw EConvertError("'" + std::string(Value) + "' is not a valid boolean value");
-        case TPropKind::Enumeration: return SetEnumProp(t.Instance, name, Trim(Value));
-        case TPropKind::Set: return SetOrdProp(t.Instance, name, StringToSet(*info.Enum, Value));
-        case TPropKind::Color: return SetOrdProp(t.Instance, name, StringToColor(Value));
-        case TPropKind::String: return SetStrProp(t.Instance, name, std::string(Value));
-        case TPropKind::Float: return SetFloatProp(t.Instance, name, StrToFloat(Trim(Value)));
+        case TPropKind::Enumeration:
+            return SetEnumProp(t.Instance, name, Trim(Value));
+        case TPropKind::Set:
+            return SetOrdProp(t.Instance, name, StringToSet(*info.Enum, Value));
+        case TPropKind::Color:
+            return SetOrdProp(t.Instance, name, StringToColor(Value));
+        case TPropKind::String:
+            return SetStrProp(t.Instance, name, std::string(Value));
+        case TPropKind::Float:
+            return SetFloatProp(t.Instance, name, StrToFloat(Trim(Value)));
         case TPropKind::Reference: {
             auto* self = dynamic_cast<TComponent*>(t.Instance);
             TComponent* owner = self ? self->Owner() : nullptr;
@@ -287,6 +336,7 @@ void SetPropValue(TPersistent* Instance, std::string_view PropPath, std::string_
                 throw EPropertyError("Component " + std::string(Value) + " not found");
             return SetObjectProp(t.Instance, name, found);
         }
-        default: WrongKind(t.Instance, info, "a property with a text value");
+        default:
+            WrongKind(t.Instance, info, "a property with a text value");
     }
 }

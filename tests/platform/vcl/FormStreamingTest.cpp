@@ -109,8 +109,8 @@ TEST_F(FormStreaming, LaterStoredValuesOverrideEarlierOnes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.properties);
-        auto form = Load(std::string("object F: TTestForm\n object btnOK: TTestWidget\n ") + c.properties +
-                         "\n end\nend\n");
+        auto form = Load(std::string("object F: TTestForm\n object btnOK: TTestWidget\n ") +
+                         c.properties + "\n end\nend\n");
         EXPECT_EQ(form->btnOK->GetColor(), c.color);
         EXPECT_TRUE(form->btnOK->WasLoadingInSetter);
         EXPECT_FALSE(form->btnOK->ComponentState() & csLoading);
@@ -137,7 +137,8 @@ TEST_F(FormStreaming, ReferencesAndFieldsAreClearedWhenTheComponentGoes) {
 TEST_F(FormStreaming, ComponentsTheFormCreatedItselfAreReused) {
     auto form = std::make_unique<TTestForm>(nullptr);
     TTestWidget* own = form->CreateOwnWidget("pnlMain");
-    TFormReader("Own.dfm").ReadRootComponent(*form, "object F: TTestForm\n object pnlMain: TTestWidget\n Left = 5\n end\nend\n");
+    TFormReader("Own.dfm").ReadRootComponent(
+        *form, "object F: TTestForm\n object pnlMain: TTestWidget\n Left = 5\n end\nend\n");
     EXPECT_EQ(form->ComponentCount(), 1);
     EXPECT_EQ(own->GetLeft(), 5);
 }
@@ -155,7 +156,8 @@ TEST_F(FormStreaming, WriterRoundTrips) {
     EXPECT_EQ(again->btnOK->GetCaption(), form->btnOK->GetCaption());
     EXPECT_EQ(again->btnOK->GetBuddy(), again->pnlMain);
     EXPECT_EQ(again->btnOK->SkinData, form->btnOK->SkinData);
-    EXPECT_EQ(static_cast<TTestWidget*>(again->FindComponent("inner"))->ParentWidget, again->pnlMain);
+    EXPECT_EQ(static_cast<TTestWidget*>(again->FindComponent("inner"))->ParentWidget,
+              again->pnlMain);
 }
 
 TEST_F(FormStreaming, WriterSplitsLongStringsAndBinaryData) {
@@ -178,29 +180,57 @@ TEST_F(FormStreaming, BadDescriptionsNameFileLineAndWhatWasExpected) {
         int line;
     };
     const Case cases[] = {
-        {"object F: TTestForm\n  object X: TNoSuchClass\n  end\nend\n", "expected a registered class, found 'TNoSuchClass'", 2},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Wide = 1\n  end\nend\n", "expected a property of TTestWidget, found 'Wide'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Shape = tsOval\n  end\nend\n", "expected one of tsCircle, tsSquare, tsTriangle for Shape, found 'tsOval'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Left = 'ten'\n  end\nend\n", "expected an integer for Left, found the string 'ten'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Visible = Yes\n  end\nend\n", "expected True or False for Visible", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Options = [toBold, toRound]\n  end\nend\n", "found 'toRound'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Color = clPink\n  end\nend\n", "expected a colour for Color", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Left 5\n  end\nend\n", "expected '=', found the number 5", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Caption = 'open\n  end\nend\n", "expected ' to end the string", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Buddy = nobody\n  end\nend\n", "expected the name of a component for Buddy, found 'nobody'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    OnClick = btnCancelClick\n  end\nend\n", "expected a published method of TTestForm for OnClick, found 'btnCancelClick'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    OnClick = Wrong\n  end\nend\n", "expected a method of the type of OnClick", 3},
-        {"object F: TTestForm\n  object btnOK: TLoggingComponent\n  end\nend\n", "expected field btnOK of TTestForm to be able to hold a TLoggingComponent", 2},
-        {"object F: TTestForm\n  object a: TTestWidget\n  end\n  object A: TTestWidget\n  end\nend\n", "A component named A already exists", 4},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Limits.Height = 3\n  end\nend\n", "expected a property of TTestLimits, found 'Height'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Items.Strings = ( 'a' 5 )\n  end\nend\n", "expected a string in the list, found the integer 5", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    SkinData = { 0A1 }\n  end\nend\n", "expected an even number of hexadecimal digits", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Columns = < item Size = 1 end >\n  end\nend\n", "expected a property of TTestColumn, found 'Size'", 3},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Limits = 3\n  end\nend\n", "expected sub-properties (Limits.Name = ...)", 3},
-        {"object F: TOtherForm\nend\n", "expected an object of class TTestForm, found TOtherForm", 1},
-        {"object F: TTestForm\n  object btnOK: TTestWidget\n  end\n", "expected 'object' or 'end', found the end of the file", 4},
-        {"object F: TTestForm\nend\nend\n", "expected the end of the file after the last 'end', found 'end'", 3},
-        {"inherited F: TTestForm\nend\n", "expected 'object' (inherited and inline objects are not supported)", 1},
+        {"object F: TTestForm\n  object X: TNoSuchClass\n  end\nend\n",
+         "expected a registered class, found 'TNoSuchClass'", 2},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Wide = 1\n  end\nend\n",
+         "expected a property of TTestWidget, found 'Wide'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Shape = tsOval\n  end\nend\n",
+         "expected one of tsCircle, tsSquare, tsTriangle for Shape, found 'tsOval'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Left = 'ten'\n  end\nend\n",
+         "expected an integer for Left, found the string 'ten'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Visible = Yes\n  end\nend\n",
+         "expected True or False for Visible", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Options = [toBold, toRound]\n  "
+         "end\nend\n",
+         "found 'toRound'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Color = clPink\n  end\nend\n",
+         "expected a colour for Color", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Left 5\n  end\nend\n",
+         "expected '=', found the number 5", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Caption = 'open\n  end\nend\n",
+         "expected ' to end the string", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Buddy = nobody\n  end\nend\n",
+         "expected the name of a component for Buddy, found 'nobody'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    OnClick = btnCancelClick\n  "
+         "end\nend\n",
+         "expected a published method of TTestForm for OnClick, found 'btnCancelClick'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    OnClick = Wrong\n  end\nend\n",
+         "expected a method of the type of OnClick", 3},
+        {"object F: TTestForm\n  object btnOK: TLoggingComponent\n  end\nend\n",
+         "expected field btnOK of TTestForm to be able to hold a TLoggingComponent", 2},
+        {"object F: TTestForm\n  object a: TTestWidget\n  end\n  object A: TTestWidget\n  "
+         "end\nend\n",
+         "A component named A already exists", 4},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Limits.Height = 3\n  end\nend\n",
+         "expected a property of TTestLimits, found 'Height'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Items.Strings = ( 'a' 5 )\n  "
+         "end\nend\n",
+         "expected a string in the list, found the integer 5", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    SkinData = { 0A1 }\n  end\nend\n",
+         "expected an even number of hexadecimal digits", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Columns = < item Size = 1 end >\n  "
+         "end\nend\n",
+         "expected a property of TTestColumn, found 'Size'", 3},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n    Limits = 3\n  end\nend\n",
+         "expected sub-properties (Limits.Name = ...)", 3},
+        {"object F: TOtherForm\nend\n", "expected an object of class TTestForm, found TOtherForm",
+         1},
+        {"object F: TTestForm\n  object btnOK: TTestWidget\n  end\n",
+         "expected 'object' or 'end', found the end of the file", 4},
+        {"object F: TTestForm\nend\nend\n",
+         "expected the end of the file after the last 'end', found 'end'", 3},
+        {"inherited F: TTestForm\nend\n",
+         "expected 'object' (inherited and inline objects are not supported)", 1},
         {"object F: TTestForm\n  Tag = 12abc\nend\n", "expected a number", 2},
     };
     for (const Case& c : cases) {
@@ -218,10 +248,12 @@ TEST_F(FormStreaming, BadDescriptionsNameFileLineAndWhatWasExpected) {
 
 TEST_F(FormStreaming, ReadComponentCreatesTheRootByClassName) {
     auto owner = std::make_unique<TComponent>(nullptr);
-    TComponent* root = TFormReader("Made.dfm").ReadComponent("object Made: TTestForm\nend\n", owner.get());
+    TComponent* root =
+        TFormReader("Made.dfm").ReadComponent("object Made: TTestForm\nend\n", owner.get());
     EXPECT_EQ(root->ClassName(), "TTestForm");
     EXPECT_EQ(root->Owner(), owner.get());
-    EXPECT_THROW(TFormReader("Bad.dfm").ReadComponent("object X: TUnknown\nend\n", owner.get()), EReadError);
+    EXPECT_THROW(TFormReader("Bad.dfm").ReadComponent("object X: TUnknown\nend\n", owner.get()),
+                 EReadError);
     EXPECT_EQ(owner->ComponentCount(), 1);
 }
 

@@ -197,8 +197,9 @@ TEST_F(Graphics, BadPictureDataIsAnErrorAtItsLine) {
         SCOPED_TRACE(c.data);
         TTestForm form(nullptr);
         const std::string text =
-            std::string("object F: TTestForm\n  object i: TTestImage\n    Picture.Data = {\n      ") + c.data +
-            "}\n  end\nend\n";
+            std::string(
+                "object F: TTestForm\n  object i: TTestImage\n    Picture.Data = {\n      ") +
+            c.data + "}\n  end\nend\n";
         try {
             TFormReader("Pic.dfm").ReadRootComponent(form, text);
             ADD_FAILURE() << "no error";

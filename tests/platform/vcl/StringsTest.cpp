@@ -22,10 +22,11 @@ TEST(StringsNameValue, NamesValuesAndTheirChanges) {
     EXPECT_EQ(list.IndexOfName("Top"), 3);
     EXPECT_EQ(list.ValueFromIndex(1), "a=b");
 
-    list.SetValues("Left", "20");     // replaces
-    list.SetValues("Width", "300");   // adds
-    list.SetValues("Caption", "");    // deletes
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"Left=20", "no separator", "Top=", "Width=300"}));
+    list.SetValues("Left", "20");    // replaces
+    list.SetValues("Width", "300");  // adds
+    list.SetValues("Caption", "");   // deletes
+    EXPECT_EQ(Lines(list),
+              (std::vector<std::string>{"Left=20", "no separator", "Top=", "Width=300"}));
 
     list.SetNameValueSeparator(':');
     list.Add("Height:7");

@@ -73,7 +73,8 @@ const TClassInfo& TTestWidget::StaticClassInfo() {
         TClassBuilder<TTestWidget>("TTestWidget")
             .Integer("Left", &TTestWidget::GetLeft, &TTestWidget::SetLeft, 0)
             .Boolean("Visible", &TTestWidget::GetVisible, &TTestWidget::SetVisible, true)
-            .Enum("Shape", ShapeInfo, &TTestWidget::GetShape, &TTestWidget::SetShape, TTestShape::tsCircle)
+            .Enum("Shape", ShapeInfo, &TTestWidget::GetShape, &TTestWidget::SetShape,
+                  TTestShape::tsCircle)
             .Color("Color", &TTestWidget::GetColor, &TTestWidget::SetColor, clBtnFace)
             .Set("Options", OptionInfo, &TTestWidget::GetOptions, &TTestWidget::SetOptions)
             .String("Caption", &TTestWidget::GetCaption, &TTestWidget::SetCaption)
@@ -133,16 +134,20 @@ void TTestWidget::GetChildren(const std::function<void(TComponent*)>& Proc, TCom
 void TTestWidget::DefineProperties(TFiler& Filer) {
     inherited::DefineProperties(Filer);
     Filer.DefineBinaryProperty(
-        "SkinData", [this](std::span<const std::uint8_t> bytes) { SkinData.assign(bytes.begin(), bytes.end()); },
+        "SkinData",
+        [this](std::span<const std::uint8_t> bytes) {
+            SkinData.assign(bytes.begin(), bytes.end());
+        },
         [this] { return SkinData; }, !SkinData.empty());
 }
 
 const TClassInfo& TTestImage::StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TTestImage>("TTestImage")
-                                       .Persistent("Font", &TTestImage::GetFont)
-                                       .Persistent("Picture", &TTestImage::GetPicture)
-                                       .Reference("Images", &TTestImage::GetImages, &TTestImage::SetImages)
-                                       .Build();
+    static const TClassInfo info =
+        TClassBuilder<TTestImage>("TTestImage")
+            .Persistent("Font", &TTestImage::GetFont)
+            .Persistent("Picture", &TTestImage::GetPicture)
+            .Reference("Images", &TTestImage::GetImages, &TTestImage::SetImages)
+            .Build();
     return info;
 }
 
