@@ -51,13 +51,78 @@ Prefixed ResolvePrefixes(std::string_view text, unsigned flags) {
     return out;
 }
 
+// One line of DrawText's output: the bytes [begin, end) of the shown text, and what is
+// drawn of them (kept bytes, plus "..." when the line was shortened).
 struct Line {
     std::size_t begin;
     std::size_t end;
+    std::string text;
+    std::size_t kept;
+    int width = 0;
 };
 
 bool IsBreak(char c) {
     return c == '\n' || c == '\r';
+}
+
+// Appends the lines of one paragraph [start, stop), broken between words so that each line
+// fits maxWidth; a word wider than that stays whole on a line of its own.
+void BreakWords(const std::string& shown, std::size_t start, std::size_t stop, int maxWidth,
+                const FontFace& face, std::vector<Line>& lines) {
+    std::size_t pos = start;
+    do {
+        std::size_t end = pos;
+        while (end < stop) {
+            std::size_t next = end;
+            while (next < stop && shown[next] == ' ') ++next;
+            while (next < stop && shown[next] != ' ') ++next;
+            if (end != pos &&
+                face.TextWidth(std::string_view(shown).substr(pos, next - pos)) > maxWidth)
+                break;
+            end = next;
+        }
+        lines.push_back({pos, end, {}, 0});
+        pos = end;
+        while (pos < stop && shown[pos] == ' ') ++pos;
+    } while (pos < stop);
+}
+
+std::vector<Line> BreakLines(const std::string& shown, unsigned flags, int maxWidth,
+                             const FontFace& face) {
+    std::vector<Line> lines;
+    if (shown.empty()) return lines;
+    if (flags & DT_SINGLELINE) {
+        lines.push_back({0, shown.size(), {}, 0});
+        return lines;
+    }
+    for (std::size_t start = 0;;) {
+        std::size_t stop = start;
+        while (stop < shown.size() && !IsBreak(shown[stop])) ++stop;
+        if (flags & DT_WORDBREAK)
+            BreakWords(shown, start, stop, maxWidth, face, lines);
+        else
+            lines.push_back({start, stop, {}, 0});
+        if (stop >= shown.size()) break;
+        const bool crlf = shown[stop] == '\r' && stop + 1 < shown.size() && shown[stop + 1] == '\n';
+        start = stop + (crlf ? 2 : 1);
+        if (start == shown.size()) break;
+    }
+    return lines;
+}
+
+// Drops characters from the end of the line until it fits with "..." after it.
+void Ellipsize(Line& line, int maxWidth, const FontFace& face) {
+    std::size_t keep = line.text.size();
+    std::string candidate = "...";
+    while (keep > 0) {
+        do --keep;
+        while (keep > 0 && (static_cast<unsigned char>(line.text[keep]) & 0xC0) == 0x80);
+        candidate = line.text.substr(0, keep) + "...";
+        if (face.TextWidth(candidate) <= maxWidth) break;
+    }
+    line.text = std::move(candidate);
+    line.kept = keep;
+    line.width = face.TextWidth(line.text);
 }
 
 }  // namespace
@@ -112,122 +177,63 @@ TSize Canvas::TextExtent(std::string_view text) const {
 int Canvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
     const auto face = Face();
     const int lineHeight = face->Height();
-    Prefixed prefixed = ResolvePrefixes(text, flags);
-    std::string& shown = prefixed.shown;
+    const Prefixed prefixed = ResolvePrefixes(text, flags);
     const int maxWidth = rect.Width();
-    auto widthOf = [&](std::size_t begin, std::size_t end) {
-        return face->TextWidth(std::string_view(shown).substr(begin, end - begin));
-    };
-
-    // Split into lines: at line breaks unless single-line, and between words when they
-    // would run past the right edge.
-    std::vector<Line> lines;
-    if (!shown.empty() && (flags & DT_SINGLELINE)) {
-        lines.push_back({0, shown.size()});
-    } else if (!shown.empty()) {
-        for (std::size_t start = 0; start <= shown.size();) {
-            std::size_t stop = start;
-            while (stop < shown.size() && !IsBreak(shown[stop])) ++stop;
-            if (!(flags & DT_WORDBREAK)) {
-                lines.push_back({start, stop});
-            } else {
-                std::size_t pos = start;
-                do {
-                    std::size_t end = pos;
-                    std::size_t scan = pos;
-                    while (scan < stop) {
-                        std::size_t next = scan;
-                        while (next < stop && shown[next] == ' ') ++next;
-                        while (next < stop && shown[next] != ' ') ++next;
-                        if (end != pos && widthOf(pos, next) > maxWidth) break;
-                        end = scan = next;
-                    }
-                    lines.push_back({pos, end});
-                    pos = end;
-                    while (pos < stop && shown[pos] == ' ') ++pos;
-                } while (pos < stop);
-            }
-            if (stop >= shown.size()) break;
-            start =
-                stop +
-                (shown[stop] == '\r' && stop + 1 < shown.size() && shown[stop + 1] == '\n' ? 2 : 1);
-            if (start == shown.size()) break;
-        }
-    }
 
     // Lines that do not fit end in "..." when asked. Measuring reports the room the whole
     // text needs instead, as the rectangle is often given only to be filled in.
     const bool ellipsis = (flags & DT_END_ELLIPSIS) && !(flags & DT_CALCRECT);
-    std::vector<std::string> texts;
-    std::vector<int> widths;
-    for (const Line& line : lines) {
-        std::string lineText = shown.substr(line.begin, line.end - line.begin);
-        int width = face->TextWidth(lineText);
-        if (ellipsis && width > maxWidth) {
-            std::size_t keep = lineText.size();
-            std::string candidate = "...";
-            while (keep > 0) {
-                do --keep;
-                while (keep > 0 && (static_cast<unsigned char>(lineText[keep]) & 0xC0) == 0x80);
-                candidate = lineText.substr(0, keep) + "...";
-                if (face->TextWidth(candidate) <= maxWidth) break;
-            }
-            lineText = candidate;
-            width = face->TextWidth(lineText);
-        }
-        texts.push_back(std::move(lineText));
-        widths.push_back(width);
+    std::vector<Line> lines = BreakLines(prefixed.shown, flags, maxWidth, *face);
+    int widest = 0;
+    for (Line& line : lines) {
+        line.text = prefixed.shown.substr(line.begin, line.end - line.begin);
+        line.kept = line.text.size();
+        line.width = face->TextWidth(line.text);
+        if (ellipsis && line.width > maxWidth) Ellipsize(line, maxWidth, *face);
+        widest = std::max(widest, line.width);
     }
 
     const int totalHeight = static_cast<int>(lines.size()) * lineHeight;
     if (flags & DT_CALCRECT) {
-        const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
         rect.right = rect.left + widest;
         rect.bottom = rect.top + totalHeight;
         return totalHeight;
     }
 
     int top = rect.top;
-    if (flags & DT_SINGLELINE) {
-        if (flags & DT_VCENTER)
-            top = (rect.top + rect.bottom - lineHeight) / 2;
-        else if (flags & DT_BOTTOM)
-            top = rect.bottom - lineHeight;
-    }
-    const TPoint o = m_state.origin;
+    if ((flags & DT_SINGLELINE) && (flags & DT_VCENTER))
+        top = (rect.top + rect.bottom - lineHeight) / 2;
+    else if ((flags & DT_SINGLELINE) && (flags & DT_BOTTOM))
+        top = rect.bottom - lineHeight;
     const TRect deviceRect = ToDevice(rect);
     const TRect* clip = (flags & DT_NOCLIP) ? nullptr : &deviceRect;
-    const Pixel fontColor = ColorToPixel(ColorToRGB(m_state.font.color));
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    raster::Paint underlinePaint;
+    underlinePaint.color = ColorToPixel(ColorToRGB(m_state.font.color));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
         int x = rect.left;
         if (flags & DT_CENTER)
-            x = (rect.left + rect.right - widths[i]) / 2;
+            x = (rect.left + rect.right - line.width) / 2;
         else if (flags & DT_RIGHT)
-            x = rect.right - widths[i];
-        const int y = top + static_cast<int>(i) * lineHeight;
-        const int dx = x + o.x;
-        const int dy = y + o.y;
+            x = rect.right - line.width;
+        const int dx = x + m_state.origin.x;
+        const int dy = top + static_cast<int>(i) * lineHeight + m_state.origin.y;
         if (HasBrush()) {
-            TRect cell{dx, dy, dx + widths[i], dy + lineHeight};
+            const TRect cell{dx, dy, dx + line.width, dy + lineHeight};
             PaintDeviceRect(clip ? cell.Intersect(*clip) : cell, BrushPaint(false));
         }
-        RenderText(dx, dy, texts[i], clip);
+        RenderText(dx, dy, line.text, clip);
 
-        // The marked character is underlined one pixel below the baseline.
+        // A marked character is underlined one pixel below the baseline, unless the
+        // ellipsis took its place.
         const int underlineY = dy + std::min(face->Ascent() + 1, lineHeight - 1);
         for (auto [begin, end] : prefixed.underlined) {
-            if (begin < lines[i].begin || end > lines[i].end) continue;
-            const std::size_t offset = begin - lines[i].begin;
-            if (end - lines[i].begin > texts[i].size() ||
-                texts[i].compare(offset, end - begin, shown, begin, end - begin) != 0)
-                continue;  // cut off by the ellipsis
-            const int ux = dx + face->TextWidth(std::string_view(texts[i]).substr(0, offset));
-            const int uw = face->TextWidth(std::string_view(texts[i]).substr(offset, end - begin));
-            TRect underline{ux, underlineY, ux + uw, underlineY + 1};
-            if (clip) underline = underline.Intersect(*clip);
-            raster::Paint paint;
-            paint.color = fontColor;
-            PaintDeviceRect(underline, paint);
+            if (begin < line.begin || end > line.begin + line.kept) continue;
+            const std::string_view drawn(line.text);
+            const int ux = dx + face->TextWidth(drawn.substr(0, begin - line.begin));
+            const int uw = face->TextWidth(drawn.substr(begin - line.begin, end - begin));
+            const TRect underline{ux, underlineY, ux + uw, underlineY + 1};
+            PaintDeviceRect(clip ? underline.Intersect(*clip) : underline, underlinePaint);
         }
     }
     if ((flags & DT_SINGLELINE) && (flags & (DT_VCENTER | DT_BOTTOM)))
