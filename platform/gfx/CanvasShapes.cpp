@@ -92,6 +92,31 @@ double Sweep(double from, double to) {
     return d;
 }
 
+// The pixels inside a polygon by the alternate rule on rows top <= y < bottom, sampled at
+// the pixels themselves as the outline's lines are: an edge counts on the rows from its
+// upper end up to, not including, its lower end, and a row's run takes the pixels from its
+// left crossing up to, not including, its right one.
+std::vector<RowSpan> AlternateFill(const std::vector<TPoint>& p, int top, int bottom) {
+    std::vector<RowSpan> fill;
+    std::vector<double> crossings;
+    for (int y = top; y < bottom; ++y) {
+        crossings.clear();
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            const TPoint a = p[i];
+            const TPoint b = p[(i + 1) % p.size()];
+            if ((a.y <= y) == (b.y <= y)) continue;
+            crossings.push_back(a.x + (y - a.y) * static_cast<double>(b.x - a.x) / (b.y - a.y));
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const int x0 = static_cast<int>(std::ceil(crossings[i] - 1e-9));
+            const int x1 = static_cast<int>(std::ceil(crossings[i + 1] - 1e-9));
+            if (x1 > x0) fill.push_back({y, x0, x1});
+        }
+    }
+    return fill;
+}
+
 }  // namespace
 
 void Canvas::StrokeLine(TPoint from, TPoint to, int& styleOffset) {
@@ -236,32 +261,12 @@ void Canvas::Polygon(const std::vector<TPoint>& points) {
     p.reserve(points.size());
     for (TPoint q : points) p.push_back({q.x + o.x, q.y + o.y});
 
-    // The alternate rule, sampled at the pixels themselves as the outline's lines are: an
-    // edge counts on the rows from its upper end up to, not including, its lower end, and a
-    // row's run takes the pixels from its left crossing up to, not including, its right one.
     std::vector<RowSpan> fill;
     if (HasBrush()) {
-        auto [low, high] =
+        const auto [low, high] =
             std::minmax_element(p.begin(), p.end(), [](TPoint a, TPoint b) { return a.y < b.y; });
         const TRect clip = DeviceClip().BoundingBox();
-        const int top = std::max(low->y, clip.top);
-        const int bottom = std::min(high->y, clip.bottom);
-        std::vector<double> crossings;
-        for (int y = top; y < bottom; ++y) {
-            crossings.clear();
-            for (std::size_t i = 0; i < p.size(); ++i) {
-                const TPoint a = p[i];
-                const TPoint b = p[(i + 1) % p.size()];
-                if ((a.y <= y) == (b.y <= y)) continue;
-                crossings.push_back(a.x + (y - a.y) * static_cast<double>(b.x - a.x) / (b.y - a.y));
-            }
-            std::sort(crossings.begin(), crossings.end());
-            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-                const int x0 = static_cast<int>(std::ceil(crossings[i] - 1e-9));
-                const int x1 = static_cast<int>(std::ceil(crossings[i + 1] - 1e-9));
-                if (x1 > x0) fill.push_back({y, x0, x1});
-            }
-        }
+        fill = AlternateFill(p, std::max(low->y, clip.top), std::min(high->y, clip.bottom));
     }
     if (!HasPen()) {
         PaintDeviceSpans(std::move(fill), BrushPaint(true));
