@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/win/Screen.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 
