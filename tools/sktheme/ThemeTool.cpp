@@ -258,20 +258,25 @@ int ThemeTool::Pack(const std::string& folder, const std::string& themeFile) {
 int ThemeTool::Builtin(const std::string& styleName, const std::string& themeFile) {
     try {
         const TskUIStyle style = ParseStyle(styleName);
+        // Every picture is found before the writer exists, since a writer saves when it goes.
+        std::vector<const std::vector<std::uint8_t>*> pictures(SK_ITEM_COUNT + 1, nullptr);
+        for (int item = 1; item <= SK_ITEM_COUNT; ++item) {
+            const TskThemeValue value = GetInsideThemeValue(style, item);
+            if (value.Kind != TskType::Str) continue;
+            pictures[static_cast<std::size_t>(item)] = FindSkinPictureData(value.Picture);
+            if (pictures[static_cast<std::size_t>(item)] == nullptr) {
+                return Fail("the picture " + std::string(value.Picture) + " is not in '" +
+                            GetSkinPictureFolder() + "'");
+            }
+        }
         TskThemeFileWriter writer(themeFile);
         for (int item = 1; item <= SK_ITEM_COUNT; ++item) {
             const std::string name = SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(item)];
             const TskThemeValue value = GetInsideThemeValue(style, item);
             switch (value.Kind) {
-                case TskType::Str: {
-                    const std::vector<std::uint8_t>* data = FindSkinPictureData(value.Picture);
-                    if (data == nullptr) {
-                        throw std::runtime_error("the picture " + std::string(value.Picture) +
-                                                 " is not in '" + GetSkinPictureFolder() + "'");
-                    }
-                    writer.AddFileData(name, *data);
+                case TskType::Str:
+                    writer.AddFileData(name, *pictures[static_cast<std::size_t>(item)]);
                     break;
-                }
                 case TskType::Int:
                 case TskType::Color:
                     writer.AddInteger(name, value.Value);
