@@ -30,6 +30,7 @@ std::map<std::string, std::unique_ptr<SkinPicture>>& PictureCache() {
 }
 
 const SkinPicture* FindPicture(const std::string& resourceName) {
+    if (PictureFolder().empty()) return nullptr;
     const std::string path = PictureFolder() + "/" + resourceName + ".bmp";
     auto& cache = PictureCache();
     if (auto found = cache.find(path); found != cache.end()) return found->second.get();
@@ -80,8 +81,11 @@ const gfx::Bitmap* ItemPicture(TskUIStyle style, int item) {
     if (value.Kind != TskType::Str || value.Picture == nullptr) return nullptr;
     const gfx::Bitmap* picture = FindSkinPicture(value.Picture);
     if (picture == nullptr) {
+        const std::string where = PictureFolder().empty()
+                                      ? "no skin picture folder was set"
+                                      : "it is not in '" + PictureFolder() + "'";
         throw std::runtime_error("The skin picture " + std::string(value.Picture) +
-                                 " is missing from '" + PictureFolder() + "'");
+                                 " is missing: " + where);
     }
     return picture;
 }
