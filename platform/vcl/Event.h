@@ -4,6 +4,7 @@
 #include <any>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 class TObject;
@@ -36,10 +37,14 @@ public:
 
     TEvent() = default;
     template <class F>
-    requires std::is_constructible_v<Function, F> TEvent(F&& f) : m_function(std::forward<F>(f)) {}
+    requires(std::is_constructible_v<Function, F> &&
+             !std::is_same_v<std::remove_cvref_t<F>, TEvent>) TEvent(F&& f)
+        : m_function(std::forward<F>(f)) {}
 
     template <class F>
-    requires std::is_constructible_v<Function, F> TEvent& operator=(F&& f) {
+    requires(std::is_constructible_v<Function, F> &&
+             !std::is_same_v<std::remove_cvref_t<F>, TEvent>) TEvent&
+    operator=(F&& f) {
         m_function = std::forward<F>(f);
         m_handlerName.clear();
         return *this;

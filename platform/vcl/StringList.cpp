@@ -5,19 +5,10 @@
 #include "platform/vcl/ClassBuilder.h"
 #include "platform/vcl/SysUtils.h"
 
-static const TEnumInfo DuplicatesInfo{"TDuplicates", {"dupIgnore", "dupAccept", "dupError"}};
-
+// Like the VCL's, the list publishes nothing: a component that holds one publishes the
+// settings it wants (a list box's Sorted), and the lines stream as Strings.
 const TClassInfo& TStringList::StaticClassInfo() {
-    static const TClassInfo info =
-        TClassBuilder<TStringList>("TStringList")
-            .Boolean("Sorted", &TStringList::GetSorted, &TStringList::SetSorted, false)
-            .Enum("Duplicates", DuplicatesInfo, &TStringList::GetDuplicates,
-                  &TStringList::SetDuplicates, dupIgnore)
-            .Boolean("CaseSensitive", &TStringList::GetCaseSensitive,
-                     &TStringList::SetCaseSensitive, false)
-            .Event("OnChange", &TStringList::OnChange)
-            .Event("OnChanging", &TStringList::OnChanging)
-            .Build();
+    static const TClassInfo info = TClassBuilder<TStringList>("TStringList").Build();
     return info;
 }
 
