@@ -34,17 +34,18 @@ public:
     // What a method table stores for a method of this signature: given the instance, the
     // callable that runs the method on it.
     using Binder = std::function<Function(TObject*)>;
+    template <class F>
+    static constexpr bool Accepts =
+        std::is_constructible_v<Function, F> && !std::is_same_v<std::remove_cvref_t<F>, TEvent>;
 
     TEvent() = default;
-    template <class F>
-    requires(std::is_constructible_v<Function, F> &&
-             !std::is_same_v<std::remove_cvref_t<F>, TEvent>) TEvent(F&& f)
-        : m_function(std::forward<F>(f)) {}
+    // Any callable of the signature; another TEvent is copied, not wrapped, so that its
+    // handler name comes along.
+    template <class F, class = std::enable_if_t<Accepts<F>>>
+    TEvent(F&& f) : m_function(std::forward<F>(f)) {}
 
-    template <class F>
-    requires(std::is_constructible_v<Function, F> &&
-             !std::is_same_v<std::remove_cvref_t<F>, TEvent>) TEvent&
-    operator=(F&& f) {
+    template <class F, class = std::enable_if_t<Accepts<F>>>
+    TEvent& operator=(F&& f) {
         m_function = std::forward<F>(f);
         m_handlerName.clear();
         return *this;
