@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <memory>
 
+#include <unistd.h>
+
 #include "platform/gfx/JpegCodec.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Canvas.h"
@@ -211,7 +213,8 @@ TEST_F(Graphics, BadPictureDataIsAnErrorAtItsLine) {
 }
 
 TEST_F(Graphics, PictureFilesByExtension) {
-    const auto dir = std::filesystem::temp_directory_path() / "qv_vcl_picture_test";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("qv_vcl_picture_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     TPicture picture;
     picture.GetBitmap()->LoadFromResourceName("VCL_TEST_PICTURE");
