@@ -10,11 +10,6 @@ const TClassInfo& TCollection::StaticClassInfo() {
     return info;
 }
 
-const TClassInfo& TCollectionItem::StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TCollectionItem>("TCollectionItem").Build();
-    return info;
-}
-
 TCollection::TCollection(const TClassInfo& ItemClass, TPersistent* Owner)
     : m_itemClass(&ItemClass), m_owner(Owner) {
     if (!ItemClass.CreateItem)
@@ -115,41 +110,4 @@ void TCollection::MoveItem(TCollectionItem* Item, int NewIndex) {
 
 void TCollection::ItemChanged(TCollectionItem* Item) {
     if (m_updateCount == 0) Update(Item);
-}
-
-TCollectionItem::TCollectionItem(TCollection* Collection) {
-    SetCollection(Collection);
-}
-
-TCollectionItem::~TCollectionItem() {
-    SetCollection(nullptr);
-}
-
-void TCollectionItem::SetCollection(TCollection* Value) {
-    if (Value == m_collection) return;
-    if (m_collection) m_collection->RemoveItem(this);
-    if (Value) Value->InsertItem(this);
-}
-
-int TCollectionItem::GetIndex() const {
-    if (!m_collection) return -1;
-    auto& items = m_collection->m_items;
-    return static_cast<int>(std::find(items.begin(), items.end(), this) - items.begin());
-}
-
-void TCollectionItem::SetIndex(int Value) {
-    if (m_collection && Value != GetIndex()) m_collection->MoveItem(this, Value);
-}
-
-std::string TCollectionItem::GetDisplayName() const {
-    return ClassName();
-}
-
-std::string TCollectionItem::GetNamePath() const {
-    if (!m_collection) return ClassName();
-    return m_collection->GetNamePath() + "[" + IntToStr(GetIndex()) + "]";
-}
-
-void TCollectionItem::Changed(bool AllItems) {
-    if (m_collection) m_collection->ItemChanged(AllItems ? nullptr : this);
 }

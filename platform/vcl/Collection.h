@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/CollectionItem.h"
 #include "platform/vcl/Persistent.h"
-
-class TCollectionItem;
 
 class TCollection : public TPersistent {
     QV_DECLARE_CLASS(TCollection, TPersistent)
@@ -49,31 +48,4 @@ private:
     std::vector<TCollectionItem*> m_items;
     int m_updateCount = 0;
     int m_nextID = 0;
-};
-
-class TCollectionItem : public TPersistent {
-    QV_DECLARE_CLASS(TCollectionItem, TPersistent)
-
-    // Joins Collection (when given) at its end.
-    explicit TCollectionItem(TCollection* Collection);
-    ~TCollectionItem() override;
-
-    TCollection* Collection() const { return m_collection; }
-    void SetCollection(TCollection* Value);
-    int GetIndex() const;
-    void SetIndex(int Value);
-    int ID() const { return m_id; }
-    virtual std::string GetDisplayName() const;
-
-    TPersistent* GetOwner() const override { return m_collection; }
-    std::string GetNamePath() const override;
-
-protected:
-    // Tells the collection this item changed (AllItems: the change affects every item).
-    void Changed(bool AllItems);
-
-private:
-    friend class TCollection;
-    TCollection* m_collection = nullptr;
-    int m_id = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/vcl/ClassBuilder.h"
+#include "platform/vcl/ComponentGuard.h"
 #include "platform/vcl/SysUtils.h"
 
 const TClassInfo& TComponent::StaticClassInfo() {
@@ -163,12 +164,4 @@ void TComponent::SetComponentStateFlag(TComponentStateFlag flag, bool on) {
         m_state |= flag;
     else
         m_state &= ~flag;
-}
-
-TComponentGuard::TComponentGuard(TComponent* component) : m_component(component) {
-    if (component) component->m_guards.push_back(this);
-}
-
-TComponentGuard::~TComponentGuard() {
-    if (m_component) std::erase(m_component->m_guards, this);
 }

@@ -96,20 +96,3 @@ private:
     std::vector<TComponent*> m_freeNotifies;
     std::vector<TComponentGuard*> m_guards;
 };
-
-// Watches a component that an event handler may free (a click that closes its form): after
-// the handler, Exists() tells whether the sender is still there.
-class TComponentGuard {
-public:
-    explicit TComponentGuard(TComponent* component);
-    ~TComponentGuard();
-    TComponentGuard(const TComponentGuard&) = delete;
-    TComponentGuard& operator=(const TComponentGuard&) = delete;
-
-    bool Exists() const { return m_component != nullptr; }
-    TComponent* Component() const { return m_component; }
-
-private:
-    friend class TComponent;
-    TComponent* m_component;
-};

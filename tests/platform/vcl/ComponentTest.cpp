@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/vcl/ComponentGuard.h"
 #include "platform/vcl/SysUtils.h"
 #include "tests/platform/vcl/TestComponents.h"
 
