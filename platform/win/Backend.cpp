@@ -1,0 +1,26 @@
+#include "platform/win/Backend.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/win/WindowManager.h"
+#include "platform/win/backend/HeadlessDriver.h"
+#include "platform/win/backend/SdlDriver.h"
+
+namespace win {
+
+void SelectBackend(std::string_view name) {
+    if (name == "headless") {
+        WindowManager::Reset(std::make_unique<HeadlessDriver>());
+    } else if (name == "sdl") {
+        // The old backend goes first: SDL must not be initialised twice.
+        WindowManager::Reset(std::make_unique<HeadlessDriver>());
+        WindowManager::Reset(std::make_unique<SdlDriver>());
+    } else {
+        throw std::invalid_argument("unknown window backend \"" + std::string(name) + "\" (headless or sdl)");
+    }
+}
+
+const char* BackendName() { return WM().GetDriver().Name(); }
+
+}  // namespace win

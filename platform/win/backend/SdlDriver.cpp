@@ -1,0 +1,425 @@
+#include "platform/win/backend/SdlDriver.h"
+
+#include <stdexcept>
+
+#include "platform/gfx/Font.h"
+#include "platform/win/Input.h"
+#include "platform/win/Message.h"
+#include "platform/win/Screen.h"
+#include "platform/win/Window.h"
+#include "platform/win/WindowManager.h"
+
+// X11's headers define short macros (None, Bool, KeyPress), so they come last.
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
+
+namespace win {
+
+namespace {
+
+int VirtualKey(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) return static_cast<int>('A' + (key - SDLK_a));
+    if (key >= SDLK_0 && key <= SDLK_9) return static_cast<int>('0' + (key - SDLK_0));
+    if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + static_cast<int>(key - SDLK_F1);
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return VK_NUMPAD0 + 1 + static_cast<int>(key - SDLK_KP_1);
+    switch (key) {
+    case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_BACKSPACE: return VK_BACK;
+    case SDLK_TAB: return VK_TAB;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_HOME: return VK_HOME;
+    case SDLK_END: return VK_END;
+    case SDLK_PAGEUP: return VK_PRIOR;
+    case SDLK_PAGEDOWN: return VK_NEXT;
+    case SDLK_INSERT: return VK_INSERT;
+    case SDLK_DELETE: return VK_DELETE;
+    case SDLK_LSHIFT: return VK_LSHIFT;
+    case SDLK_RSHIFT: return VK_RSHIFT;
+    case SDLK_LCTRL: return VK_LCONTROL;
+    case SDLK_RCTRL: return VK_RCONTROL;
+    case SDLK_LALT: return VK_LMENU;
+    case SDLK_RALT: return VK_RMENU;
+    case SDLK_CAPSLOCK: return VK_CAPITAL;
+    case SDLK_KP_0: return VK_NUMPAD0;
+    case SDLK_MINUS: return VK_OEM_MINUS;
+    case SDLK_EQUALS: return VK_OEM_PLUS;
+    case SDLK_COMMA: return VK_OEM_COMMA;
+    case SDLK_PERIOD: return VK_OEM_PERIOD;
+    case SDLK_SLASH: return VK_OEM_2;
+    case SDLK_SEMICOLON: return VK_OEM_1;
+    case SDLK_QUOTE: return VK_OEM_7;
+    case SDLK_LEFTBRACKET: return VK_OEM_4;
+    case SDLK_RIGHTBRACKET: return VK_OEM_6;
+    case SDLK_BACKSLASH: return VK_OEM_5;
+    case SDLK_BACKQUOTE: return VK_OEM_3;
+    case SDLK_MENU: case SDLK_APPLICATION: return VK_APPS;
+    default: return 0;
+    }
+}
+
+// The character a key types by itself when SDL gives no text for it: control keys always,
+// and letters while Ctrl or Alt is held.
+char32_t KeyCharacter(SDL_Keycode key, Uint16 mods) {
+    switch (key) {
+    case SDLK_RETURN: case SDLK_KP_ENTER: return U'\r';
+    case SDLK_ESCAPE: return 27;
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return U'\t';
+    default: break;
+    }
+    const bool ctrl = (mods & KMOD_CTRL) != 0, alt = (mods & KMOD_ALT) != 0;
+    if (ctrl && !alt && key >= SDLK_a && key <= SDLK_z) return static_cast<char32_t>(1 + key - SDLK_a);
+    if (alt && !ctrl && key >= SDLK_SPACE && key <= SDLK_z) {
+        char32_t ch = static_cast<char32_t>(key);
+        if ((mods & KMOD_SHIFT) && ch >= U'a' && ch <= U'z') ch = ch - U'a' + U'A';
+        return ch;
+    }
+    return 0;
+}
+
+int ButtonIndex(Uint8 button) { return button == SDL_BUTTON_RIGHT ? 1 : button == SDL_BUTTON_MIDDLE ? 2 : 0; }
+
+SDL_SystemCursor SystemCursor(int idc) {
+    switch (idc) {
+    case IDC_HAND: return SDL_SYSTEM_CURSOR_HAND;
+    case IDC_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
+    case IDC_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
+    case IDC_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case IDC_SIZENWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case IDC_SIZENESW: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case IDC_SIZEWE: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case IDC_SIZENS: return SDL_SYSTEM_CURSOR_SIZENS;
+    case IDC_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case IDC_NO: return SDL_SYSTEM_CURSOR_NO;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+bool IsPopupMenu(HWND hwnd) {
+    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD ex = static_cast<DWORD>(GetWindowLong(hwnd, GWL_EXSTYLE));
+    return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) && (ex & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
+}
+
+bool X11Handles(SDL_Window* window, Display*& display, ::Window& xwindow) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
+    display = info.info.x11.display;
+    xwindow = info.info.x11.window;
+    return true;
+}
+
+}  // namespace
+
+SdlDriver::SdlDriver() {
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+        throw std::runtime_error(std::string("SDL cannot open the display: ") + SDL_GetError());
+    SDL_StartTextInput();
+}
+
+SdlDriver::~SdlDriver() {
+    for (auto& [hwnd, native] : m_windows)
+        if (native.window) SDL_DestroyWindow(native.window);
+    for (auto& [id, cursor] : m_cursors) SDL_FreeCursor(cursor);
+    SDL_Quit();
+}
+
+TRect SdlDriver::ScreenRect() const {
+    SDL_Rect r;
+    if (SDL_GetDisplayBounds(0, &r) != 0) return Driver::ScreenRect();
+    return Bounds(r.x, r.y, r.w, r.h);
+}
+
+TRect SdlDriver::WorkArea() const {
+    SDL_Rect r;
+    if (SDL_GetDisplayUsableBounds(0, &r) != 0) return ScreenRect();
+    return Bounds(r.x, r.y, r.w, r.h);
+}
+
+SdlDriver::Native* SdlDriver::Ensure(HWND hwnd) {
+    const WindowObject* w = WM().Find(hwnd);
+    if (!w || w->parent != WM().Desktop()) return nullptr;
+    Native& native = m_windows[hwnd];
+    if (native.window) return &native;
+    Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    if (IsPopupMenu(hwnd)) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+    else if (w->exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
+    if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    native.window = SDL_CreateWindow(w->text.c_str(), w->rect.left, w->rect.top, std::max(1, w->Width()),
+                                     std::max(1, w->Height()), flags);
+    if (!native.window) {
+        m_windows.erase(hwnd);
+        throw std::runtime_error(std::string("SDL cannot create a window: ") + SDL_GetError());
+    }
+    return &native;
+}
+
+void SdlDriver::WindowShown(HWND hwnd) {
+    Native* native = Ensure(hwnd);
+    if (!native) return;
+    const WindowObject* w = WM().Find(hwnd);
+    SDL_SetWindowPosition(native->window, w->rect.left, w->rect.top);
+    SDL_SetWindowSize(native->window, std::max(1, w->Width()), std::max(1, w->Height()));
+    ApplyShape(hwnd, *native);
+    SDL_ShowWindow(native->window);
+    native->shown = true;
+    native->needsPaint = true;
+}
+
+void SdlDriver::WindowHidden(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end() || !it->second.window) return;
+    SDL_HideWindow(it->second.window);
+    it->second.shown = false;
+}
+
+void SdlDriver::WindowDestroyed(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end()) return;
+    if (it->second.window) SDL_DestroyWindow(it->second.window);
+    m_windows.erase(it);
+}
+
+void SdlDriver::WindowMoved(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    const WindowObject* w = WM().Find(hwnd);
+    if (it == m_windows.end() || !it->second.window || !w) return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(it->second.window, &width, &height);
+    SDL_SetWindowPosition(it->second.window, w->rect.left, w->rect.top);
+    if (width != w->Width() || height != w->Height()) {
+        SDL_SetWindowSize(it->second.window, std::max(1, w->Width()), std::max(1, w->Height()));
+        ApplyShape(hwnd, it->second);
+        it->second.needsPaint = true;
+    }
+}
+
+void SdlDriver::WindowTextChanged(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it != m_windows.end() && it->second.window) SDL_SetWindowTitle(it->second.window, GetWindowText(hwnd).c_str());
+}
+
+void SdlDriver::WindowRegionChanged(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it != m_windows.end() && it->second.window) ApplyShape(hwnd, it->second);
+}
+
+void SdlDriver::WindowZOrderChanged(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it != m_windows.end() && it->second.window && it->second.shown && GetTopWindow(nullptr) == hwnd)
+        SDL_RaiseWindow(it->second.window);
+}
+
+void SdlDriver::WindowActivated(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end() || !it->second.window || !it->second.shown) return;
+    SDL_RaiseWindow(it->second.window);
+    // Without a window manager nobody else hands out the keyboard focus.
+    SDL_SetWindowInputFocus(it->second.window);
+}
+
+void SdlDriver::CaptureChanged(HWND hwnd) {
+    // With the pointer grabbed, presses outside every window of ours still arrive, so an
+    // open menu can close on a click elsewhere.
+    SDL_CaptureMouse(hwnd ? SDL_TRUE : SDL_FALSE);
+}
+
+// The region as X11 SHAPE rectangles; `revealTop`..`revealBottom` limits it while animating.
+void SdlDriver::ApplyShape(HWND hwnd, Native& native, int revealTop, int revealBottom) {
+    Display* display = nullptr;
+    ::Window xwindow = 0;
+    if (!X11Handles(native.window, display, xwindow)) return;
+    gfx::Region shape = TopLevelShape(hwnd);
+    if (revealBottom >= 0) shape = shape.Intersected(TRect{-100000, revealTop, 100000, revealBottom});
+    const WindowObject* w = WM().Find(hwnd);
+    const bool whole = w && !w->region && revealBottom < 0;
+    if (whole) {
+        XShapeCombineMask(display, xwindow, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> rects;
+        for (const TRect& r : shape.Rects())
+            rects.push_back({static_cast<short>(r.left), static_cast<short>(r.top),
+                             static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
+        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
+                                ShapeSet, YXBanded);
+    }
+    XFlush(display);
+}
+
+void SdlDriver::Blit(HWND hwnd, Native& native) {
+    const gfx::Bitmap* pixels = TopLevelSurface(hwnd);
+    SDL_Surface* target = SDL_GetWindowSurface(native.window);
+    if (!pixels || !target || pixels->IsEmpty()) return;
+    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<Pixel*>(pixels->Data()), pixels->Width(), pixels->Height(), 32,
+        pixels->Width() * static_cast<int>(sizeof(Pixel)), SDL_PIXELFORMAT_ARGB8888);
+    if (!source) return;
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(source, nullptr, target, nullptr);
+    SDL_FreeSurface(source);
+    SDL_UpdateWindowSurface(native.window);
+    native.needsPaint = false;
+}
+
+void SdlDriver::Present() {
+    for (HWND hwnd : VisibleTopLevelWindows()) {
+        auto it = m_windows.find(hwnd);
+        const bool dirty = TakeSurfaceDirty(hwnd);
+        if (it == m_windows.end() || !it->second.shown) continue;
+        if (dirty || it->second.needsPaint) Blit(hwnd, it->second);
+    }
+}
+
+void SdlDriver::Animate(HWND hwnd, DWORD milliseconds, DWORD flags) {
+    auto it = m_windows.find(hwnd);
+    const WindowObject* w = WM().Find(hwnd);
+    if (it == m_windows.end() || !it->second.window || !w || !(flags & (AW_VER_POSITIVE | AW_VER_NEGATIVE))) {
+        Driver::Animate(hwnd, milliseconds, flags);
+        return;
+    }
+    // The window rolls in from (or out to) its bottom or top edge in steps.
+    Blit(hwnd, it->second);
+    const int steps = std::max<int>(1, static_cast<int>(milliseconds / 20));
+    const int height = w->Height();
+    const bool hide = (flags & AW_HIDE) != 0;
+    const bool fromBottom = (flags & AW_VER_NEGATIVE) != 0;
+    for (int i = 1; i <= steps; ++i) {
+        const int shown = height * (hide ? steps - i : i) / steps;
+        // Sliding up shows the bottom edge first; sliding down hides the top first.
+        const bool keepBottom = fromBottom != hide;
+        if (keepBottom) ApplyShape(hwnd, it->second, height - shown, height);
+        else ApplyShape(hwnd, it->second, 0, shown);
+        SDL_Delay(milliseconds / static_cast<DWORD>(steps));
+    }
+    ApplyShape(hwnd, it->second);
+}
+
+HWND SdlDriver::FromWindowId(unsigned id) const {
+    SDL_Window* window = SDL_GetWindowFromID(id);
+    for (const auto& [hwnd, native] : m_windows)
+        if (native.window == window) return hwnd;
+    return nullptr;
+}
+
+void SdlDriver::Translate(const SDL_Event& event) {
+    WindowManager& wm = WM();
+    InputEvent input;
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        int x = 0, y = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        input.screen = {x, y};
+        input.kind = event.type == SDL_MOUSEMOTION       ? InputEvent::Kind::MouseMove
+                     : event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown
+                                                         : InputEvent::Kind::MouseUp;
+        if (event.type != SDL_MOUSEMOTION) input.button = ButtonIndex(event.button.button);
+        wm.Input().push_back(input);
+        return;
+    }
+    case SDL_MOUSEWHEEL: {
+        int x = 0, y = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        input.kind = InputEvent::Kind::Wheel;
+        input.screen = {x, y};
+        input.wheelDelta = event.wheel.y * WHEEL_DELTA;
+        wm.Input().push_back(input);
+        return;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        input.kind = event.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
+        input.vk = VirtualKey(event.key.keysym.sym);
+        if (!input.vk) return;
+        wm.Input().push_back(input);
+        if (event.type == SDL_KEYDOWN) {
+            if (const char32_t ch = KeyCharacter(event.key.keysym.sym, event.key.keysym.mod)) {
+                InputEvent typed;
+                typed.kind = InputEvent::Kind::Char;
+                typed.ch = ch;
+                wm.Input().push_back(typed);
+            }
+        }
+        return;
+    }
+    case SDL_TEXTINPUT: {
+        // With Ctrl or Alt held the key event made the character already.
+        if (SDL_GetModState() & (KMOD_CTRL | KMOD_ALT)) return;
+        const std::string text = event.text.text;
+        for (std::size_t pos = 0; pos < text.size();) {
+            InputEvent typed;
+            typed.kind = InputEvent::Kind::Char;
+            typed.ch = gfx::DecodeUtf8(text, pos);
+            wm.Input().push_back(typed);
+        }
+        return;
+    }
+    case SDL_WINDOWEVENT: {
+        const HWND hwnd = FromWindowId(event.window.windowID);
+        if (!hwnd) return;
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+            if (auto it = m_windows.find(hwnd); it != m_windows.end()) it->second.needsPaint = true;
+            break;
+        case SDL_WINDOWEVENT_CLOSE: PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            if (wm.active != hwnd && IsWindowEnabled(hwnd) && !IsPopupMenu(hwnd)) SetActiveWindow(hwnd);
+            break;
+        default: break;
+        }
+        return;
+    }
+    default: return;
+    }
+}
+
+void SdlDriver::PollInput() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) Translate(event);
+}
+
+void SdlDriver::WaitInput(std::optional<DWORD> deadline, const std::string&) {
+    Present();
+    int timeout = -1;
+    if (deadline) {
+        const std::int32_t left = static_cast<std::int32_t>(*deadline - TickCount());
+        timeout = std::max(0, left);
+    }
+    SDL_Event event;
+    const int got = timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout);
+    if (got) Translate(event);
+}
+
+void SdlDriver::SetCursorShape(int cursor) {
+    SDL_Cursor*& shape = m_cursors[cursor];
+    if (!shape) shape = SDL_CreateSystemCursor(SystemCursor(cursor));
+    if (shape) SDL_SetCursor(shape);
+}
+
+void SdlDriver::SetCursorPos(TPoint screen) { SDL_WarpMouseGlobal(screen.x, screen.y); }
+
+bool SdlDriver::OpenUrl(const std::string& url) { return SDL_OpenURL(url.c_str()) == 0; }
+
+void SdlDriver::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
+std::string SdlDriver::GetClipboardText() {
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+}
+
+}  // namespace win
