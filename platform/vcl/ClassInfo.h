@@ -4,6 +4,7 @@
 #include <any>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -130,6 +131,7 @@ private:
 
 // The class registry that form descriptions create their components from.
 void RegisterClass(const TClassInfo& info);
+void RegisterClasses(std::initializer_list<const TClassInfo*> infos);
 const TClassInfo* GetClass(std::string_view name);
 // Like GetClass, but raises EClassNotFound.
 const TClassInfo& FindClass(std::string_view name);
