@@ -120,10 +120,32 @@ bool X11Handles(SDL_Window* window, Display*& display, ::Window& xwindow) {
 
 }  // namespace
 
+// Where the pointer is now, in screen coordinates. Asked of the X server itself: SDL's
+// global state can lag behind synthetic input, and event positions are relative to a
+// window that a move loop may have moved since.
+TPoint SdlDriver::PointerNow() const {
+    for (const auto& [hwnd, native] : m_windows) {
+        Display* display = nullptr;
+        ::Window xwindow = 0;
+        if (!native.window || !X11Handles(native.window, display, xwindow)) continue;
+        ::Window root = 0, child = 0;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned mask = 0;
+        if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y, &mask))
+            return {rootX, rootY};
+    }
+    int x = 0, y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    return {x, y};
+}
+
 SdlDriver::SdlDriver() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // An accelerated window surface would recreate the X window behind our back, losing its
+    // shape; the plain X11 framebuffer keeps the window we shaped.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("SDL cannot open the display: ") + SDL_GetError());
     SDL_StartTextInput();
@@ -231,9 +253,17 @@ void SdlDriver::WindowActivated(HWND hwnd) {
 }
 
 void SdlDriver::CaptureChanged(HWND hwnd) {
-    // With the pointer grabbed, presses outside every window of ours still arrive, so an
-    // open menu can close on a click elsewhere.
-    SDL_CaptureMouse(hwnd ? SDL_TRUE : SDL_FALSE);
+    // While a button is held, X11's implicit grab already brings every motion to the window
+    // pressed on, and grabbing again would break it. A capture taken with the buttons up (an
+    // open menu) grabs the pointer, so that a click outside every window of ours still
+    // arrives and can close the menu.
+    const bool buttonsDown = SDL_GetGlobalMouseState(nullptr, nullptr) != 0;
+    if (hwnd && !buttonsDown && !m_grabbed) {
+        m_grabbed = SDL_CaptureMouse(SDL_TRUE) == 0;
+    } else if (!hwnd && m_grabbed) {
+        SDL_CaptureMouse(SDL_FALSE);
+        m_grabbed = false;
+    }
 }
 
 // The region as X11 SHAPE rectangles; `revealTop`..`revealBottom` limits it while animating.
@@ -320,9 +350,7 @@ void SdlDriver::Translate(const SDL_Event& event) {
     case SDL_MOUSEMOTION:
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-        int x = 0, y = 0;
-        SDL_GetGlobalMouseState(&x, &y);
-        input.screen = {x, y};
+        input.screen = PointerNow();
         input.kind = event.type == SDL_MOUSEMOTION       ? InputEvent::Kind::MouseMove
                      : event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown
                                                          : InputEvent::Kind::MouseUp;
@@ -331,10 +359,8 @@ void SdlDriver::Translate(const SDL_Event& event) {
         return;
     }
     case SDL_MOUSEWHEEL: {
-        int x = 0, y = 0;
-        SDL_GetGlobalMouseState(&x, &y);
         input.kind = InputEvent::Kind::Wheel;
-        input.screen = {x, y};
+        input.screen = PointerNow();
         input.wheelDelta = event.wheel.y * WHEEL_DELTA;
         wm.Input().push_back(input);
         return;

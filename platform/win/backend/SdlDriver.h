@@ -57,9 +57,11 @@ private:
     void ApplyShape(HWND hwnd, Native& native, int revealTop = 0, int revealBottom = -1);
     void Translate(const SDL_Event& event);
     HWND FromWindowId(unsigned id) const;
+    TPoint PointerNow() const;
 
     std::map<HWND, Native> m_windows;
     std::map<int, SDL_Cursor*> m_cursors;
+    bool m_grabbed = false;
 };
 
 }  // namespace win
