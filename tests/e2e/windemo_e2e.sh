@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Runs the window demo on the SDL backend under Xvfb, drives it with xdotool (a click, a
+# key, a drag of its title bar) and checks what it printed and what the screen shows.
+# Usage: windemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run or
+# xdotool.
+set -euo pipefail
+
+demo=$1
+out=$2
+
+if [[ ${3:-} != --inner ]]; then
+  for tool in xvfb-run xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "skipped: $tool is not installed"
+      exit 77
+    fi
+  done
+  mkdir -p "$out"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$demo" "$out" --inner
+fi
+
+log=$out/windemo.log
+fail() {
+  echo "FAILED: $*" >&2
+  echo "--- demo output ---" >&2
+  cat "$log" >&2 || true
+  exit 1
+}
+
+# Waits up to five seconds for a line in the demo's output.
+expect_line() {
+  for _ in $(seq 50); do
+    grep -qx "$1" "$log" && return 0
+    sleep 0.1
+  done
+  fail "the demo never printed \"$1\""
+}
+
+# Prints "R G B" of one screen pixel of a screenshot.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+expect_pixel() {
+  local got
+  got=$(pixel "$1" "$2" "$3")
+  [[ $got == "$4" ]] || fail "pixel ($2, $3) of $(basename "$1") is $got, expected $4 ($5)"
+}
+
+"$demo" --timeout 30000 >"$log" 2>&1 &
+demo_pid=$!
+trap 'kill $demo_pid 2>/dev/null || true' EXIT
+
+expect_line "ready sdl 200 150"
+window=$(xdotool search --sync --name "^Window demo$" | head -1)
+[[ -n $window ]] || fail "no window titled \"Window demo\""
+geometry=$(xdotool getwindowgeometry "$window")
+grep -q "Position: 200,150" <<<"$geometry" || fail "window not at 200,150: $geometry"
+grep -q "Geometry: 360x240" <<<"$geometry" || fail "window not 360x240: $geometry"
+expect_line "timer 1"
+
+import -window root "$out/windemo-start.png"
+expect_pixel "$out/windemo-start.png" 270 230 "208 48 48" "panel 1 in its own colour"
+expect_pixel "$out/windemo-start.png" 200 150 "0 0 0" "the rounded corner is cut out of the window"
+expect_pixel "$out/windemo-start.png" 380 195 "240 240 240" "the window's own background"
+
+xdotool mousemove 270 230 click 1
+expect_line "click panel 1"
+xdotool type a
+expect_line "key a"
+
+xdotool mousemove 300 165 mousedown 1
+sleep 0.2
+xdotool mousemove 350 200
+sleep 0.2
+xdotool mousemove 400 250
+sleep 0.2
+xdotool mouseup 1
+expect_line "moved 300 235"
+geometry=$(xdotool getwindowgeometry "$window")
+grep -q "Position: 300,235" <<<"$geometry" || fail "the window did not follow the drag: $geometry"
+
+sleep 0.3
+import -window root "$out/windemo-end.png"
+expect_pixel "$out/windemo-end.png" 370 315 "224 208 48" "panel 1 recoloured by the click, moved with the window"
+expect_pixel "$out/windemo-end.png" 270 230 "0 0 0" "nothing left where the window was"
+
+xdotool type q
+expect_line "quit"
+wait $demo_pid || fail "the demo exited with status $?"
+trap - EXIT
+echo "passed; screenshots in $out"
