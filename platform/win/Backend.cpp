@@ -17,10 +17,13 @@ void SelectBackend(std::string_view name) {
         WindowManager::Reset(std::make_unique<HeadlessDriver>());
         WindowManager::Reset(std::make_unique<SdlDriver>());
     } else {
-        throw std::invalid_argument("unknown window backend \"" + std::string(name) + "\" (headless or sdl)");
+        throw std::invalid_argument("unknown window backend \"" + std::string(name) +
+                                    "\" (headless or sdl)");
     }
 }
 
-const char* BackendName() { return WM().GetDriver().Name(); }
+const char* BackendName() {
+    return WM().GetDriver().Name();
+}
 
 }  // namespace win

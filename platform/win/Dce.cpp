@@ -12,7 +12,9 @@ HandleTable<DeviceContext>& win::DeviceContexts() {
     return table;
 }
 
-DeviceContext* win::FindDC(HDC hdc) { return DeviceContexts().Get(reinterpret_cast<std::uintptr_t>(hdc)); }
+DeviceContext* win::FindDC(HDC hdc) {
+    return DeviceContexts().Get(reinterpret_cast<std::uintptr_t>(hdc));
+}
 
 namespace {
 
@@ -82,18 +84,27 @@ void WriteBackDesktop(const DeviceContext& dc) {
 }  // namespace
 
 namespace win {
-HDC GetPaintDC(HWND hwnd, const gfx::Region& clientClip) { return WindowDC(hwnd, true, &clientClip); }
+HDC GetPaintDC(HWND hwnd, const gfx::Region& clientClip) {
+    return WindowDC(hwnd, true, &clientClip);
+}
 }  // namespace win
 
-HDC GetDC(HWND hwnd) { return hwnd ? WindowDC(hwnd, true, nullptr) : DesktopDC(); }
+HDC GetDC(HWND hwnd) {
+    return hwnd ? WindowDC(hwnd, true, nullptr) : DesktopDC();
+}
 
-HDC GetWindowDC(HWND hwnd) { return hwnd ? WindowDC(hwnd, false, nullptr) : DesktopDC(); }
+HDC GetWindowDC(HWND hwnd) {
+    return hwnd ? WindowDC(hwnd, false, nullptr) : DesktopDC();
+}
 
 int ReleaseDC(HWND, HDC hdc) {
     DeviceContext* dc = FindDC(hdc);
-    if (!dc || dc->kind == DeviceContext::Kind::Memory || dc->kind == DeviceContext::Kind::Canvas) return 0;
-    if (dc->kind == DeviceContext::Kind::Desktop) WriteBackDesktop(*dc);
-    else MarkSurfaceChanged(WM().TopLevelOf(dc->hwnd));
+    if (!dc || dc->kind == DeviceContext::Kind::Memory || dc->kind == DeviceContext::Kind::Canvas)
+        return 0;
+    if (dc->kind == DeviceContext::Kind::Desktop)
+        WriteBackDesktop(*dc);
+    else
+        MarkSurfaceChanged(WM().TopLevelOf(dc->hwnd));
     DeviceContexts().Remove(reinterpret_cast<std::uintptr_t>(hdc));
     return 1;
 }
@@ -122,7 +133,8 @@ HDC CreateCanvasDC(gfx::Canvas& canvas) {
 
 BOOL DeleteDC(HDC hdc) {
     DeviceContext* dc = FindDC(hdc);
-    if (!dc || (dc->kind != DeviceContext::Kind::Memory && dc->kind != DeviceContext::Kind::Canvas)) return FALSE;
+    if (!dc || (dc->kind != DeviceContext::Kind::Memory && dc->kind != DeviceContext::Kind::Canvas))
+        return FALSE;
     DeviceContexts().Remove(reinterpret_cast<std::uintptr_t>(hdc));
     return TRUE;
 }

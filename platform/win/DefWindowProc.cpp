@@ -61,12 +61,23 @@ void Print(HWND hwnd, HDC hdc, LPARAM flags) {
 
 LRESULT SysCommand(HWND hwnd, WPARAM command) {
     switch (command & 0xFFF0) {
-    case SC_MOVE: MoveLoop(hwnd); return 0;
-    case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); return 0;
-    case SC_MAXIMIZE: ShowWindow(hwnd, SW_SHOWMAXIMIZED); return 0;
-    case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); return 0;
-    case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); return 0;
-    default: return 0;
+        case SC_MOVE:
+            MoveLoop(hwnd);
+            return 0;
+        case SC_MINIMIZE:
+            ShowWindow(hwnd, SW_MINIMIZE);
+            return 0;
+        case SC_MAXIMIZE:
+            ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+            return 0;
+        case SC_RESTORE:
+            ShowWindow(hwnd, SW_RESTORE);
+            return 0;
+        case SC_CLOSE:
+            SendMessage(hwnd, WM_CLOSE, 0, 0);
+            return 0;
+        default:
+            return 0;
     }
 }
 
@@ -77,86 +88,106 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowObject* w = wm.Find(hwnd);
     if (!w) return 0;
     switch (message) {
-    case WM_NCCREATE: {
-        const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        if (cs && cs->lpszName) w->text = cs->lpszName;
-        return TRUE;
-    }
-    case WM_NCCALCSIZE: {
-        RECT* r = reinterpret_cast<RECT*>(lParam);  // rgrc[0] when wParam is TRUE
-        if (r) *r = ClientFromWindow(*r, w->style, w->exStyle);
-        return 0;
-    }
-    case WM_NCPAINT: PaintNonClient(hwnd); return 0;
-    case WM_NCHITTEST: return NonClientHitTest(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_NCACTIVATE:
-        if (wm.IsShowing(hwnd)) PaintNonClient(hwnd);
-        return TRUE;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND: return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
-    case WM_PRINT: Print(hwnd, reinterpret_cast<HDC>(wParam), lParam); return 0;
-    case WM_PRINTCLIENT:
-        // Window procedures that paint into the DC of a WM_PAINT's wParam paint here too.
-        return SendMessage(hwnd, WM_PAINT, wParam, 0);
-    case WM_SETTEXT: {
-        w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        if (w->parent == wm.Desktop()) wm.GetDriver().WindowTextChanged(hwnd);
-        if ((w->style & WS_CAPTION) == WS_CAPTION) RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        return TRUE;
-    }
-    case WM_GETTEXT: {
-        char* buffer = reinterpret_cast<char*>(lParam);
-        if (!buffer || wParam == 0) return 0;
-        const std::size_t n = std::min<std::size_t>(w->text.size(), wParam - 1);
-        std::memcpy(buffer, w->text.data(), n);
-        buffer[n] = '\0';
-        return static_cast<LRESULT>(n);
-    }
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
-    case WM_WINDOWPOSCHANGED: {
-        const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-        constexpr UINT noClientSize = 0x0800, noClientMove = 0x1000;
-        if (pos && !(pos->flags & noClientMove))
-            SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(w->rect.left + w->clientRect.left, w->rect.top + w->clientRect.top));
-        if (pos && !(pos->flags & noClientSize) && (w = wm.Find(hwnd))) {
-            const WPARAM kind = (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
-            SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(w->clientRect.Width(), w->clientRect.Height()));
+        case WM_NCCREATE: {
+            const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
+            if (cs && cs->lpszName) w->text = cs->lpszName;
+            return TRUE;
         }
-        return 0;
-    }
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && wm.active == hwnd &&
-            (!wm.focus || wm.TopLevelOf(wm.focus) != hwnd))
-            SetFocus(hwnd);
-        return 0;
-    case WM_MOUSEACTIVATE: return 1;  // MA_ACTIVATE
-    case WM_SETCURSOR:
-        if (LOWORD(static_cast<WPARAM>(lParam)) == HTCLIENT && w->windowClass)
-            SetCursor(LoadCursor(nullptr, w->windowClass->cursor));
-        return TRUE;
-    case WM_MOUSEWHEEL:
-        if (w->IsChild()) return SendMessage(w->parent, message, wParam, lParam);
-        return 0;
-    case WM_NCLBUTTONDOWN:
-        if (wParam == static_cast<WPARAM>(HTCAPTION)) SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lParam);
-        return 0;
-    case WM_NCLBUTTONDBLCLK:
-        if (wParam == static_cast<WPARAM>(HTCAPTION) && (w->style & WS_MAXIMIZEBOX))
-            SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, lParam);
-        return 0;
-    case WM_SYSCOMMAND: return SysCommand(hwnd, wParam);
-    case WM_SYSKEYDOWN:
-        if (wParam == 0x73 /* VK_F4 */ && !w->IsChild()) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return 0;
-    case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_CANCELMODE:
-        if (wm.capture == hwnd) ReleaseCapture();
-        return 0;
-    default: return 0;
+        case WM_NCCALCSIZE: {
+            RECT* r = reinterpret_cast<RECT*>(lParam);  // rgrc[0] when wParam is TRUE
+            if (r) *r = ClientFromWindow(*r, w->style, w->exStyle);
+            return 0;
+        }
+        case WM_NCPAINT:
+            PaintNonClient(hwnd);
+            return 0;
+        case WM_NCHITTEST:
+            return NonClientHitTest(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        case WM_NCACTIVATE:
+            if (wm.IsShowing(hwnd)) PaintNonClient(hwnd);
+            return TRUE;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+        case WM_PRINT:
+            Print(hwnd, reinterpret_cast<HDC>(wParam), lParam);
+            return 0;
+        case WM_PRINTCLIENT:
+            // Window procedures that paint into the DC of a WM_PAINT's wParam paint here too.
+            return SendMessage(hwnd, WM_PAINT, wParam, 0);
+        case WM_SETTEXT: {
+            w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            if (w->parent == wm.Desktop()) wm.GetDriver().WindowTextChanged(hwnd);
+            if ((w->style & WS_CAPTION) == WS_CAPTION)
+                RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            return TRUE;
+        }
+        case WM_GETTEXT: {
+            char* buffer = reinterpret_cast<char*>(lParam);
+            if (!buffer || wParam == 0) return 0;
+            const std::size_t n = std::min<std::size_t>(w->text.size(), wParam - 1);
+            std::memcpy(buffer, w->text.data(), n);
+            buffer[n] = '\0';
+            return static_cast<LRESULT>(n);
+        }
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(w->text.size());
+        case WM_WINDOWPOSCHANGED: {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            constexpr UINT noClientSize = 0x0800, noClientMove = 0x1000;
+            if (pos && !(pos->flags & noClientMove))
+                SendMessage(
+                    hwnd, WM_MOVE, 0,
+                    MAKELPARAM(w->rect.left + w->clientRect.left, w->rect.top + w->clientRect.top));
+            if (pos && !(pos->flags & noClientSize) && (w = wm.Find(hwnd))) {
+                const WPARAM kind = (w->style & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
+                                    : (w->style & WS_MINIMIZE) ? SIZE_MINIMIZED
+                                                               : SIZE_RESTORED;
+                SendMessage(hwnd, WM_SIZE, kind,
+                            MAKELPARAM(w->clientRect.Width(), w->clientRect.Height()));
+            }
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && wm.active == hwnd &&
+                (!wm.focus || wm.TopLevelOf(wm.focus) != hwnd))
+                SetFocus(hwnd);
+            return 0;
+        case WM_MOUSEACTIVATE:
+            return 1;  // MA_ACTIVATE
+        case WM_SETCURSOR:
+            if (LOWORD(static_cast<WPARAM>(lParam)) == HTCLIENT && w->windowClass)
+                SetCursor(LoadCursor(nullptr, w->windowClass->cursor));
+            return TRUE;
+        case WM_MOUSEWHEEL:
+            if (w->IsChild()) return SendMessage(w->parent, message, wParam, lParam);
+            return 0;
+        case WM_NCLBUTTONDOWN:
+            if (wParam == static_cast<WPARAM>(HTCAPTION))
+                SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lParam);
+            return 0;
+        case WM_NCLBUTTONDBLCLK:
+            if (wParam == static_cast<WPARAM>(HTCAPTION) && (w->style & WS_MAXIMIZEBOX))
+                SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, lParam);
+            return 0;
+        case WM_SYSCOMMAND:
+            return SysCommand(hwnd, wParam);
+        case WM_SYSKEYDOWN:
+            if (wParam == 0x73 /* VK_F4 */ && !w->IsChild())
+                SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_CANCELMODE:
+            if (wm.capture == hwnd) ReleaseCapture();
+            return 0;
+        default:
+            return 0;
     }
 }

@@ -24,7 +24,8 @@ struct DeviceContext {
     std::vector<std::pair<TPoint, TPoint>> savedOrgs;
 
     void ApplyOrigin() {
-        canvas->SetOrigin({base.x + viewportOrg.x - windowOrg.x, base.y + viewportOrg.y - windowOrg.y});
+        canvas->SetOrigin(
+            {base.x + viewportOrg.x - windowOrg.x, base.y + viewportOrg.y - windowOrg.y});
     }
 };
 

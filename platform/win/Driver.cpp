@@ -30,6 +30,8 @@ void Driver::Sleep(DWORD milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void Driver::Animate(HWND, DWORD milliseconds, DWORD) { Sleep(milliseconds); }
+void Driver::Animate(HWND, DWORD milliseconds, DWORD) {
+    Sleep(milliseconds);
+}
 
 }  // namespace win

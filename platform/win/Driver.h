@@ -14,11 +14,11 @@ namespace win {
 struct InputEvent {
     enum class Kind { MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char };
     Kind kind = Kind::MouseMove;
-    TPoint screen;          // mouse events
-    int button = 0;         // 0 left, 1 right, 2 middle
-    int wheelDelta = 0;     // multiples of WHEEL_DELTA, positive away from the user
-    int vk = 0;             // key events
-    char32_t ch = 0;        // Char
+    TPoint screen;       // mouse events
+    int button = 0;      // 0 left, 1 right, 2 middle
+    int wheelDelta = 0;  // multiples of WHEEL_DELTA, positive away from the user
+    int vk = 0;          // key events
+    char32_t ch = 0;     // Char
 };
 
 class Driver {

@@ -23,8 +23,12 @@ HandleTable<BrushObject>& Brushes() {
     return table;
 }
 
-gfx::Region* FindRegion(HRGN region) { return Regions().Get(reinterpret_cast<std::uintptr_t>(region)); }
-BrushObject* FindBrush(HBRUSH brush) { return Brushes().Get(reinterpret_cast<std::uintptr_t>(brush)); }
+gfx::Region* FindRegion(HRGN region) {
+    return Regions().Get(reinterpret_cast<std::uintptr_t>(region));
+}
+BrushObject* FindBrush(HBRUSH brush) {
+    return Brushes().Get(reinterpret_cast<std::uintptr_t>(brush));
+}
 
 int Kind(const gfx::Region& region) {
     if (region.IsEmpty()) return NULLREGION;
@@ -32,7 +36,8 @@ int Kind(const gfx::Region& region) {
 }
 
 TRect Normalized(int left, int top, int right, int bottom) {
-    return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+    return {std::min(left, right), std::min(top, bottom), std::max(left, right),
+            std::max(top, bottom)};
 }
 
 }  // namespace
@@ -49,8 +54,10 @@ HRGN CreateRectRgnIndirect(const RECT& rect) {
     return CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom);
 }
 
-HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
-    return CreateRegionHandle(gfx::Region::RoundRect(Normalized(left, top, right, bottom), ellipseWidth, ellipseHeight));
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
+                        int ellipseHeight) {
+    return CreateRegionHandle(
+        gfx::Region::RoundRect(Normalized(left, top, right, bottom), ellipseWidth, ellipseHeight));
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
@@ -98,12 +105,17 @@ BOOL EqualRgn(HRGN a, HRGN b) {
     return x && y && *x == *y ? TRUE : FALSE;
 }
 
-BOOL DeleteObject(HRGN region) { return Regions().Remove(reinterpret_cast<std::uintptr_t>(region)) ? TRUE : FALSE; }
+BOOL DeleteObject(HRGN region) {
+    return Regions().Remove(reinterpret_cast<std::uintptr_t>(region)) ? TRUE : FALSE;
+}
 
-const gfx::Region* RegionFromHandle(HRGN region) { return FindRegion(region); }
+const gfx::Region* RegionFromHandle(HRGN region) {
+    return FindRegion(region);
+}
 
 HBRUSH CreateSolidBrush(TColor color) {
-    return reinterpret_cast<HBRUSH>(Brushes().Add(std::make_unique<BrushObject>(BrushObject{color, false})));
+    return reinterpret_cast<HBRUSH>(
+        Brushes().Add(std::make_unique<BrushObject>(BrushObject{color, false})));
 }
 
 HBRUSH GetSysColorBrush(int index) {
@@ -150,12 +162,16 @@ int FrameRect(HDC hdc, const RECT& rect, HBRUSH brush) {
 BOOL FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     const gfx::Region* r = FindRegion(region);
     if (!r) return FALSE;
-    return WithBrush(hdc, brush, [&](gfx::Canvas& c) {
-        for (const TRect& rect : r->Rects()) c.FillRect(rect);
-    }) ? TRUE : FALSE;
+    return WithBrush(hdc, brush,
+                     [&](gfx::Canvas& c) {
+                         for (const TRect& rect : r->Rects()) c.FillRect(rect);
+                     })
+               ? TRUE
+               : FALSE;
 }
 
-BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop) {
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sx, int sy,
+            DWORD rop) {
     DeviceContext* dst = FindDC(destination);
     if (!dst) return FALSE;
     DeviceContext* src = source ? FindDC(source) : nullptr;
@@ -175,7 +191,8 @@ BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source
     DeviceContext* src = FindDC(source);
     if (!dst || !src) return FALSE;
     if (rop != SRCCOPY) return BitBlt(destination, x, y, width, height, source, sx, sy, rop);
-    dst->canvas->CopyRect(Bounds(x, y, width, height), *src->canvas, Bounds(sx, sy, sourceWidth, sourceHeight));
+    dst->canvas->CopyRect(Bounds(x, y, width, height), *src->canvas,
+                          Bounds(sx, sy, sourceWidth, sourceHeight));
     return TRUE;
 }
 
@@ -246,7 +263,8 @@ int SaveDC(HDC hdc) {
 BOOL RestoreDC(HDC hdc, int savedDC) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc || dc->savedOrgs.empty()) return FALSE;
-    std::size_t level = savedDC < 0 ? dc->savedOrgs.size() + 1 + savedDC : static_cast<std::size_t>(savedDC);
+    std::size_t level =
+        savedDC < 0 ? dc->savedOrgs.size() + 1 + savedDC : static_cast<std::size_t>(savedDC);
     if (level < 1 || level > dc->savedOrgs.size()) return FALSE;
     dc->canvas->Restore(savedDC);
     std::tie(dc->windowOrg, dc->viewportOrg) = dc->savedOrgs[level - 1];

@@ -9,13 +9,6 @@
 // The raster operations and DrawText flags under their Win32 names.
 using gfx::BLACKNESS;
 using gfx::DSTINVERT;
-using gfx::NOTSRCCOPY;
-using gfx::PATCOPY;
-using gfx::SRCAND;
-using gfx::SRCCOPY;
-using gfx::SRCINVERT;
-using gfx::SRCPAINT;
-using gfx::WHITENESS;
 using gfx::DT_BOTTOM;
 using gfx::DT_CALCRECT;
 using gfx::DT_CENTER;
@@ -30,6 +23,13 @@ using gfx::DT_SINGLELINE;
 using gfx::DT_TOP;
 using gfx::DT_VCENTER;
 using gfx::DT_WORDBREAK;
+using gfx::NOTSRCCOPY;
+using gfx::PATCOPY;
+using gfx::SRCAND;
+using gfx::SRCCOPY;
+using gfx::SRCINVERT;
+using gfx::SRCPAINT;
+using gfx::WHITENESS;
 
 struct HBRUSH__;
 using HBRUSH = HBRUSH__*;

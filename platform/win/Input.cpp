@@ -16,7 +16,8 @@ namespace {
 void SendActivate(HWND hwnd, WORD state, HWND other) {
     if (!WM().Find(hwnd)) return;
     SendMessage(hwnd, WM_NCACTIVATE, state != WA_INACTIVE, 0);
-    SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(state, IsIconic(hwnd) ? 1 : 0), reinterpret_cast<LPARAM>(other));
+    SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(state, IsIconic(hwnd) ? 1 : 0),
+                reinterpret_cast<LPARAM>(other));
 }
 
 }  // namespace
@@ -42,13 +43,16 @@ HWND SetFocus(HWND hwnd) {
     }
     const HWND losing = wm.focus;
     wm.focus = hwnd;
-    if (losing && wm.Find(losing)) SendMessage(losing, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (losing && wm.Find(losing))
+        SendMessage(losing, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
     if (hwnd && wm.focus == hwnd && wm.Find(hwnd))
         SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(losing), 0);
     return previous;
 }
 
-HWND GetFocus() { return WM().focus; }
+HWND GetFocus() {
+    return WM().focus;
+}
 
 HWND SetActiveWindow(HWND hwnd) {
     WindowManager& wm = WM();
@@ -65,7 +69,8 @@ HWND SetActiveWindow(HWND hwnd) {
         if (GetTopWindow(nullptr) != hwnd && !(GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
             // Below top-most windows is as high as an ordinary window goes.
             const HWND above = GetWindow(hwnd, GW_HWNDPREV);
-            if (above && !(GetWindowLong(above, GWL_EXSTYLE) & WS_EX_TOPMOST)) BringWindowToTop(hwnd);
+            if (above && !(GetWindowLong(above, GWL_EXSTYLE) & WS_EX_TOPMOST))
+                BringWindowToTop(hwnd);
         } else if (GetTopWindow(nullptr) != hwnd) {
             BringWindowToTop(hwnd);
         }
@@ -80,9 +85,15 @@ HWND SetActiveWindow(HWND hwnd) {
     return previous;
 }
 
-HWND GetActiveWindow() { return WM().active; }
-BOOL SetForegroundWindow(HWND hwnd) { return SetActiveWindow(hwnd) != hwnd || WM().active == hwnd; }
-HWND GetForegroundWindow() { return WM().active; }
+HWND GetActiveWindow() {
+    return WM().active;
+}
+BOOL SetForegroundWindow(HWND hwnd) {
+    return SetActiveWindow(hwnd) != hwnd || WM().active == hwnd;
+}
+HWND GetForegroundWindow() {
+    return WM().active;
+}
 
 void win::ActivateNextAfter(HWND hwnd) {
     WindowManager& wm = WM();
@@ -137,7 +148,9 @@ BOOL ReleaseCapture() {
     return TRUE;
 }
 
-HWND GetCapture() { return WM().capture; }
+HWND GetCapture() {
+    return WM().capture;
+}
 
 BOOL GetCursorPos(POINT* point) {
     if (!point) return FALSE;
@@ -159,17 +172,24 @@ SHORT GetKeyState(int virtualKey) {
     return static_cast<SHORT>(((state & 0x80) ? 0x8000 : 0) | (state & 1));
 }
 
-SHORT GetAsyncKeyState(int virtualKey) { return GetKeyState(virtualKey); }
+SHORT GetAsyncKeyState(int virtualKey) {
+    return GetKeyState(virtualKey);
+}
 
-UINT GetDoubleClickTime() { return 500; }
+UINT GetDoubleClickTime() {
+    return 500;
+}
 
-HCURSOR LoadCursor(HINSTANCE, int cursorId) { return reinterpret_cast<HCURSOR>(static_cast<std::intptr_t>(cursorId)); }
+HCURSOR LoadCursor(HINSTANCE, int cursorId) {
+    return reinterpret_cast<HCURSOR>(static_cast<std::intptr_t>(cursorId));
+}
 
 HCURSOR SetCursor(HCURSOR cursor) {
     static HCURSOR current = LoadCursor(nullptr, IDC_ARROW);
     const HCURSOR previous = current;
     current = cursor;
-    WM().GetDriver().SetCursorShape(cursor ? static_cast<int>(reinterpret_cast<std::intptr_t>(cursor)) : 0);
+    WM().GetDriver().SetCursorShape(
+        cursor ? static_cast<int>(reinterpret_cast<std::intptr_t>(cursor)) : 0);
     return previous;
 }
 
@@ -195,9 +215,12 @@ void SetKey(int vk, bool down) {
 // The generic modifier keys follow their left and right keys.
 void SetKeyWithGeneric(int vk, bool down) {
     SetKey(vk, down);
-    auto either = [](int a, int b) { return (WM().keyState[a] & 0x80) || (WM().keyState[b] & 0x80); };
+    auto either = [](int a, int b) {
+        return (WM().keyState[a] & 0x80) || (WM().keyState[b] & 0x80);
+    };
     if (vk == VK_LSHIFT || vk == VK_RSHIFT) SetKey(VK_SHIFT, either(VK_LSHIFT, VK_RSHIFT));
-    if (vk == VK_LCONTROL || vk == VK_RCONTROL) SetKey(VK_CONTROL, either(VK_LCONTROL, VK_RCONTROL));
+    if (vk == VK_LCONTROL || vk == VK_RCONTROL)
+        SetKey(VK_CONTROL, either(VK_LCONTROL, VK_RCONTROL));
     if (vk == VK_LMENU || vk == VK_RMENU) SetKey(VK_MENU, either(VK_LMENU, VK_RMENU));
 }
 
@@ -223,14 +246,16 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
 
     if (event.kind == InputEvent::Kind::Wheel) {
         HWND focus = wm.focus ? wm.focus : target;
-        out.push_back(Make(focus, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags()), event.wheelDelta),
+        out.push_back(Make(focus, WM_MOUSEWHEEL,
+                           MAKEWPARAM(static_cast<int>(MouseKeyFlags()), event.wheelDelta),
                            MAKELPARAM(event.screen.x, event.screen.y)));
         return;
     }
     if (event.kind == InputEvent::Kind::MouseDown && !wm.capture) {
         const HWND top = wm.TopLevelOf(target);
         if (top && top != wm.active && IsWindowEnabled(top)) {
-            const LRESULT how = SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), 0);
+            const LRESULT how =
+                SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), 0);
             if (how == 1 || how == 2) SetActiveWindow(top);  // MA_ACTIVATE, MA_ACTIVATEANDEAT
             if (how == 2 || how == 4) return;
         }
@@ -243,13 +268,13 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
     }
     UINT base;  // the message for this button's press; up is base + 1, double-click base + 2
     switch (event.kind) {
-    case InputEvent::Kind::MouseDown:
-    case InputEvent::Kind::MouseUp:
-        base = button == 0 ? WM_LBUTTONDOWN : button == 1 ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
-        break;
-    default:
-        base = WM_MOUSEMOVE;
-        break;
+        case InputEvent::Kind::MouseDown:
+        case InputEvent::Kind::MouseUp:
+            base = button == 0 ? WM_LBUTTONDOWN : button == 1 ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+            break;
+        default:
+            base = WM_MOUSEMOVE;
+            break;
     }
     UINT message = base;
     if (event.kind == InputEvent::Kind::MouseUp) message = base + 1;
@@ -258,7 +283,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
         const WindowObject* w = wm.Find(target);
         const bool dblClicks = w && w->windowClass && (w->windowClass->style & CS_DBLCLKS);
         const bool isDouble = (dblClicks || hit != HTCLIENT) && wm.lastClickWindow == target &&
-                              wm.lastClickMessage == base && now - wm.lastClickTime <= GetDoubleClickTime() &&
+                              wm.lastClickMessage == base &&
+                              now - wm.lastClickTime <= GetDoubleClickTime() &&
                               std::abs(event.screen.x - wm.lastClickPoint.x) <= 2 &&
                               std::abs(event.screen.y - wm.lastClickPoint.y) <= 2;
         if (isDouble) {
@@ -272,7 +298,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
         }
     }
     if (!wm.capture) {
-        SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(static_cast<int>(hit), static_cast<int>(message)));
+        SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                    MAKELPARAM(static_cast<int>(hit), static_cast<int>(message)));
         if (!wm.Find(target)) return;
     }
     if (hit == HTCLIENT) {
@@ -282,7 +309,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
     } else {
         // WM_NCMOUSEMOVE and friends sit at the same distance from WM_MOUSEMOVE's range.
         const UINT nc = message - WM_MOUSEMOVE + WM_NCMOUSEMOVE;
-        out.push_back(Make(target, nc, static_cast<WPARAM>(hit), MAKELPARAM(event.screen.x, event.screen.y)));
+        out.push_back(
+            Make(target, nc, static_cast<WPARAM>(hit), MAKELPARAM(event.screen.x, event.screen.y)));
     }
 }
 
@@ -291,12 +319,14 @@ void KeyEvent(const InputEvent& event, std::deque<MSG>& out) {
     const bool down = event.kind == InputEvent::Kind::KeyDown;
     const BYTE before = wm.keyState[event.vk & 0xFF];
     SetKeyWithGeneric(event.vk, down);
-    if (event.vk == VK_SHIFT || event.vk == VK_CONTROL || event.vk == VK_MENU) SetKey(event.vk, down);
+    if (event.vk == VK_SHIFT || event.vk == VK_CONTROL || event.vk == VK_MENU)
+        SetKey(event.vk, down);
     const HWND target = wm.focus ? wm.focus : wm.active;
     if (!target) return;
     const bool alt = (GetKeyState(VK_MENU) & 0x8000) != 0;
     const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    const bool sys = (alt && !ctrl) || event.vk == VK_MENU || event.vk == VK_LMENU || event.vk == VK_RMENU;
+    const bool sys =
+        (alt && !ctrl) || event.vk == VK_MENU || event.vk == VK_LMENU || event.vk == VK_RMENU;
     LPARAM lParam = 1;
     if (alt) lParam |= KF_ALTDOWN_LPARAM;
     if (down && (before & 0x80)) lParam |= 0x40000000;  // repeated
@@ -322,10 +352,16 @@ namespace win {
 
 void ConvertInput(const InputEvent& event, std::deque<MSG>& out) {
     switch (event.kind) {
-    case InputEvent::Kind::KeyDown:
-    case InputEvent::Kind::KeyUp: KeyEvent(event, out); break;
-    case InputEvent::Kind::Char: CharEvent(event, out); break;
-    default: MouseEvent(event, out); break;
+        case InputEvent::Kind::KeyDown:
+        case InputEvent::Kind::KeyUp:
+            KeyEvent(event, out);
+            break;
+        case InputEvent::Kind::Char:
+            CharEvent(event, out);
+            break;
+        default:
+            MouseEvent(event, out);
+            break;
     }
 }
 

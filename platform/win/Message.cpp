@@ -32,7 +32,8 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (wm.trace) wm.trace(hwnd, message, wParam, lParam);
     const WNDPROC proc = w->wndProc;
-    return proc ? proc(hwnd, message, wParam, lParam) : DefWindowProc(hwnd, message, wParam, lParam);
+    return proc ? proc(hwnd, message, wParam, lParam)
+                : DefWindowProc(hwnd, message, wParam, lParam);
 }
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -77,9 +78,12 @@ bool TakeFrom(std::deque<MSG>& queue, MSG& msg, UINT filterMin, UINT filterMax, 
 std::string DescribeWait() {
     WindowManager& wm = WM();
     std::string what = "input";
-    if (wm.inMoveLoop) what = "the mouse button's release in a window move loop";
-    else if (wm.capture) what = "mouse input to the capturing window \"" + GetWindowText(wm.capture) + "\"";
-    else if (wm.active) what = "input to the active window \"" + GetWindowText(wm.active) + "\"";
+    if (wm.inMoveLoop)
+        what = "the mouse button's release in a window move loop";
+    else if (wm.capture)
+        what = "mouse input to the capturing window \"" + GetWindowText(wm.capture) + "\"";
+    else if (wm.active)
+        what = "input to the active window \"" + GetWindowText(wm.active) + "\"";
     if (wm.timers.empty()) what += " (no timer is running)";
     return what;
 }
@@ -100,7 +104,8 @@ bool FetchOnce(MSG& msg, UINT filterMin, UINT filterMax, bool remove) {
         ConvertInput(event, queue.input);
     }
     if (queue.quit && (filterMin == 0 && filterMax == 0)) {
-        msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(queue.quitCode), 0, GetTickCount(), wm.cursor};
+        msg = MSG{nullptr, WM_QUIT,        static_cast<WPARAM>(queue.quitCode),
+                  0,       GetTickCount(), wm.cursor};
         if (remove) queue.quit = false;
         return true;
     }
@@ -110,7 +115,9 @@ bool FetchOnce(MSG& msg, UINT filterMin, UINT filterMax, bool remove) {
             return true;
         }
     }
-    if (InRange(MSG{nullptr, WM_TIMER, 0, 0, 0, {}}, filterMin, filterMax) && TakeDueTimer(msg, remove)) return true;
+    if (InRange(MSG{nullptr, WM_TIMER, 0, 0, 0, {}}, filterMin, filterMax) &&
+        TakeDueTimer(msg, remove))
+        return true;
     return false;
 }
 
@@ -149,13 +156,15 @@ BOOL PeekMessage(MSG* msg, HWND, UINT filterMin, UINT filterMax, UINT remove) {
     return TRUE;
 }
 
-BOOL TranslateMessage(const MSG*) { return FALSE; }
+BOOL TranslateMessage(const MSG*) {
+    return FALSE;
+}
 
 LRESULT DispatchMessage(const MSG* msg) {
     if (!msg) return 0;
     if (msg->message == WM_TIMER && msg->lParam) {
-        reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, static_cast<UINT_PTR>(msg->wParam),
-                                                 msg->time);
+        reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER,
+                                                 static_cast<UINT_PTR>(msg->wParam), msg->time);
         return 0;
     }
     if (!msg->hwnd) return 0;
@@ -176,7 +185,9 @@ BOOL WaitMessage() {
     return TRUE;
 }
 
-DWORD GetMessageTime() { return WM().messageTime; }
+DWORD GetMessageTime() {
+    return WM().messageTime;
+}
 
 DWORD GetMessagePos() {
     const TPoint p = WM().cursor;
@@ -188,9 +199,13 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPA
     return proc(hwnd, message, wParam, lParam);
 }
 
-MessageHook SetMessageHook(MessageHook hook) { return std::exchange(WM().hook, std::move(hook)); }
+MessageHook SetMessageHook(MessageHook hook) {
+    return std::exchange(WM().hook, std::move(hook));
+}
 
-MessageTrace SetMessageTrace(MessageTrace trace) { return std::exchange(WM().trace, std::move(trace)); }
+MessageTrace SetMessageTrace(MessageTrace trace) {
+    return std::exchange(WM().trace, std::move(trace));
+}
 
 // Object window procedures: each entry point is a distinct function that forwards to its
 // slot, so a method can stand wherever Win32 wants a plain WNDPROC.

@@ -20,18 +20,25 @@ bool HasThickFrame(DWORD style) {
 bool HasDialogFrame(DWORD style, DWORD exStyle) {
     return (exStyle & WS_EX_DLGMODALFRAME) || ((style & WS_DLGFRAME) && !(style & WS_THICKFRAME));
 }
-bool HasThinFrame(DWORD style) { return (style & WS_BORDER) || !(style & (WS_CHILD | WS_POPUP)); }
+bool HasThinFrame(DWORD style) {
+    return (style & WS_BORDER) || !(style & (WS_CHILD | WS_POPUP));
+}
 
 }  // namespace
 
 FrameLayout LayoutFor(DWORD style, DWORD exStyle) {
     FrameLayout layout;
-    if (HasThickFrame(style)) layout.frame = 4;
-    else if (HasDialogFrame(style, exStyle)) layout.frame = 3;
-    else if (HasThinFrame(style)) layout.frame = 1;
+    if (HasThickFrame(style))
+        layout.frame = 4;
+    else if (HasDialogFrame(style, exStyle))
+        layout.frame = 3;
+    else if (HasThinFrame(style))
+        layout.frame = 1;
     if ((style & WS_CAPTION) == WS_CAPTION) layout.caption = kCaptionHeight + 1;
-    if (exStyle & WS_EX_CLIENTEDGE) layout.edge = 2;
-    else if (exStyle & WS_EX_STATICEDGE) layout.edge = 1;
+    if (exStyle & WS_EX_CLIENTEDGE)
+        layout.edge = 2;
+    else if (exStyle & WS_EX_STATICEDGE)
+        layout.edge = 1;
     layout.vscroll = (style & WS_VSCROLL) != 0;
     layout.hscroll = (style & WS_HSCROLL) != 0;
     return layout;
@@ -66,11 +73,15 @@ ScrollBarGeometry ScrollBarLayout(HWND hwnd, int bar) {
         g.thumbTop = g.thumbBottom = 0;
         return g;
     }
-    int thumb = s.page ? std::max(kMinThumb, static_cast<int>(static_cast<long long>(track) * s.page / range))
+    int thumb = s.page ? std::max(kMinThumb,
+                                  static_cast<int>(static_cast<long long>(track) * s.page / range))
                        : kScrollBarSize;
     thumb = std::min(thumb, track);
     const int positions = range - std::max<int>(static_cast<int>(s.page), 1);
-    const int offset = positions > 0 ? static_cast<int>(static_cast<long long>(track - thumb) * (s.pos - s.min) / positions) : 0;
+    const int offset =
+        positions > 0
+            ? static_cast<int>(static_cast<long long>(track - thumb) * (s.pos - s.min) / positions)
+            : 0;
     g.thumbTop = g.arrow + std::clamp(offset, 0, track - thumb);
     g.thumbBottom = g.thumbTop + thumb;
     return g;
@@ -107,13 +118,16 @@ void PaintScrollBar(gfx::Canvas& c, HWND hwnd, int bar) {
     const bool vertical = bar == SB_VERT;
     const TRect first = vertical ? Bounds(g.bar.left, g.bar.top, g.bar.Width(), g.arrow)
                                  : Bounds(g.bar.left, g.bar.top, g.arrow, g.bar.Height());
-    const TRect last = vertical ? TRect{g.bar.left, g.bar.bottom - g.arrow, g.bar.right, g.bar.bottom}
-                                : TRect{g.bar.right - g.arrow, g.bar.top, g.bar.right, g.bar.bottom};
+    const TRect last = vertical
+                           ? TRect{g.bar.left, g.bar.bottom - g.arrow, g.bar.right, g.bar.bottom}
+                           : TRect{g.bar.right - g.arrow, g.bar.top, g.bar.right, g.bar.bottom};
     RaisedBox(c, first);
     RaisedBox(c, last);
     if (g.thumbBottom > g.thumbTop) {
-        const TRect thumb = vertical ? TRect{g.bar.left, g.bar.top + g.thumbTop, g.bar.right, g.bar.top + g.thumbBottom}
-                                     : TRect{g.bar.left + g.thumbTop, g.bar.top, g.bar.left + g.thumbBottom, g.bar.bottom};
+        const TRect thumb = vertical ? TRect{g.bar.left, g.bar.top + g.thumbTop, g.bar.right,
+                                             g.bar.top + g.thumbBottom}
+                                     : TRect{g.bar.left + g.thumbTop, g.bar.top,
+                                             g.bar.left + g.thumbBottom, g.bar.bottom};
         RaisedBox(c, thumb);
     }
 }
@@ -148,7 +162,8 @@ void PaintNonClient(HWND hwnd) {
         c->SetFont(font);
         c->GetBrush().style = gfx::BrushStyle::Clear;
         TRect text{bar.left + 4, bar.top, bar.right - 4, bar.bottom};
-        c->DrawText(w->text, text, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX | gfx::DT_END_ELLIPSIS);
+        c->DrawText(w->text, text,
+                    gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX | gfx::DT_END_ELLIPSIS);
         r.top += l.caption;
     }
     if (l.edge == 2) {
@@ -164,8 +179,10 @@ void PaintNonClient(HWND hwnd) {
     PaintScrollBar(*c, hwnd, SB_VERT);
     PaintScrollBar(*c, hwnd, SB_HORZ);
     if (l.vscroll && l.hscroll)
-        Fill(*c, {w->clientRect.right, w->clientRect.bottom, w->clientRect.right + kScrollBarSize,
-                  w->clientRect.bottom + kScrollBarSize}, clBtnFace);
+        Fill(*c,
+             {w->clientRect.right, w->clientRect.bottom, w->clientRect.right + kScrollBarSize,
+              w->clientRect.bottom + kScrollBarSize},
+             clBtnFace);
     ReleaseDC(hwnd, hdc);
 }
 
@@ -182,7 +199,8 @@ LRESULT NonClientHitTest(HWND hwnd, TPoint screen) {
     if (ScrollBarLayout(hwnd, SB_HORZ).bar.Contains(p)) return HTHSCROLL;
     const FrameLayout l = LayoutFor(w->style, w->exStyle);
     const TRect inner = whole.Inflate(-l.frame, -l.frame);
-    if (l.caption && p.y >= inner.top && p.y < inner.top + l.caption && p.x >= inner.left && p.x < inner.right)
+    if (l.caption && p.y >= inner.top && p.y < inner.top + l.caption && p.x >= inner.left &&
+        p.x < inner.right)
         return HTCAPTION;
     if (HasThickFrame(w->style) && !inner.Contains(p)) {
         const bool left = p.x < inner.left, right = p.x >= inner.right;

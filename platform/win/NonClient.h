@@ -5,14 +5,14 @@
 
 namespace win {
 
-constexpr int kCaptionHeight = 18;      // the caption bar; one more row separates it
-constexpr int kScrollBarSize = 16;      // SM_CXVSCROLL
+constexpr int kCaptionHeight = 18;  // the caption bar; one more row separates it
+constexpr int kScrollBarSize = 16;  // SM_CXVSCROLL
 constexpr int kMinThumb = 8;
 
 struct FrameLayout {
-    int frame = 0;        // the band on every side: 4 thick, 3 dialog, 1 thin, 0 none
-    int caption = 0;      // rows of caption plus its separating row
-    int edge = 0;         // client edge inside the frame
+    int frame = 0;    // the band on every side: 4 thick, 3 dialog, 1 thin, 0 none
+    int caption = 0;  // rows of caption plus its separating row
+    int edge = 0;     // client edge inside the frame
     bool vscroll = false;
     bool hscroll = false;
 };

@@ -16,7 +16,9 @@ HDC GetPaintDC(HWND hwnd, const gfx::Region& clientClip);
 
 namespace {
 
-TRect ClientBounds(const WindowObject& w) { return {0, 0, w.clientRect.Width(), w.clientRect.Height()}; }
+TRect ClientBounds(const WindowObject& w) {
+    return {0, 0, w.clientRect.Width(), w.clientRect.Height()};
+}
 
 void InvalidateWindowArea(HWND hwnd, const gfx::Region& windowArea, UINT flags);
 
@@ -36,7 +38,8 @@ void InvalidateWindowArea(HWND hwnd, const gfx::Region& windowArea, UINT flags) 
     WindowObject* w = WM().Find(hwnd);
     if (!w) return;
     if (flags & RDW_FRAME) {
-        const gfx::Region frame = gfx::Region(TRect{0, 0, w->Width(), w->Height()}).Subtracted(gfx::Region(w->clientRect));
+        const gfx::Region frame = gfx::Region(TRect{0, 0, w->Width(), w->Height()})
+                                      .Subtracted(gfx::Region(w->clientRect));
         if (!frame.Intersected(windowArea).IsEmpty()) w->frameDirty = true;
     }
     gfx::Region client = windowArea.Intersected(w->clientRect);
@@ -103,7 +106,9 @@ BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase) {
     return RedrawWindow(hwnd, nullptr, region, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
 }
 
-BOOL ValidateRect(HWND hwnd, const RECT* rect) { return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE); }
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
+    return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE);
+}
 
 namespace {
 
@@ -193,7 +198,10 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     paint->hdc = GetPaintDC(hwnd, update);
     paint->rcPaint = update.BoundingBox();
     paint->fErase = FALSE;
-    if (erase) paint->fErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
+    if (erase)
+        paint->fErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0)
+                            ? FALSE
+                            : TRUE;
     return paint->hdc;
 }
 

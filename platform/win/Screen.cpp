@@ -37,7 +37,9 @@ void MarkSurfaceChanged(HWND topLevel) {
     if (WindowObject* w = WM().Find(topLevel)) w->surfaceDirty = true;
 }
 
-void PresentSurfaces() { WM().GetDriver().Present(); }
+void PresentSurfaces() {
+    WM().GetDriver().Present();
+}
 
 gfx::Bitmap ComposeDesktop() {
     WindowManager& wm = WM();

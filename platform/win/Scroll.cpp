@@ -19,15 +19,19 @@ ScrollBarState* Find(HWND hwnd, int bar) {
     return &w->scroll[bar];
 }
 
-DWORD StyleBit(int bar) { return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL; }
+DWORD StyleBit(int bar) {
+    return bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
+}
 
 // Shows or hides the bar by its style bit; the client area changes with it.
 void SetBarShown(HWND hwnd, int bar, bool show) {
     WindowObject* w = WM().Find(hwnd);
     const bool shown = (w->style & StyleBit(bar)) != 0;
     if (shown == show) return;
-    if (show) w->style |= StyleBit(bar);
-    else w->style &= ~StyleBit(bar);
+    if (show)
+        w->style |= StyleBit(bar);
+    else
+        w->style &= ~StyleBit(bar);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
@@ -51,7 +55,8 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
         s->min = info->nMin;
         s->max = std::max(info->nMax, info->nMin);
     }
-    if (info->fMask & SIF_PAGE) s->page = std::min<UINT>(info->nPage, static_cast<UINT>(s->max - s->min + 1));
+    if (info->fMask & SIF_PAGE)
+        s->page = std::min<UINT>(info->nPage, static_cast<UINT>(s->max - s->min + 1));
     if (info->fMask & SIF_POS) s->pos = info->nPos;
     ClampPosition(*s);
     s->trackPos = s->pos;
@@ -66,7 +71,8 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
             SetBarShown(hwnd, bar, false);
         }
     }
-    if (redraw && IsWindowVisible(hwnd)) RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    if (redraw && IsWindowVisible(hwnd))
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     return s->pos;
 }
 
@@ -126,7 +132,8 @@ BOOL SetScrollRange(HWND hwnd, int bar, int min, int max, BOOL redraw) {
 
 BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
     if (!WM().Find(hwnd)) return FALSE;
-    if (bar == SB_BOTH) return ShowScrollBar(hwnd, SB_HORZ, show) && ShowScrollBar(hwnd, SB_VERT, show);
+    if (bar == SB_BOTH)
+        return ShowScrollBar(hwnd, SB_HORZ, show) && ShowScrollBar(hwnd, SB_VERT, show);
     if (!Find(hwnd, bar)) return FALSE;
     SetBarShown(hwnd, bar, show != FALSE);
     return TRUE;

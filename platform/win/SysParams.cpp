@@ -28,47 +28,62 @@ LOGFONT MakeFont(const char* face, LONG height, LONG weight) {
 BOOL SystemParametersInfo(UINT action, UINT, void* value, UINT) {
     if (!value) return FALSE;
     switch (action) {
-    case SPI_GETWORKAREA: *static_cast<RECT*>(value) = WM().GetDriver().WorkArea(); return TRUE;
-    case SPI_GETNONCLIENTMETRICS: {
-        auto* metrics = static_cast<NONCLIENTMETRICS*>(value);
-        if (metrics->cbSize != 340 && metrics->cbSize != sizeof(NONCLIENTMETRICS)) return FALSE;
-        const UINT size = metrics->cbSize;
-        *metrics = NONCLIENTMETRICS{};
-        metrics->cbSize = size;
-        metrics->lfCaptionFont = MakeFont("Tahoma", -11, FW_BOLD);
-        metrics->lfSmCaptionFont = MakeFont("Tahoma", -11, FW_BOLD);
-        metrics->lfMenuFont = MakeFont("Tahoma", -11, FW_NORMAL);
-        metrics->lfStatusFont = MakeFont("Tahoma", -11, FW_NORMAL);
-        metrics->lfMessageFont = MakeFont("Tahoma", -11, FW_NORMAL);
-        return TRUE;
-    }
-    default: return FALSE;
+        case SPI_GETWORKAREA:
+            *static_cast<RECT*>(value) = WM().GetDriver().WorkArea();
+            return TRUE;
+        case SPI_GETNONCLIENTMETRICS: {
+            auto* metrics = static_cast<NONCLIENTMETRICS*>(value);
+            if (metrics->cbSize != 340 && metrics->cbSize != sizeof(NONCLIENTMETRICS)) return FALSE;
+            const UINT size = metrics->cbSize;
+            *metrics = NONCLIENTMETRICS{};
+            metrics->cbSize = size;
+            metrics->lfCaptionFont = MakeFont("Tahoma", -11, FW_BOLD);
+            metrics->lfSmCaptionFont = MakeFont("Tahoma", -11, FW_BOLD);
+            metrics->lfMenuFont = MakeFont("Tahoma", -11, FW_NORMAL);
+            metrics->lfStatusFont = MakeFont("Tahoma", -11, FW_NORMAL);
+            metrics->lfMessageFont = MakeFont("Tahoma", -11, FW_NORMAL);
+            return TRUE;
+        }
+        default:
+            return FALSE;
     }
 }
 
 int GetSystemMetrics(int index) {
     const TRect screen = WM().GetDriver().ScreenRect();
     switch (index) {
-    case SM_CXSCREEN: return screen.Width();
-    case SM_CYSCREEN: return screen.Height();
-    case SM_CXVSCROLL:
-    case SM_CYHSCROLL:
-    case SM_CYVTHUMB:
-    case SM_CXHTHUMB: return kScrollBarSize;
-    case SM_CYCAPTION: return kCaptionHeight + 1;
-    case SM_CXBORDER:
-    case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME: return 3;
-    case SM_CXFRAME:
-    case SM_CYFRAME: return 4;
-    case SM_CXEDGE:
-    case SM_CYEDGE: return 2;
-    case SM_CYMENU: return 19;
-    case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK: return 4;
-    case SM_CYSMCAPTION: return 16;
-    default: return 0;
+        case SM_CXSCREEN:
+            return screen.Width();
+        case SM_CYSCREEN:
+            return screen.Height();
+        case SM_CXVSCROLL:
+        case SM_CYHSCROLL:
+        case SM_CYVTHUMB:
+        case SM_CXHTHUMB:
+            return kScrollBarSize;
+        case SM_CYCAPTION:
+            return kCaptionHeight + 1;
+        case SM_CXBORDER:
+        case SM_CYBORDER:
+            return 1;
+        case SM_CXDLGFRAME:
+        case SM_CYDLGFRAME:
+            return 3;
+        case SM_CXFRAME:
+        case SM_CYFRAME:
+            return 4;
+        case SM_CXEDGE:
+        case SM_CYEDGE:
+            return 2;
+        case SM_CYMENU:
+            return 19;
+        case SM_CXDOUBLECLK:
+        case SM_CYDOUBLECLK:
+            return 4;
+        case SM_CYSMCAPTION:
+            return 16;
+        default:
+            return 0;
     }
 }
 
@@ -103,10 +118,11 @@ BOOL MessageBeep(UINT type) {
     return TRUE;
 }
 
-std::intptr_t ShellExecute(HWND, const char* verb, const char* file, const char*, const char*, int) {
+std::intptr_t ShellExecute(HWND, const char* verb, const char* file, const char*, const char*,
+                           int) {
     const std::string action = verb ? verb : "open";
     if (action != "open" || !file || !*file) return 2;  // SE_ERR_FNF
-    return WM().GetDriver().OpenUrl(file) ? 42 : 31;   // SE_ERR_NOASSOC
+    return WM().GetDriver().OpenUrl(file) ? 42 : 31;    // SE_ERR_NOASSOC
 }
 
 std::string GetTempPath() {
@@ -122,4 +138,6 @@ BOOL SetClipboardText(const std::string& text) {
     return TRUE;
 }
 
-std::string GetClipboardText() { return WM().GetDriver().GetClipboardText(); }
+std::string GetClipboardText() {
+    return WM().GetDriver().GetClipboardText();
+}

@@ -10,7 +10,9 @@ using namespace win;
 
 namespace {
 
-bool Reached(DWORD now, DWORD due) { return static_cast<std::int32_t>(now - due) >= 0; }
+bool Reached(DWORD now, DWORD due) {
+    return static_cast<std::int32_t>(now - due) >= 0;
+}
 
 }  // namespace
 
@@ -43,7 +45,8 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
 
 BOOL KillTimer(HWND hwnd, UINT_PTR id) {
     auto& timers = WM().timers;
-    const auto removed = std::erase_if(timers, [&](const TimerEntry& t) { return t.hwnd == hwnd && t.id == id; });
+    const auto removed =
+        std::erase_if(timers, [&](const TimerEntry& t) { return t.hwnd == hwnd && t.id == id; });
     return removed ? TRUE : FALSE;
 }
 
@@ -51,9 +54,13 @@ void win::KillTimersOf(HWND hwnd) {
     std::erase_if(WM().timers, [&](const TimerEntry& t) { return t.hwnd == hwnd; });
 }
 
-DWORD GetTickCount() { return WM().GetDriver().TickCount(); }
+DWORD GetTickCount() {
+    return WM().GetDriver().TickCount();
+}
 
-void Sleep(DWORD milliseconds) { WM().GetDriver().Sleep(milliseconds); }
+void Sleep(DWORD milliseconds) {
+    WM().GetDriver().Sleep(milliseconds);
+}
 
 namespace win {
 
@@ -65,7 +72,8 @@ bool TakeDueTimer(MSG& msg, bool remove) {
     TimerEntry* best = nullptr;
     for (TimerEntry& t : wm.timers) {
         if (!Reached(now, t.due)) continue;
-        if (t.hwnd && (!wm.Find(t.hwnd) || wm.Find(t.hwnd)->thread != std::this_thread::get_id())) continue;
+        if (t.hwnd && (!wm.Find(t.hwnd) || wm.Find(t.hwnd)->thread != std::this_thread::get_id()))
+            continue;
         if (!best || static_cast<std::int32_t>(t.due - best->due) < 0) best = &t;
     }
     if (!best) return false;

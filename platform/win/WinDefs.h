@@ -50,17 +50,29 @@ struct MSG {
     POINT pt;
 };
 
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(l))); }
-constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l))); }
+constexpr WORD LOWORD(std::uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr int GET_X_LPARAM(LPARAM l) {
+    return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(l)));
+}
+constexpr int GET_Y_LPARAM(LPARAM l) {
+    return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(l)));
+}
 constexpr LPARAM MAKELPARAM(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
+    return static_cast<LPARAM>(
+        static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
 constexpr WPARAM MAKEWPARAM(int low, int high) {
-    return static_cast<WPARAM>(static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
+    return static_cast<WPARAM>(
+        static_cast<std::uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
-constexpr short GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<short>(HIWORD(w)); }
+constexpr short GET_WHEEL_DELTA_WPARAM(WPARAM w) {
+    return static_cast<short>(HIWORD(w));
+}
 
 // Window styles.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
@@ -388,7 +400,7 @@ struct SCROLLBARINFO {
     DWORD cbSize = sizeof(SCROLLBARINFO);
     RECT rcScrollBar;  // screen coordinates
     int dxyLineButton = 0;
-    int xyThumbTop = 0;     // relative to rcScrollBar's top (or left)
+    int xyThumbTop = 0;  // relative to rcScrollBar's top (or left)
     int xyThumbBottom = 0;
     int reserved = 0;
     DWORD rgstate[6] = {};  // the bar, top arrow, page up, thumb, page down, bottom arrow

@@ -17,7 +17,8 @@ BOOL RegisterClass(const WNDCLASS& wc) {
         WM().lastError = ERROR_INVALID_PARAMETER;
         return FALSE;
     }
-    WM().Classes()[name] = WindowClass{name, wc.style, wc.lpfnWndProc, wc.hbrBackground, wc.hCursor};
+    WM().Classes()[name] =
+        WindowClass{name, wc.style, wc.lpfnWndProc, wc.hbrBackground, wc.hCursor};
     return TRUE;
 }
 
@@ -66,14 +67,15 @@ bool Fail(DWORD error) {
 }  // namespace
 
 HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                    int x, int y, int width, int height, HWND parent, HMENU menuOrId,
-                    HINSTANCE, void* param) {
+                    int x, int y, int width, int height, HWND parent, HMENU menuOrId, HINSTANCE,
+                    void* param) {
     WindowManager& wm = WM();
     auto cls = wm.Classes().find(className ? className : "");
     if (cls == wm.Classes().end()) return Fail(ERROR_CANNOT_FIND_WND_CLASS), nullptr;
     HWND owner = nullptr;
     if (style & WS_CHILD) {
-        if (!wm.Find(parent) || parent == wm.Desktop()) return Fail(ERROR_INVALID_WINDOW_HANDLE), nullptr;
+        if (!wm.Find(parent) || parent == wm.Desktop())
+            return Fail(ERROR_INVALID_WINDOW_HANDLE), nullptr;
     } else {
         if (parent && !wm.Find(parent)) return Fail(ERROR_INVALID_WINDOW_HANDLE), nullptr;
         owner = parent == wm.Desktop() ? nullptr : wm.TopLevelOf(parent);
@@ -96,7 +98,8 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     object->normalRect = object->rect;
     object->clientRect = {0, 0, object->rect.Width(), object->rect.Height()};
     if (parent == wm.Desktop())
-        object->surface = std::make_unique<gfx::Bitmap>(object->rect.Width(), object->rect.Height());
+        object->surface =
+            std::make_unique<gfx::Bitmap>(object->rect.Width(), object->rect.Height());
     const HWND hwnd = wm.Register(std::move(object));
     WindowObject* w = wm.Find(hwnd);
     InsertIntoZOrder(*wm.Find(parent), *w);
@@ -135,9 +138,12 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         SendMessage(w->parent, WM_PARENTNOTIFY, WM_CREATE, reinterpret_cast<LPARAM>(hwnd));
     w = wm.Find(hwnd);
     if (w && (style & WS_VISIBLE)) {
-        if (style & WS_MAXIMIZE) ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-        else if (style & WS_MINIMIZE) ShowWindow(hwnd, SW_SHOWMINIMIZED);
-        else ShowWindow(hwnd, SW_SHOW);
+        if (style & WS_MAXIMIZE)
+            ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+        else if (style & WS_MINIMIZE)
+            ShowWindow(hwnd, SW_SHOWMINIMIZED);
+        else
+            ShowWindow(hwnd, SW_SHOW);
     }
     return wm.Find(hwnd) ? hwnd : nullptr;
 }
@@ -212,9 +218,13 @@ void win::DestroyAllWindows() {
     }
 }
 
-BOOL IsWindow(HWND hwnd) { return WM().Find(hwnd) != nullptr; }
+BOOL IsWindow(HWND hwnd) {
+    return WM().Find(hwnd) != nullptr;
+}
 
-HWND GetDesktopWindow() { return WM().Desktop(); }
+HWND GetDesktopWindow() {
+    return WM().Desktop();
+}
 
 HWND GetParent(HWND hwnd) {
     const WindowObject* w = WM().Find(hwnd);
@@ -251,17 +261,20 @@ HWND GetAncestor(HWND hwnd, UINT flags) {
     const WindowObject* w = wm.Find(hwnd);
     if (!w || hwnd == wm.Desktop()) return nullptr;
     switch (flags) {
-    case GA_PARENT: return w->parent;
-    case GA_ROOT: return wm.TopLevelOf(hwnd);
-    case GA_ROOTOWNER: {
-        HWND root = wm.TopLevelOf(hwnd);
-        while (const WindowObject* r = wm.Find(root)) {
-            if (!r->owner) break;
-            root = r->owner;
+        case GA_PARENT:
+            return w->parent;
+        case GA_ROOT:
+            return wm.TopLevelOf(hwnd);
+        case GA_ROOTOWNER: {
+            HWND root = wm.TopLevelOf(hwnd);
+            while (const WindowObject* r = wm.Find(root)) {
+                if (!r->owner) break;
+                root = r->owner;
+            }
+            return root;
         }
-        return root;
-    }
-    default: return nullptr;
+        default:
+            return nullptr;
     }
 }
 
@@ -276,15 +289,22 @@ HWND GetWindow(HWND hwnd, UINT relation) {
     const auto& list = p->children;
     auto it = std::find(list.begin(), list.end(), hwnd);
     switch (relation) {
-    case GW_HWNDFIRST: return list.front();
-    case GW_HWNDLAST: return list.back();
-    case GW_HWNDNEXT: return (it == list.end() || it + 1 == list.end()) ? nullptr : *(it + 1);
-    case GW_HWNDPREV: return (it == list.begin() || it == list.end()) ? nullptr : *(it - 1);
-    default: return nullptr;
+        case GW_HWNDFIRST:
+            return list.front();
+        case GW_HWNDLAST:
+            return list.back();
+        case GW_HWNDNEXT:
+            return (it == list.end() || it + 1 == list.end()) ? nullptr : *(it + 1);
+        case GW_HWNDPREV:
+            return (it == list.begin() || it == list.end()) ? nullptr : *(it - 1);
+        default:
+            return nullptr;
     }
 }
 
-HWND GetTopWindow(HWND hwnd) { return GetWindow(hwnd ? hwnd : WM().Desktop(), GW_CHILD); }
+HWND GetTopWindow(HWND hwnd) {
+    return GetWindow(hwnd ? hwnd : WM().Desktop(), GW_CHILD);
+}
 
 BOOL IsChild(HWND parent, HWND hwnd) {
     WindowManager& wm = WM();
@@ -297,13 +317,20 @@ LONG_PTR GetWindowLong(HWND hwnd, int index) {
     const WindowObject* w = WM().Find(hwnd);
     if (!w) return Fail(ERROR_INVALID_WINDOW_HANDLE), 0;
     switch (index) {
-    case GWL_STYLE: return static_cast<LONG_PTR>(w->style);
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(w->exStyle);
-    case GWL_WNDPROC: return reinterpret_cast<LONG_PTR>(w->wndProc);
-    case GWL_USERDATA: return w->userData;
-    case GWL_ID: return static_cast<LONG_PTR>(w->id);
-    case GWL_HWNDPARENT: return reinterpret_cast<LONG_PTR>(GetParent(hwnd));
-    default: return Fail(ERROR_INVALID_PARAMETER), 0;
+        case GWL_STYLE:
+            return static_cast<LONG_PTR>(w->style);
+        case GWL_EXSTYLE:
+            return static_cast<LONG_PTR>(w->exStyle);
+        case GWL_WNDPROC:
+            return reinterpret_cast<LONG_PTR>(w->wndProc);
+        case GWL_USERDATA:
+            return w->userData;
+        case GWL_ID:
+            return static_cast<LONG_PTR>(w->id);
+        case GWL_HWNDPARENT:
+            return reinterpret_cast<LONG_PTR>(GetParent(hwnd));
+        default:
+            return Fail(ERROR_INVALID_PARAMETER), 0;
     }
 }
 
@@ -312,34 +339,36 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
     if (!w) return Fail(ERROR_INVALID_WINDOW_HANDLE), 0;
     LONG_PTR old = 0;
     switch (index) {
-    case GWL_STYLE:
-    case GWL_EXSTYLE: {
-        DWORD& field = index == GWL_STYLE ? w->style : w->exStyle;
-        old = static_cast<LONG_PTR>(field);
-        DWORD next = static_cast<DWORD>(value);
-        // Visibility and the child bit change through ShowWindow and SetParent only.
-        if (index == GWL_STYLE) next = (next & ~(WS_VISIBLE | WS_CHILD)) | (field & (WS_VISIBLE | WS_CHILD));
-        field = next;
-        // The frame is recomputed only by SetWindowPos with SWP_FRAMECHANGED, as on Win32.
-        break;
-    }
-    case GWL_WNDPROC:
-        old = reinterpret_cast<LONG_PTR>(w->wndProc);
-        w->wndProc = reinterpret_cast<WNDPROC>(value);
-        break;
-    case GWL_USERDATA:
-        old = w->userData;
-        w->userData = value;
-        break;
-    case GWL_ID:
-        old = static_cast<LONG_PTR>(w->id);
-        w->id = static_cast<UINT_PTR>(value);
-        break;
-    case GWL_HWNDPARENT:
-        old = reinterpret_cast<LONG_PTR>(w->owner);
-        if (!w->IsChild()) w->owner = reinterpret_cast<HWND>(value);
-        break;
-    default: return Fail(ERROR_INVALID_PARAMETER), 0;
+        case GWL_STYLE:
+        case GWL_EXSTYLE: {
+            DWORD& field = index == GWL_STYLE ? w->style : w->exStyle;
+            old = static_cast<LONG_PTR>(field);
+            DWORD next = static_cast<DWORD>(value);
+            // Visibility and the child bit change through ShowWindow and SetParent only.
+            if (index == GWL_STYLE)
+                next = (next & ~(WS_VISIBLE | WS_CHILD)) | (field & (WS_VISIBLE | WS_CHILD));
+            field = next;
+            // The frame is recomputed only by SetWindowPos with SWP_FRAMECHANGED, as on Win32.
+            break;
+        }
+        case GWL_WNDPROC:
+            old = reinterpret_cast<LONG_PTR>(w->wndProc);
+            w->wndProc = reinterpret_cast<WNDPROC>(value);
+            break;
+        case GWL_USERDATA:
+            old = w->userData;
+            w->userData = value;
+            break;
+        case GWL_ID:
+            old = static_cast<LONG_PTR>(w->id);
+            w->id = static_cast<UINT_PTR>(value);
+            break;
+        case GWL_HWNDPARENT:
+            old = reinterpret_cast<LONG_PTR>(w->owner);
+            if (!w->IsChild()) w->owner = reinterpret_cast<HWND>(value);
+            break;
+        default:
+            return Fail(ERROR_INVALID_PARAMETER), 0;
     }
     return old;
 }
@@ -370,7 +399,8 @@ LONG_PTR RemoveProp(HWND hwnd, const char* name) {
 
 BOOL SetWindowText(HWND hwnd, const char* text) {
     if (!WM().Find(hwnd)) return Fail(ERROR_INVALID_WINDOW_HANDLE), FALSE;
-    return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE : FALSE;
+    return SendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE
+                                                                                        : FALSE;
 }
 
 std::string GetWindowText(HWND hwnd) {
@@ -378,7 +408,9 @@ std::string GetWindowText(HWND hwnd) {
     return w ? w->text : std::string();
 }
 
-int GetWindowTextLength(HWND hwnd) { return static_cast<int>(GetWindowText(hwnd).size()); }
+int GetWindowTextLength(HWND hwnd) {
+    return static_cast<int>(GetWindowText(hwnd).size());
+}
 
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
     const WindowObject* w = WM().Find(hwnd);
@@ -431,7 +463,8 @@ HWND DeepestChildAt(HWND hwnd, TPoint screen) {
     const WindowObject* w = wm.Find(hwnd);
     const TPoint client = wm.ClientOrigin(hwnd);
     const TPoint inClient{screen.x - client.x, screen.y - client.y};
-    if (!w->clientRect.Offset(-w->clientRect.left, -w->clientRect.top).Contains(inClient)) return hwnd;
+    if (!w->clientRect.Offset(-w->clientRect.left, -w->clientRect.top).Contains(inClient))
+        return hwnd;
     for (HWND child : w->children) {
         const WindowObject* c = wm.Find(child);
         if (!c || !c->Visible() || !OutlineContains(*c, inClient)) continue;
@@ -447,7 +480,8 @@ HWND WindowFromPoint(POINT screen) {
     WindowManager& wm = WM();
     for (HWND top : wm.Find(wm.Desktop())->children) {
         const WindowObject* t = wm.Find(top);
-        if (!t || !t->Visible() || (t->style & WS_MINIMIZE) || !OutlineContains(*t, screen)) continue;
+        if (!t || !t->Visible() || (t->style & WS_MINIMIZE) || !OutlineContains(*t, screen))
+            continue;
         return DeepestChildAt(top, screen);
     }
     return nullptr;
@@ -456,7 +490,8 @@ HWND WindowFromPoint(POINT screen) {
 HWND ChildWindowFromPoint(HWND parent, POINT client) {
     const WindowObject* p = WM().Find(parent);
     if (!p) return nullptr;
-    if (!TRect{0, 0, p->clientRect.Width(), p->clientRect.Height()}.Contains(client)) return nullptr;
+    if (!TRect{0, 0, p->clientRect.Width(), p->clientRect.Height()}.Contains(client))
+        return nullptr;
     for (HWND child : p->children) {
         const WindowObject* c = WM().Find(child);
         if (c && OutlineContains(*c, client)) return child;
@@ -491,5 +526,9 @@ int GetWindowRgn(HWND hwnd, HRGN region) {
     return w->region->IsEmpty() ? NULLREGION : COMPLEXREGION;
 }
 
-DWORD GetLastError() { return WM().lastError; }
-void SetLastError(DWORD error) { WM().lastError = error; }
+DWORD GetLastError() {
+    return WM().lastError;
+}
+void SetLastError(DWORD error) {
+    WM().lastError = error;
+}

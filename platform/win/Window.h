@@ -36,7 +36,9 @@ BOOL IsChild(HWND parent, HWND hwnd);
 
 LONG_PTR GetWindowLong(HWND hwnd, int index);
 LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value);
-inline LONG_PTR GetWindowLongPtr(HWND hwnd, int index) { return GetWindowLong(hwnd, index); }
+inline LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
+    return GetWindowLong(hwnd, index);
+}
 inline LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
     return SetWindowLong(hwnd, index, value);
 }
@@ -48,8 +50,8 @@ BOOL SetWindowText(HWND hwnd, const char* text);
 std::string GetWindowText(HWND hwnd);
 int GetWindowTextLength(HWND hwnd);
 
-BOOL GetWindowRect(HWND hwnd, RECT* rect);   // screen coordinates
-BOOL GetClientRect(HWND hwnd, RECT* rect);   // (0, 0, width, height) of the client area
+BOOL GetWindowRect(HWND hwnd, RECT* rect);  // screen coordinates
+BOOL GetClientRect(HWND hwnd, RECT* rect);  // (0, 0, width, height) of the client area
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL BringWindowToTop(HWND hwnd);

@@ -11,7 +11,9 @@ WindowManager& WindowManager::Instance() {
     return instance;
 }
 
-WindowManager::WindowManager() : m_driver(std::make_unique<HeadlessDriver>()) { CreateDesktop(); }
+WindowManager::WindowManager() : m_driver(std::make_unique<HeadlessDriver>()) {
+    CreateDesktop();
+}
 
 void WindowManager::CreateDesktop() {
     auto desktop = std::make_unique<WindowObject>();
@@ -152,6 +154,8 @@ gfx::Region WindowManager::VisibleRegion(HWND hwnd, bool clientOnly) const {
     return visible;
 }
 
-void SetLastErrorInvalidHandle() { WM().lastError = 1400; }
+void SetLastErrorInvalidHandle() {
+    WM().lastError = 1400;
+}
 
 }  // namespace win

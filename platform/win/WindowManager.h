@@ -104,7 +104,9 @@ private:
     std::deque<InputEvent> m_input;
 };
 
-inline WindowManager& WM() { return WindowManager::Instance(); }
+inline WindowManager& WM() {
+    return WindowManager::Instance();
+}
 
 // Window helpers used across the subsystems.
 void SetLastErrorInvalidHandle();

@@ -27,7 +27,7 @@ struct ScrollBarState {
     UINT page = 0;
     int pos = 0;
     int trackPos = 0;
-    bool shown = false;      // explicitly shown without WS_VSCROLL/WS_HSCROLL
+    bool shown = false;  // explicitly shown without WS_VSCROLL/WS_HSCROLL
     bool disabled = false;
 };
 
@@ -47,9 +47,9 @@ struct WindowObject {
     HWND owner = nullptr;
     std::vector<HWND> children;  // Z-order: front is the top
 
-    TRect rect;        // the window's rectangle in its parent's client coordinates
-    TRect clientRect;  // the client area in window coordinates
-    TRect normalRect;  // the restored rectangle of a maximised or minimised window
+    TRect rect;                         // the window's rectangle in its parent's client coordinates
+    TRect clientRect;                   // the client area in window coordinates
+    TRect normalRect;                   // the restored rectangle of a maximised or minimised window
     std::optional<gfx::Region> region;  // window coordinates
 
     gfx::Region updateRegion;  // client coordinates

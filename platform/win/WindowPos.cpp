@@ -27,7 +27,8 @@ void Reorder(WindowObject& w, HWND insertAfter) {
     auto pos = list.begin();
     if (insertAfter == HWND_BOTTOM) {
         pos = list.end();
-    } else if (insertAfter != HWND_TOP && insertAfter != HWND_TOPMOST && insertAfter != HWND_NOTOPMOST) {
+    } else if (insertAfter != HWND_TOP && insertAfter != HWND_TOPMOST &&
+               insertAfter != HWND_NOTOPMOST) {
         auto it = std::find(list.begin(), list.end(), insertAfter);
         pos = it == list.end() ? list.begin() : it + 1;
     }
@@ -61,7 +62,9 @@ void win::InvalidateAfterGeometryChange(HWND hwnd, const gfx::Region& oldAreaInP
         if (w->Visible()) area = area.United(wm.OutlineInParent(*w));
         InvalidateClientRegion(w->parent, area, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
-    if (w->Visible()) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    if (w->Visible())
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
@@ -109,12 +112,13 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         pos.flags |= SWP_NOCLIENTSIZE;
     if (!moved && w->clientRect.TopLeft() == oldClient.TopLeft()) pos.flags |= SWP_NOCLIENTMOVE;
 
-    if (!(flags & SWP_NOREDRAW) && (moved || sized || showing || hiding || (flags & SWP_FRAMECHANGED) ||
-                                    !(flags & SWP_NOZORDER))) {
+    if (!(flags & SWP_NOREDRAW) && (moved || sized || showing || hiding ||
+                                    (flags & SWP_FRAMECHANGED) || !(flags & SWP_NOZORDER))) {
         if (!topLevel) {
             InvalidateAfterGeometryChange(hwnd, oldArea);
         } else if (sized || showing || (flags & SWP_FRAMECHANGED)) {
-            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            RedrawWindow(hwnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         }
     }
     if (topLevel) {
@@ -125,14 +129,17 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     }
     if (hiding) {
         if (wm.focus && (wm.focus == hwnd || IsChild(hwnd, wm.focus))) {
-            if (topLevel) ActivateNextAfter(hwnd);
-            else SetFocus(nullptr);
+            if (topLevel)
+                ActivateNextAfter(hwnd);
+            else
+                SetFocus(nullptr);
         } else if (topLevel && wm.active == hwnd) {
             ActivateNextAfter(hwnd);
         }
     }
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
-    if ((w = wm.Find(hwnd)) && (flags & SWP_FRAMECHANGED) && !(flags & SWP_NOREDRAW) && wm.IsShowing(hwnd)) {
+    if ((w = wm.Find(hwnd)) && (flags & SWP_FRAMECHANGED) && !(flags & SWP_NOREDRAW) &&
+        wm.IsShowing(hwnd)) {
         // A changed frame is painted at once, so that whoever changed it sees the result.
         w->frameDirty = false;
         SendMessage(hwnd, WM_NCPAINT, 1, 0);
@@ -186,27 +193,29 @@ BOOL ShowWindow(HWND hwnd, int command) {
     WPARAM sizeKind = SIZE_RESTORED;
     DWORD state = w->style & (WS_MAXIMIZE | WS_MINIMIZE);
     switch (command) {
-    case SW_SHOWMAXIMIZED:
-        if (!(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) w->normalRect = w->rect;
-        target = MaximizedRect(*w);
-        state = WS_MAXIMIZE;
-        sizeKind = SIZE_MAXIMIZED;
-        break;
-    case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE:
-    case SW_SHOWMINNOACTIVE:
-        if (!(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) w->normalRect = w->rect;
-        state = WS_MINIMIZE;
-        sizeKind = SIZE_MINIMIZED;
-        break;
-    case SW_RESTORE:
-    case SW_SHOWNORMAL:
-        if (w->style & (WS_MAXIMIZE | WS_MINIMIZE)) target = w->normalRect;
-        state = 0;
-        break;
-    default:
-        sizeKind = (state & WS_MAXIMIZE) ? SIZE_MAXIMIZED : (state & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED;
-        break;
+        case SW_SHOWMAXIMIZED:
+            if (!(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) w->normalRect = w->rect;
+            target = MaximizedRect(*w);
+            state = WS_MAXIMIZE;
+            sizeKind = SIZE_MAXIMIZED;
+            break;
+        case SW_SHOWMINIMIZED:
+        case SW_MINIMIZE:
+        case SW_SHOWMINNOACTIVE:
+            if (!(w->style & (WS_MAXIMIZE | WS_MINIMIZE))) w->normalRect = w->rect;
+            state = WS_MINIMIZE;
+            sizeKind = SIZE_MINIMIZED;
+            break;
+        case SW_RESTORE:
+        case SW_SHOWNORMAL:
+            if (w->style & (WS_MAXIMIZE | WS_MINIMIZE)) target = w->normalRect;
+            state = 0;
+            break;
+        default:
+            sizeKind = (state & WS_MAXIMIZE)   ? SIZE_MAXIMIZED
+                       : (state & WS_MINIMIZE) ? SIZE_MINIMIZED
+                                               : SIZE_RESTORED;
+            break;
     }
     const bool stateChanged = state != (w->style & (WS_MAXIMIZE | WS_MINIMIZE));
     w->style = (w->style & ~(WS_MAXIMIZE | WS_MINIMIZE)) | state;
@@ -223,7 +232,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
     // SetWindowPos told of a new client size already; a state change alone still needs it.
     if (stateChanged && w->clientRect.Width() == clientBefore.Width() &&
         w->clientRect.Height() == clientBefore.Height()) {
-        SendMessage(hwnd, WM_SIZE, sizeKind, MAKELPARAM(w->clientRect.Width(), w->clientRect.Height()));
+        SendMessage(hwnd, WM_SIZE, sizeKind,
+                    MAKELPARAM(w->clientRect.Width(), w->clientRect.Height()));
         if (!(w = wm.Find(hwnd))) return wasVisible;
     }
     if (w->parent == wm.Desktop()) {
@@ -238,7 +248,9 @@ BOOL ShowWindow(HWND hwnd, int command) {
     return wasVisible;
 }
 
-BOOL IsWindowVisible(HWND hwnd) { return WM().IsShowing(hwnd) ? TRUE : FALSE; }
+BOOL IsWindowVisible(HWND hwnd) {
+    return WM().IsShowing(hwnd) ? TRUE : FALSE;
+}
 
 BOOL IsIconic(HWND hwnd) {
     const WindowObject* w = WM().Find(hwnd);

@@ -16,8 +16,9 @@ void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string&
                                  ", but no input is queued and no timer can fire");
     const DWORD step = static_cast<std::int32_t>(*deadline - m_now) > 0 ? *deadline - m_now : 0;
     if (m_idle + step > m_idleLimit)
-        throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor + ", but only timers fired for " +
-                                 std::to_string(m_idle) + " ms of virtual time");
+        throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor +
+                                 ", but only timers fired for " + std::to_string(m_idle) +
+                                 " ms of virtual time");
     m_idle += step;
     m_now += step;
 }
@@ -87,7 +88,9 @@ void Queue(InputEvent event) {
 }
 
 // The last position the pointer was sent to, so presses happen where it is.
-TPoint& Pointer() { return Headless::Driver().m_pointer; }
+TPoint& Pointer() {
+    return Headless::Driver().m_pointer;
+}
 
 }  // namespace
 
@@ -147,11 +150,16 @@ void Headless::TypeText(const std::string& utf8) {
         const char32_t ch = gfx::DecodeUtf8(utf8, pos);
         int vk = 0;
         bool shift = false;
-        if (ch >= 'a' && ch <= 'z') vk = static_cast<int>(ch - 'a' + 'A');
-        else if (ch >= 'A' && ch <= 'Z') vk = static_cast<int>(ch), shift = true;
-        else if (ch >= '0' && ch <= '9') vk = static_cast<int>(ch);
-        else if (ch == ' ') vk = VK_SPACE;
-        else if (ch == '\r' || ch == '\n') vk = VK_RETURN;
+        if (ch >= 'a' && ch <= 'z')
+            vk = static_cast<int>(ch - 'a' + 'A');
+        else if (ch >= 'A' && ch <= 'Z')
+            vk = static_cast<int>(ch), shift = true;
+        else if (ch >= '0' && ch <= '9')
+            vk = static_cast<int>(ch);
+        else if (ch == ' ')
+            vk = VK_SPACE;
+        else if (ch == '\r' || ch == '\n')
+            vk = VK_RETURN;
         if (shift) KeyDown(VK_SHIFT);
         KeyPress(vk, ch == '\n' ? U'\r' : ch);
         if (shift) KeyUp(VK_SHIFT);

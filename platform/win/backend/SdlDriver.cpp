@@ -24,44 +24,83 @@ int VirtualKey(SDL_Keycode key) {
     if (key >= SDLK_a && key <= SDLK_z) return static_cast<int>('A' + (key - SDLK_a));
     if (key >= SDLK_0 && key <= SDLK_9) return static_cast<int>('0' + (key - SDLK_0));
     if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + static_cast<int>(key - SDLK_F1);
-    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return VK_NUMPAD0 + 1 + static_cast<int>(key - SDLK_KP_1);
+    if (key >= SDLK_KP_1 && key <= SDLK_KP_9)
+        return VK_NUMPAD0 + 1 + static_cast<int>(key - SDLK_KP_1);
     switch (key) {
-    case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
-    case SDLK_ESCAPE: return VK_ESCAPE;
-    case SDLK_BACKSPACE: return VK_BACK;
-    case SDLK_TAB: return VK_TAB;
-    case SDLK_SPACE: return VK_SPACE;
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_RIGHT: return VK_RIGHT;
-    case SDLK_UP: return VK_UP;
-    case SDLK_DOWN: return VK_DOWN;
-    case SDLK_HOME: return VK_HOME;
-    case SDLK_END: return VK_END;
-    case SDLK_PAGEUP: return VK_PRIOR;
-    case SDLK_PAGEDOWN: return VK_NEXT;
-    case SDLK_INSERT: return VK_INSERT;
-    case SDLK_DELETE: return VK_DELETE;
-    case SDLK_LSHIFT: return VK_LSHIFT;
-    case SDLK_RSHIFT: return VK_RSHIFT;
-    case SDLK_LCTRL: return VK_LCONTROL;
-    case SDLK_RCTRL: return VK_RCONTROL;
-    case SDLK_LALT: return VK_LMENU;
-    case SDLK_RALT: return VK_RMENU;
-    case SDLK_CAPSLOCK: return VK_CAPITAL;
-    case SDLK_KP_0: return VK_NUMPAD0;
-    case SDLK_MINUS: return VK_OEM_MINUS;
-    case SDLK_EQUALS: return VK_OEM_PLUS;
-    case SDLK_COMMA: return VK_OEM_COMMA;
-    case SDLK_PERIOD: return VK_OEM_PERIOD;
-    case SDLK_SLASH: return VK_OEM_2;
-    case SDLK_SEMICOLON: return VK_OEM_1;
-    case SDLK_QUOTE: return VK_OEM_7;
-    case SDLK_LEFTBRACKET: return VK_OEM_4;
-    case SDLK_RIGHTBRACKET: return VK_OEM_6;
-    case SDLK_BACKSLASH: return VK_OEM_5;
-    case SDLK_BACKQUOTE: return VK_OEM_3;
-    case SDLK_MENU: case SDLK_APPLICATION: return VK_APPS;
-    default: return 0;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return VK_RETURN;
+        case SDLK_ESCAPE:
+            return VK_ESCAPE;
+        case SDLK_BACKSPACE:
+            return VK_BACK;
+        case SDLK_TAB:
+            return VK_TAB;
+        case SDLK_SPACE:
+            return VK_SPACE;
+        case SDLK_LEFT:
+            return VK_LEFT;
+        case SDLK_RIGHT:
+            return VK_RIGHT;
+        case SDLK_UP:
+            return VK_UP;
+        case SDLK_DOWN:
+            return VK_DOWN;
+        case SDLK_HOME:
+            return VK_HOME;
+        case SDLK_END:
+            return VK_END;
+        case SDLK_PAGEUP:
+            return VK_PRIOR;
+        case SDLK_PAGEDOWN:
+            return VK_NEXT;
+        case SDLK_INSERT:
+            return VK_INSERT;
+        case SDLK_DELETE:
+            return VK_DELETE;
+        case SDLK_LSHIFT:
+            return VK_LSHIFT;
+        case SDLK_RSHIFT:
+            return VK_RSHIFT;
+        case SDLK_LCTRL:
+            return VK_LCONTROL;
+        case SDLK_RCTRL:
+            return VK_RCONTROL;
+        case SDLK_LALT:
+            return VK_LMENU;
+        case SDLK_RALT:
+            return VK_RMENU;
+        case SDLK_CAPSLOCK:
+            return VK_CAPITAL;
+        case SDLK_KP_0:
+            return VK_NUMPAD0;
+        case SDLK_MINUS:
+            return VK_OEM_MINUS;
+        case SDLK_EQUALS:
+            return VK_OEM_PLUS;
+        case SDLK_COMMA:
+            return VK_OEM_COMMA;
+        case SDLK_PERIOD:
+            return VK_OEM_PERIOD;
+        case SDLK_SLASH:
+            return VK_OEM_2;
+        case SDLK_SEMICOLON:
+            return VK_OEM_1;
+        case SDLK_QUOTE:
+            return VK_OEM_7;
+        case SDLK_LEFTBRACKET:
+            return VK_OEM_4;
+        case SDLK_RIGHTBRACKET:
+            return VK_OEM_6;
+        case SDLK_BACKSLASH:
+            return VK_OEM_5;
+        case SDLK_BACKQUOTE:
+            return VK_OEM_3;
+        case SDLK_MENU:
+        case SDLK_APPLICATION:
+            return VK_APPS;
+        default:
+            return 0;
     }
 }
 
@@ -69,14 +108,21 @@ int VirtualKey(SDL_Keycode key) {
 // and letters while Ctrl or Alt is held.
 char32_t KeyCharacter(SDL_Keycode key, Uint16 mods) {
     switch (key) {
-    case SDLK_RETURN: case SDLK_KP_ENTER: return U'\r';
-    case SDLK_ESCAPE: return 27;
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return U'\t';
-    default: break;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return U'\r';
+        case SDLK_ESCAPE:
+            return 27;
+        case SDLK_BACKSPACE:
+            return 8;
+        case SDLK_TAB:
+            return U'\t';
+        default:
+            break;
     }
     const bool ctrl = (mods & KMOD_CTRL) != 0, alt = (mods & KMOD_ALT) != 0;
-    if (ctrl && !alt && key >= SDLK_a && key <= SDLK_z) return static_cast<char32_t>(1 + key - SDLK_a);
+    if (ctrl && !alt && key >= SDLK_a && key <= SDLK_z)
+        return static_cast<char32_t>(1 + key - SDLK_a);
     if (alt && !ctrl && key >= SDLK_SPACE && key <= SDLK_z) {
         char32_t ch = static_cast<char32_t>(key);
         if ((mods & KMOD_SHIFT) && ch >= U'a' && ch <= U'z') ch = ch - U'a' + U'A';
@@ -85,28 +131,42 @@ char32_t KeyCharacter(SDL_Keycode key, Uint16 mods) {
     return 0;
 }
 
-int ButtonIndex(Uint8 button) { return button == SDL_BUTTON_RIGHT ? 1 : button == SDL_BUTTON_MIDDLE ? 2 : 0; }
+int ButtonIndex(Uint8 button) {
+    return button == SDL_BUTTON_RIGHT ? 1 : button == SDL_BUTTON_MIDDLE ? 2 : 0;
+}
 
 SDL_SystemCursor SystemCursor(int idc) {
     switch (idc) {
-    case IDC_HAND: return SDL_SYSTEM_CURSOR_HAND;
-    case IDC_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
-    case IDC_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
-    case IDC_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case IDC_SIZENWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case IDC_SIZENESW: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case IDC_SIZEWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case IDC_SIZENS: return SDL_SYSTEM_CURSOR_SIZENS;
-    case IDC_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case IDC_NO: return SDL_SYSTEM_CURSOR_NO;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+        case IDC_HAND:
+            return SDL_SYSTEM_CURSOR_HAND;
+        case IDC_IBEAM:
+            return SDL_SYSTEM_CURSOR_IBEAM;
+        case IDC_WAIT:
+            return SDL_SYSTEM_CURSOR_WAIT;
+        case IDC_CROSS:
+            return SDL_SYSTEM_CURSOR_CROSSHAIR;
+        case IDC_SIZENWSE:
+            return SDL_SYSTEM_CURSOR_SIZENWSE;
+        case IDC_SIZENESW:
+            return SDL_SYSTEM_CURSOR_SIZENESW;
+        case IDC_SIZEWE:
+            return SDL_SYSTEM_CURSOR_SIZEWE;
+        case IDC_SIZENS:
+            return SDL_SYSTEM_CURSOR_SIZENS;
+        case IDC_SIZEALL:
+            return SDL_SYSTEM_CURSOR_SIZEALL;
+        case IDC_NO:
+            return SDL_SYSTEM_CURSOR_NO;
+        default:
+            return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
 
 bool IsPopupMenu(HWND hwnd) {
     const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
     const DWORD ex = static_cast<DWORD>(GetWindowLong(hwnd, GWL_EXSTYLE));
-    return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) && (ex & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
+    return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) &&
+           (ex & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
 }
 
 bool X11Handles(SDL_Window* window, Display*& display, ::Window& xwindow) {
@@ -131,7 +191,8 @@ TPoint SdlDriver::PointerNow() const {
         ::Window root = 0, child = 0;
         int rootX = 0, rootY = 0, x = 0, y = 0;
         unsigned mask = 0;
-        if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y, &mask))
+        if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x,
+                          &y, &mask))
             return {rootX, rootY};
     }
     int x = 0, y = 0;
@@ -176,11 +237,13 @@ SdlDriver::Native* SdlDriver::Ensure(HWND hwnd) {
     Native& native = m_windows[hwnd];
     if (native.window) return &native;
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    if (IsPopupMenu(hwnd)) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-    else if (w->exStyle & WS_EX_TOPMOST) flags |= SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
+    if (IsPopupMenu(hwnd))
+        flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+    else if (w->exStyle & WS_EX_TOPMOST)
+        flags |= SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
     if (w->exStyle & WS_EX_TOOLWINDOW) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    native.window = SDL_CreateWindow(w->text.c_str(), w->rect.left, w->rect.top, std::max(1, w->Width()),
-                                     std::max(1, w->Height()), flags);
+    native.window = SDL_CreateWindow(w->text.c_str(), w->rect.left, w->rect.top,
+                                     std::max(1, w->Width()), std::max(1, w->Height()), flags);
     if (!native.window) {
         m_windows.erase(hwnd);
         throw std::runtime_error(std::string("SDL cannot create a window: ") + SDL_GetError());
@@ -230,7 +293,8 @@ void SdlDriver::WindowMoved(HWND hwnd) {
 
 void SdlDriver::WindowTextChanged(HWND hwnd) {
     auto it = m_windows.find(hwnd);
-    if (it != m_windows.end() && it->second.window) SDL_SetWindowTitle(it->second.window, GetWindowText(hwnd).c_str());
+    if (it != m_windows.end() && it->second.window)
+        SDL_SetWindowTitle(it->second.window, GetWindowText(hwnd).c_str());
 }
 
 void SdlDriver::WindowRegionChanged(HWND hwnd) {
@@ -240,7 +304,8 @@ void SdlDriver::WindowRegionChanged(HWND hwnd) {
 
 void SdlDriver::WindowZOrderChanged(HWND hwnd) {
     auto it = m_windows.find(hwnd);
-    if (it != m_windows.end() && it->second.window && it->second.shown && GetTopWindow(nullptr) == hwnd)
+    if (it != m_windows.end() && it->second.window && it->second.shown &&
+        GetTopWindow(nullptr) == hwnd)
         SDL_RaiseWindow(it->second.window);
 }
 
@@ -272,7 +337,8 @@ void SdlDriver::ApplyShape(HWND hwnd, Native& native, int revealTop, int revealB
     ::Window xwindow = 0;
     if (!X11Handles(native.window, display, xwindow)) return;
     gfx::Region shape = TopLevelShape(hwnd);
-    if (revealBottom >= 0) shape = shape.Intersected(TRect{-100000, revealTop, 100000, revealBottom});
+    if (revealBottom >= 0)
+        shape = shape.Intersected(TRect{-100000, revealTop, 100000, revealBottom});
     const WindowObject* w = WM().Find(hwnd);
     const bool whole = w && !w->region && revealBottom < 0;
     if (whole) {
@@ -281,9 +347,10 @@ void SdlDriver::ApplyShape(HWND hwnd, Native& native, int revealTop, int revealB
         std::vector<XRectangle> rects;
         for (const TRect& r : shape.Rects())
             rects.push_back({static_cast<short>(r.left), static_cast<short>(r.top),
-                             static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
-        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
-                                ShapeSet, YXBanded);
+                             static_cast<unsigned short>(r.Width()),
+                             static_cast<unsigned short>(r.Height())});
+        XShapeCombineRectangles(display, xwindow, ShapeBounding, 0, 0, rects.data(),
+                                static_cast<int>(rects.size()), ShapeSet, YXBanded);
     }
     XFlush(display);
 }
@@ -315,7 +382,8 @@ void SdlDriver::Present() {
 void SdlDriver::Animate(HWND hwnd, DWORD milliseconds, DWORD flags) {
     auto it = m_windows.find(hwnd);
     const WindowObject* w = WM().Find(hwnd);
-    if (it == m_windows.end() || !it->second.window || !w || !(flags & (AW_VER_POSITIVE | AW_VER_NEGATIVE))) {
+    if (it == m_windows.end() || !it->second.window || !w ||
+        !(flags & (AW_VER_POSITIVE | AW_VER_NEGATIVE))) {
         Driver::Animate(hwnd, milliseconds, flags);
         return;
     }
@@ -329,8 +397,10 @@ void SdlDriver::Animate(HWND hwnd, DWORD milliseconds, DWORD flags) {
         const int shown = height * (hide ? steps - i : i) / steps;
         // Sliding up shows the bottom edge first; sliding down hides the top first.
         const bool keepBottom = fromBottom != hide;
-        if (keepBottom) ApplyShape(hwnd, it->second, height - shown, height);
-        else ApplyShape(hwnd, it->second, 0, shown);
+        if (keepBottom)
+            ApplyShape(hwnd, it->second, height - shown, height);
+        else
+            ApplyShape(hwnd, it->second, 0, shown);
         SDL_Delay(milliseconds / static_cast<DWORD>(steps));
     }
     ApplyShape(hwnd, it->second);
@@ -347,68 +417,75 @@ void SdlDriver::Translate(const SDL_Event& event) {
     WindowManager& wm = WM();
     InputEvent input;
     switch (event.type) {
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        input.screen = PointerNow();
-        input.kind = event.type == SDL_MOUSEMOTION       ? InputEvent::Kind::MouseMove
-                     : event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown
-                                                         : InputEvent::Kind::MouseUp;
-        if (event.type != SDL_MOUSEMOTION) input.button = ButtonIndex(event.button.button);
-        wm.Input().push_back(input);
-        return;
-    }
-    case SDL_MOUSEWHEEL: {
-        input.kind = InputEvent::Kind::Wheel;
-        input.screen = PointerNow();
-        input.wheelDelta = event.wheel.y * WHEEL_DELTA;
-        wm.Input().push_back(input);
-        return;
-    }
-    case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-        input.kind = event.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
-        input.vk = VirtualKey(event.key.keysym.sym);
-        if (!input.vk) return;
-        wm.Input().push_back(input);
-        if (event.type == SDL_KEYDOWN) {
-            if (const char32_t ch = KeyCharacter(event.key.keysym.sym, event.key.keysym.mod)) {
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            input.screen = PointerNow();
+            input.kind = event.type == SDL_MOUSEMOTION       ? InputEvent::Kind::MouseMove
+                         : event.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Kind::MouseDown
+                                                             : InputEvent::Kind::MouseUp;
+            if (event.type != SDL_MOUSEMOTION) input.button = ButtonIndex(event.button.button);
+            wm.Input().push_back(input);
+            return;
+        }
+        case SDL_MOUSEWHEEL: {
+            input.kind = InputEvent::Kind::Wheel;
+            input.screen = PointerNow();
+            input.wheelDelta = event.wheel.y * WHEEL_DELTA;
+            wm.Input().push_back(input);
+            return;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            input.kind =
+                event.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
+            input.vk = VirtualKey(event.key.keysym.sym);
+            if (!input.vk) return;
+            wm.Input().push_back(input);
+            if (event.type == SDL_KEYDOWN) {
+                if (const char32_t ch = KeyCharacter(event.key.keysym.sym, event.key.keysym.mod)) {
+                    InputEvent typed;
+                    typed.kind = InputEvent::Kind::Char;
+                    typed.ch = ch;
+                    wm.Input().push_back(typed);
+                }
+            }
+            return;
+        }
+        case SDL_TEXTINPUT: {
+            // With Ctrl or Alt held the key event made the character already.
+            if (SDL_GetModState() & (KMOD_CTRL | KMOD_ALT)) return;
+            const std::string text = event.text.text;
+            for (std::size_t pos = 0; pos < text.size();) {
                 InputEvent typed;
                 typed.kind = InputEvent::Kind::Char;
-                typed.ch = ch;
+                typed.ch = gfx::DecodeUtf8(text, pos);
                 wm.Input().push_back(typed);
             }
+            return;
         }
-        return;
-    }
-    case SDL_TEXTINPUT: {
-        // With Ctrl or Alt held the key event made the character already.
-        if (SDL_GetModState() & (KMOD_CTRL | KMOD_ALT)) return;
-        const std::string text = event.text.text;
-        for (std::size_t pos = 0; pos < text.size();) {
-            InputEvent typed;
-            typed.kind = InputEvent::Kind::Char;
-            typed.ch = gfx::DecodeUtf8(text, pos);
-            wm.Input().push_back(typed);
+        case SDL_WINDOWEVENT: {
+            const HWND hwnd = FromWindowId(event.window.windowID);
+            if (!hwnd) return;
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_EXPOSED:
+                    if (auto it = m_windows.find(hwnd); it != m_windows.end())
+                        it->second.needsPaint = true;
+                    break;
+                case SDL_WINDOWEVENT_CLOSE:
+                    PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    if (wm.active != hwnd && IsWindowEnabled(hwnd) && !IsPopupMenu(hwnd))
+                        SetActiveWindow(hwnd);
+                    break;
+                default:
+                    break;
+            }
+            return;
         }
-        return;
-    }
-    case SDL_WINDOWEVENT: {
-        const HWND hwnd = FromWindowId(event.window.windowID);
-        if (!hwnd) return;
-        switch (event.window.event) {
-        case SDL_WINDOWEVENT_EXPOSED:
-            if (auto it = m_windows.find(hwnd); it != m_windows.end()) it->second.needsPaint = true;
-            break;
-        case SDL_WINDOWEVENT_CLOSE: PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            if (wm.active != hwnd && IsWindowEnabled(hwnd) && !IsPopupMenu(hwnd)) SetActiveWindow(hwnd);
-            break;
-        default: break;
-        }
-        return;
-    }
-    default: return;
+        default:
+            return;
     }
 }
 
@@ -435,11 +512,17 @@ void SdlDriver::SetCursorShape(int cursor) {
     if (shape) SDL_SetCursor(shape);
 }
 
-void SdlDriver::SetCursorPos(TPoint screen) { SDL_WarpMouseGlobal(screen.x, screen.y); }
+void SdlDriver::SetCursorPos(TPoint screen) {
+    SDL_WarpMouseGlobal(screen.x, screen.y);
+}
 
-bool SdlDriver::OpenUrl(const std::string& url) { return SDL_OpenURL(url.c_str()) == 0; }
+bool SdlDriver::OpenUrl(const std::string& url) {
+    return SDL_OpenURL(url.c_str()) == 0;
+}
 
-void SdlDriver::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+void SdlDriver::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
 
 std::string SdlDriver::GetClipboardText() {
     char* text = SDL_GetClipboardText();

@@ -47,31 +47,32 @@ void Text(HDC hdc, RECT rect, const std::string& text, TColor color, UINT flags)
 // A child that fills itself with the colour kept in its user data and draws its text.
 LRESULT PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        RECT client;
-        GetClientRect(hwnd, &client);
-        Fill(hdc, client, static_cast<TColor>(GetWindowLong(hwnd, GWL_USERDATA)));
-        Text(hdc, client, GetWindowText(hwnd), clWhite, DT_CENTER);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_LBUTTONDOWN: {
-        const auto id = GetWindowLong(hwnd, GWL_ID);
-        if (id == 100) {  // the title bar: the window follows the pointer
-            ReleaseCapture();
-            SendMessage(g_form, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC hdc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            Fill(hdc, client, static_cast<TColor>(GetWindowLong(hwnd, GWL_USERDATA)));
+            Text(hdc, client, GetWindowText(hwnd), clWhite, DT_CENTER);
+            EndPaint(hwnd, &ps);
             return 0;
         }
-        if (id >= 1 && id <= 3) {
-            SetWindowLong(hwnd, GWL_USERDATA, kClicked);
-            InvalidateRect(hwnd, nullptr, FALSE);
-            Log("click panel " + std::to_string(id));
+        case WM_LBUTTONDOWN: {
+            const auto id = GetWindowLong(hwnd, GWL_ID);
+            if (id == 100) {  // the title bar: the window follows the pointer
+                ReleaseCapture();
+                SendMessage(g_form, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+                return 0;
+            }
+            if (id >= 1 && id <= 3) {
+                SetWindowLong(hwnd, GWL_USERDATA, kClicked);
+                InvalidateRect(hwnd, nullptr, FALSE);
+                Log("click panel " + std::to_string(id));
+            }
+            return 0;
         }
-        return 0;
-    }
-    default: return DefWindowProc(hwnd, message, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, message, wParam, lParam);
     }
 }
 
@@ -89,42 +90,53 @@ void PaintBand(HWND hwnd) {
 
 LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCPAINT: PaintBand(hwnd); return 0;
-    case WM_CHAR:
-        if (wParam == 'q' || wParam == 27) {
-            Log("quit");
+        case WM_NCPAINT:
+            PaintBand(hwnd);
+            return 0;
+        case WM_CHAR:
+            if (wParam == 'q' || wParam == 27) {
+                Log("quit");
+                PostQuitMessage(0);
+                return 0;
+            }
+            g_lastKey = wParam >= 32 && wParam < 127 ? std::string(1, static_cast<char>(wParam))
+                                                     : std::to_string(wParam);
+            Log("key " + g_lastKey);
+            SetWindowText(
+                g_status,
+                ("Last key: " + g_lastKey + "   ticks: " + std::to_string(g_ticks)).c_str());
+            InvalidateRect(g_status, nullptr, FALSE);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kQuitTimer) {
+                Log("timeout");
+                PostQuitMessage(2);
+                return 0;
+            }
+            ++g_ticks;
+            if (g_ticks <= 3) Log("timer " + std::to_string(g_ticks));
+            SetWindowText(
+                g_status,
+                ("Last key: " + g_lastKey + "   ticks: " + std::to_string(g_ticks)).c_str());
+            InvalidateRect(g_status, nullptr, FALSE);
+            return 0;
+        case WM_EXITSIZEMOVE: {
+            RECT r;
+            GetWindowRect(hwnd, &r);
+            Log("moved " + std::to_string(r.left) + " " + std::to_string(r.top));
+            return 0;
+        }
+        case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
-        }
-        g_lastKey = wParam >= 32 && wParam < 127 ? std::string(1, static_cast<char>(wParam)) : std::to_string(wParam);
-        Log("key " + g_lastKey);
-        SetWindowText(g_status, ("Last key: " + g_lastKey + "   ticks: " + std::to_string(g_ticks)).c_str());
-        InvalidateRect(g_status, nullptr, FALSE);
-        return 0;
-    case WM_TIMER:
-        if (wParam == kQuitTimer) {
-            Log("timeout");
-            PostQuitMessage(2);
-            return 0;
-        }
-        ++g_ticks;
-        if (g_ticks <= 3) Log("timer " + std::to_string(g_ticks));
-        SetWindowText(g_status, ("Last key: " + g_lastKey + "   ticks: " + std::to_string(g_ticks)).c_str());
-        InvalidateRect(g_status, nullptr, FALSE);
-        return 0;
-    case WM_EXITSIZEMOVE: {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        Log("moved " + std::to_string(r.left) + " " + std::to_string(r.top));
-        return 0;
-    }
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProc(hwnd, message, wParam, lParam);
+        default:
+            return DefWindowProc(hwnd, message, wParam, lParam);
     }
 }
 
 HWND Panel(HWND parent, int id, const char* text, int x, int y, int w, int h, TColor color) {
-    HWND panel = CreateWindowEx(0, "DemoPanel", text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent, static_cast<HMENU>(id));
+    HWND panel = CreateWindowEx(0, "DemoPanel", text, WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
+                                static_cast<HMENU>(id));
     SetWindowLong(panel, GWL_USERDATA, color);
     return panel;
 }
@@ -140,12 +152,15 @@ void CreateDemo() {
     panel.lpfnWndProc = PanelProc;
     RegisterClass(panel);
 
-    g_form = CreateWindowEx(WS_EX_DLGMODALFRAME, "DemoForm", "Window demo", WS_POPUP | WS_CAPTION | WS_SYSMENU, kLeft,
-                            kTop, kWidth, kHeight, nullptr);
+    g_form =
+        CreateWindowEx(WS_EX_DLGMODALFRAME, "DemoForm", "Window demo",
+                       WS_POPUP | WS_CAPTION | WS_SYSMENU, kLeft, kTop, kWidth, kHeight, nullptr);
     if (!g_form) throw std::runtime_error("the demo window could not be created");
     // Like a skinned form: no system caption, the 3-pixel band painted by the window itself.
-    SetWindowLong(g_form, GWL_STYLE, GetWindowLong(g_form, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION));
-    SetWindowPos(g_form, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowLong(g_form, GWL_STYLE,
+                  GetWindowLong(g_form, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION));
+    SetWindowPos(g_form, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     HRGN shape = CreateRoundRectRgn(0, 0, kWidth + 1, kHeight + 1, 26, 26);
     HRGN bottom = CreateRectRgn(0, kHeight - 26, kWidth, kHeight);
     CombineRgn(shape, shape, bottom, RGN_OR);
@@ -156,8 +171,10 @@ void CreateDemo() {
     GetClientRect(g_form, &client);
     Panel(g_form, 100, "Window demo", 0, 0, client.right, kTitleHeight, kTitle);
     for (int i = 0; i < 3; ++i)
-        Panel(g_form, i + 1, ("Panel " + std::to_string(i + 1)).c_str(), 20 + i * 110, 50, 95, 80, kPanelColors[i]);
-    g_status = Panel(g_form, 200, "Last key: none   ticks: 0", 20, 150, client.right - 40, 40, 0x505050);
+        Panel(g_form, i + 1, ("Panel " + std::to_string(i + 1)).c_str(), 20 + i * 110, 50, 95, 80,
+              kPanelColors[i]);
+    g_status =
+        Panel(g_form, 200, "Last key: none   ticks: 0", 20, 150, client.right - 40, 40, 0x505050);
     SetTimer(g_form, kTickTimer, 250);
     ShowWindow(g_form, SW_SHOW);
     SetFocus(g_form);
@@ -169,8 +186,10 @@ int main(int argc, char** argv) {
     std::string backend = "sdl";
     long timeout = 0;
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--headless")) backend = "headless";
-        else if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc) timeout = std::strtol(argv[++i], nullptr, 10);
+        if (!std::strcmp(argv[i], "--headless"))
+            backend = "headless";
+        else if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc)
+            timeout = std::strtol(argv[++i], nullptr, 10);
         else {
             std::fprintf(stderr, "usage: %s [--headless] [--timeout MILLISECONDS]\n", argv[0]);
             return 64;
@@ -182,7 +201,8 @@ int main(int argc, char** argv) {
         if (timeout > 0) SetTimer(g_form, kQuitTimer, static_cast<UINT>(timeout));
         RECT r;
         GetWindowRect(g_form, &r);
-        Log("ready " + std::string(win::BackendName()) + " " + std::to_string(r.left) + " " + std::to_string(r.top));
+        Log("ready " + std::string(win::BackendName()) + " " + std::to_string(r.left) + " " +
+            std::to_string(r.top));
         MSG msg;
         while (GetMessage(&msg)) {
             TranslateMessage(&msg);

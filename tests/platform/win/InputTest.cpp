@@ -21,13 +21,12 @@ TEST_F(InputTest, FocusAndActivationMessagesComeInOrder) {
     for (const Received& r : log)
         if (r.message == WM_ACTIVATE || r.message == WM_SETFOCUS || r.message == WM_KILLFOCUS)
             order.push_back({r.hwnd, r.message});
-    EXPECT_EQ(order, (std::vector<std::pair<HWND, UINT>>{
-                         {a, WM_ACTIVATE},
-                         {b, WM_ACTIVATE},
-                         {a, WM_KILLFOCUS},
-                         {b, WM_SETFOCUS},
-                         {b, WM_KILLFOCUS},
-                         {edit, WM_SETFOCUS}}));
+    EXPECT_EQ(order, (std::vector<std::pair<HWND, UINT>>{{a, WM_ACTIVATE},
+                                                         {b, WM_ACTIVATE},
+                                                         {a, WM_KILLFOCUS},
+                                                         {b, WM_SETFOCUS},
+                                                         {b, WM_KILLFOCUS},
+                                                         {edit, WM_SETFOCUS}}));
     EXPECT_EQ(LOWORD(log[0].wParam), WA_INACTIVE);
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_EQ(GetActiveWindow(), b);
@@ -104,8 +103,8 @@ TEST_F(InputTest, ButtonsWheelAndDoubleClicks) {
     Headless::Click(12, 10);
     Headless::ProcessMessages();
     EXPECT_EQ(MessagesOf(hwnd, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK}),
-              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_LBUTTONDOWN,
-                                 WM_LBUTTONUP}));
+              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
+                                 WM_LBUTTONDOWN, WM_LBUTTONUP}));
     Headless::Click(10, 10, 1);
     Headless::AdvanceTime(600);
     Headless::Click(10, 10, 1);  // too late for a double-click
@@ -146,13 +145,15 @@ TEST_F(InputTest, KeysGoToTheFocusWithCharactersAndModifierState) {
 
     std::vector<std::pair<UINT, WPARAM>> keys;
     for (const Received& r : log)
-        if (r.hwnd == edit && r.message >= WM_KEYFIRST && r.message <= WM_KEYLAST) keys.push_back({r.message, r.wParam});
+        if (r.hwnd == edit && r.message >= WM_KEYFIRST && r.message <= WM_KEYLAST)
+            keys.push_back({r.message, r.wParam});
     const std::vector<std::pair<UINT, WPARAM>> expected = {
-        {WM_KEYDOWN, 'A'},          {WM_CHAR, 'a'},           {WM_KEYUP, 'A'},           {WM_KEYDOWN, VK_SHIFT},
-        {WM_KEYDOWN, 'B'},          {WM_CHAR, 'B'},           {WM_KEYUP, 'B'},           {WM_KEYUP, VK_SHIFT},
-        {WM_KEYDOWN, VK_CONTROL},   {WM_KEYUP, VK_CONTROL},   {WM_SYSKEYDOWN, VK_MENU},  {WM_SYSKEYDOWN, 'X'},
-        {WM_SYSCHAR, 'x'},          {WM_SYSKEYUP, 'X'},       {WM_SYSKEYDOWN, VK_SPACE}, {WM_SYSCHAR, ' '},
-        {WM_SYSKEYUP, VK_SPACE},    {WM_SYSKEYUP, VK_MENU},
+        {WM_KEYDOWN, 'A'},      {WM_CHAR, 'a'},           {WM_KEYUP, 'A'},
+        {WM_KEYDOWN, VK_SHIFT}, {WM_KEYDOWN, 'B'},        {WM_CHAR, 'B'},
+        {WM_KEYUP, 'B'},        {WM_KEYUP, VK_SHIFT},     {WM_KEYDOWN, VK_CONTROL},
+        {WM_KEYUP, VK_CONTROL}, {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'X'},
+        {WM_SYSCHAR, 'x'},      {WM_SYSKEYUP, 'X'},       {WM_SYSKEYDOWN, VK_SPACE},
+        {WM_SYSCHAR, ' '},      {WM_SYSKEYUP, VK_SPACE},  {WM_SYSKEYUP, VK_MENU},
     };
     EXPECT_EQ(keys, expected);
 }
@@ -163,7 +164,8 @@ TEST_F(InputTest, WithoutAFocusKeysGoToTheActiveWindow) {
     log.clear();
     Headless::KeyPress(VK_RETURN, '\r');
     Headless::ProcessMessages();
-    EXPECT_EQ(MessagesOf(form, {WM_KEYDOWN, WM_CHAR, WM_KEYUP}), (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
+    EXPECT_EQ(MessagesOf(form, {WM_KEYDOWN, WM_CHAR, WM_KEYUP}),
+              (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
 }
 
 TEST_F(InputTest, TheHandCursorReachesTheBackend) {

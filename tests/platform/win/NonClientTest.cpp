@@ -28,7 +28,8 @@ TEST_F(NonClientTest, TheFrameFollowsTheStyle) {
     };
     HWND host = TopLevel(0, 0, 400, 400);
     for (const Case& c : cases) {
-        HWND hwnd = CreateWindowEx(c.exStyle, "Plain", "", c.style, 0, 0, 200, 100, (c.style & WS_CHILD) ? host : nullptr);
+        HWND hwnd = CreateWindowEx(c.exStyle, "Plain", "", c.style, 0, 0, 200, 100,
+                                   (c.style & WS_CHILD) ? host : nullptr);
         RECT client;
         GetClientRect(hwnd, &client);
         POINT origin{0, 0};
@@ -47,14 +48,17 @@ TEST_F(NonClientTest, TheFrameFollowsTheStyle) {
 
 TEST_F(NonClientTest, ClearingTheCaptionLeavesTheThreePixelDialogBand) {
     // A dialog-style form, as the skinned frame finds it.
-    HWND form = TopLevel(50, 50, 300, 200, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME);
+    HWND form = TopLevel(50, 50, 300, 200, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU,
+                         WS_EX_DLGMODALFRAME);
     Headless::ProcessMessages();
     log.clear();
-    SetWindowLong(form, GWL_STYLE, GetWindowLong(form, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION));
+    SetWindowLong(form, GWL_STYLE,
+                  GetWindowLong(form, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CAPTION));
     RECT client;
     GetClientRect(form, &client);
     EXPECT_EQ(client.Height(), 200 - 3 - 19 - 3);  // nothing changes before the frame is refreshed
-    SetWindowPos(form, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(form, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     EXPECT_EQ(MessagesOf(form, {WM_NCCALCSIZE, WM_NCPAINT, WM_SIZE, WM_MOVE}),
               (std::vector<UINT>{WM_NCCALCSIZE, WM_MOVE, WM_SIZE, WM_NCPAINT}));
     GetClientRect(form, &client);
@@ -69,15 +73,18 @@ TEST_F(NonClientTest, ClearingTheCaptionLeavesTheThreePixelDialogBand) {
 
 TEST_F(NonClientTest, FrameChangedSendsNcPaintOnlyForVisibleWindowsAndNoRedraw) {
     HWND hidden = TopLevel(0, 0, 100, 100, WS_POPUP | WS_DLGFRAME);
-    SetWindowPos(hidden, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(hidden, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     EXPECT_EQ(Count(hidden, WM_NCCALCSIZE), 2);  // creation and the change
     EXPECT_EQ(Count(hidden, WM_NCPAINT), 0);
     HWND shown = TopLevel(0, 0, 100, 100, WS_POPUP | WS_DLGFRAME | WS_VISIBLE);
     Headless::ProcessMessages();
     log.clear();
-    SetWindowPos(shown, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_FRAMECHANGED);
+    SetWindowPos(shown, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_FRAMECHANGED);
     EXPECT_EQ(Count(shown, WM_NCPAINT), 0);
-    SetWindowPos(shown, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(shown, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     EXPECT_EQ(Count(shown, WM_NCPAINT), 1);
 }
 
@@ -88,21 +95,24 @@ TEST_F(NonClientTest, TheDefaultFramePaintsACaptionAndRaisedEdges) {
     EXPECT_EQ(shot.GetPixel(199, 99), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(shot.GetPixel(1, 1), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(shot.GetPixel(150, 10), ColorToRGB(clActiveCaption));  // active: it was just shown
-    EXPECT_EQ(shot.GetPixel(100, 50), clWhite);                       // the class background
+    EXPECT_EQ(shot.GetPixel(100, 50), clWhite);                      // the class background
 }
 
 TEST_F(NonClientTest, HitTestingNamesTheParts) {
-    HWND form = TopLevel(100, 100, 200, 100, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_VSCROLL);
+    HWND form = TopLevel(100, 100, 200, 100,
+                         WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_VSCROLL);
     struct Case {
         int x, y;
         LRESULT hit;
     } cases[] = {
-        {150, 110, HTCAPTION}, {150, 150, HTCLIENT},      {101, 150, HTLEFT},       {298, 150, HTRIGHT},
-        {150, 101, HTTOP},     {150, 198, HTBOTTOM},      {101, 101, HTTOPLEFT},    {298, 198, HTBOTTOMRIGHT},
-        {290, 150, HTVSCROLL}, {99, 150, HTNOWHERE},
+        {150, 110, HTCAPTION}, {150, 150, HTCLIENT},      {101, 150, HTLEFT},
+        {298, 150, HTRIGHT},   {150, 101, HTTOP},         {150, 198, HTBOTTOM},
+        {101, 101, HTTOPLEFT}, {298, 198, HTBOTTOMRIGHT}, {290, 150, HTVSCROLL},
+        {99, 150, HTNOWHERE},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SendMessage(form, WM_NCHITTEST, 0, MAKELPARAM(c.x, c.y)), c.hit) << c.x << "," << c.y;
+        EXPECT_EQ(SendMessage(form, WM_NCHITTEST, 0, MAKELPARAM(c.x, c.y)), c.hit)
+            << c.x << "," << c.y;
 }
 
 TEST_F(NonClientTest, ScrollInformationShowsHidesAndPlacesTheThumb) {

@@ -22,7 +22,8 @@ TEST_F(PaintTest, PaintComesWhenTheQueueIsEmptyAndErasesWithTheClassBackground) 
     EXPECT_EQ(update, (RECT{0, 0, 25, 25}));
     EXPECT_EQ(Count(hwnd, WM_PAINT), 0);  // nothing is painted until the loop runs
     Headless::ProcessMessages();
-    EXPECT_EQ(MessagesOf(hwnd, {WM_PAINT, WM_ERASEBKGND, WM_NCPAINT}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
+    EXPECT_EQ(MessagesOf(hwnd, {WM_PAINT, WM_ERASEBKGND, WM_NCPAINT}),
+              (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
     EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
     ValidateRect(hwnd, nullptr);
     EXPECT_EQ(Headless::CaptureWindow(hwnd).GetPixel(5, 5), clWhite);
@@ -90,9 +91,9 @@ TEST_F(PaintTest, AWindowRegionClipsPaintingAndHitTesting) {
     SetWindowRgn(shaped, CreateRoundRectRgn(0, 0, 101, 101, 40, 40), TRUE);
     Headless::ProcessMessages();
     const gfx::Bitmap shot = Headless::CaptureDesktop();
-    EXPECT_EQ(shot.GetPixel(51, 51), clGreen);    // cut corner shows the window below
+    EXPECT_EQ(shot.GetPixel(51, 51), clGreen);  // cut corner shows the window below
     EXPECT_EQ(shot.GetPixel(100, 100), clRed);
-    EXPECT_EQ(shot.GetPixel(100, 51), clRed);     // the straight edge is inside
+    EXPECT_EQ(shot.GetPixel(100, 51), clRed);  // the straight edge is inside
     EXPECT_EQ(WindowFromPoint({51, 51}), below);
     EXPECT_EQ(WindowFromPoint({100, 100}), shaped);
     EXPECT_EQ(SendMessage(shaped, WM_NCHITTEST, 0, MAKELPARAM(51, 51)), HTNOWHERE);
@@ -125,10 +126,8 @@ TEST_F(PaintTest, RegionCombinationsFollowCombineRgn) {
         POINT in, out;
         int kind;
     } cases[] = {
-        {RGN_AND, {7, 7}, {2, 2}, SIMPLEREGION},
-        {RGN_OR, {12, 12}, {12, 2}, COMPLEXREGION},
-        {RGN_DIFF, {2, 2}, {7, 7}, COMPLEXREGION},
-        {RGN_XOR, {12, 12}, {7, 7}, COMPLEXREGION},
+        {RGN_AND, {7, 7}, {2, 2}, SIMPLEREGION},    {RGN_OR, {12, 12}, {12, 2}, COMPLEXREGION},
+        {RGN_DIFF, {2, 2}, {7, 7}, COMPLEXREGION},  {RGN_XOR, {12, 12}, {7, 7}, COMPLEXREGION},
         {RGN_COPY, {2, 2}, {12, 12}, SIMPLEREGION},
     };
     for (const Case& c : cases) {

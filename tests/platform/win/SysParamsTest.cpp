@@ -42,7 +42,8 @@ TEST_F(SysParamsTest, AnimateWindowShowsAndHidesOverItsTime) {
 TEST_F(SysParamsTest, BeepShellAndClipboardGoToTheBackend) {
     MessageBeep(0);
     EXPECT_EQ(driver->Beeps(), (std::vector<UINT>{0}));
-    EXPECT_GT(ShellExecute(nullptr, "open", "http://www.example.com/", nullptr, nullptr, SW_SHOW), 32);
+    EXPECT_GT(ShellExecute(nullptr, "open", "http://www.example.com/", nullptr, nullptr, SW_SHOW),
+              32);
     EXPECT_LE(ShellExecute(nullptr, "print", "x", nullptr, nullptr, SW_SHOW), 32);
     EXPECT_LE(ShellExecute(nullptr, "open", "", nullptr, nullptr, SW_SHOW), 32);
     EXPECT_EQ(driver->OpenedUrls(), (std::vector<std::string>{"http://www.example.com/"}));

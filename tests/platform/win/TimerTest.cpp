@@ -43,7 +43,9 @@ TEST_F(TimerTest, TimersFireAsTheVirtualClockPasses) {
 
 void CALLBACK_Count(HWND, UINT, UINT_PTR, DWORD);
 int g_callbacks = 0;
-void CALLBACK_Count(HWND, UINT, UINT_PTR, DWORD) { ++g_callbacks; }
+void CALLBACK_Count(HWND, UINT, UINT_PTR, DWORD) {
+    ++g_callbacks;
+}
 
 TEST_F(TimerTest, ThreadTimersCallTheirProcedure) {
     g_callbacks = 0;
@@ -65,7 +67,9 @@ TEST_F(TimerTest, ALoopThatCanOnlyWaitStopsWithAnErrorNamingWhatItWaitedFor) {
         GetMessage(&msg);
         FAIL() << "GetMessage returned without anything to return";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("input to the active window \"Entry dialog\""), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("input to the active window \"Entry dialog\""),
+                  std::string::npos)
+            << e.what();
         EXPECT_NE(std::string(e.what()).find("no timer"), std::string::npos) << e.what();
     }
     // A timer keeps a loop alive for a while, but not forever.

@@ -55,7 +55,9 @@ protected:
         solid.lpszClassName = "Solid";
         solid.lpfnWndProc = SolidProc;
         RegisterClass(solid);
-        SetMessageTrace([this](HWND h, UINT m, WPARAM w, LPARAM l) { log.push_back({h, m, w, l}); });
+        SetMessageTrace([this](HWND h, UINT m, WPARAM w, LPARAM l) {
+            log.push_back({h, m, w, l});
+        });
     }
     void TearDown() override {
         SetMessageTrace(nullptr);
@@ -63,8 +65,8 @@ protected:
         SolidColors().clear();
     }
 
-    HWND TopLevel(int x, int y, int w, int h, DWORD style = WS_POPUP | WS_VISIBLE, DWORD exStyle = 0,
-                  const char* cls = "Plain") {
+    HWND TopLevel(int x, int y, int w, int h, DWORD style = WS_POPUP | WS_VISIBLE,
+                  DWORD exStyle = 0, const char* cls = "Plain") {
         HWND hwnd = CreateWindowEx(exStyle, cls, "top", style, x, y, w, h, nullptr);
         EXPECT_NE(hwnd, nullptr);
         return hwnd;

@@ -11,17 +11,20 @@ const std::vector<UINT> kLifecycle = {WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE,  WM
                                       WM_MOVE,     WM_SHOWWINDOW, WM_DESTROY, WM_NCDESTROY};
 
 TEST_F(WindowTest, CreateSizeAndDestroySendTheirMessagesInOrder) {
-    HWND hwnd = CreateWindowEx(0, "Plain", "w", WS_OVERLAPPED | WS_CAPTION, 10, 20, 200, 100, nullptr);
+    HWND hwnd =
+        CreateWindowEx(0, "Plain", "w", WS_OVERLAPPED | WS_CAPTION, 10, 20, 200, 100, nullptr);
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(MessagesOf(hwnd, kLifecycle), (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    EXPECT_EQ(MessagesOf(hwnd, kLifecycle),
+              (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}));
 
     log.clear();
     ShowWindow(hwnd, SW_SHOW);
     SetWindowPos(hwnd, nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(MessagesOf(hwnd, {WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE,
-                                WM_ACTIVATE, WM_SETFOCUS}),
-              (std::vector<UINT>{WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_ACTIVATE, WM_SETFOCUS,
-                                 WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_SIZE}));
+    EXPECT_EQ(MessagesOf(hwnd, {WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_NCCALCSIZE,
+                                WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE, WM_ACTIVATE, WM_SETFOCUS}),
+              (std::vector<UINT>{WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED,
+                                 WM_ACTIVATE, WM_SETFOCUS, WM_WINDOWPOSCHANGING, WM_NCCALCSIZE,
+                                 WM_WINDOWPOSCHANGED, WM_SIZE}));
 
     HWND child = Child(hwnd, 5, 5, 20, 20);
     log.clear();
@@ -29,9 +32,12 @@ TEST_F(WindowTest, CreateSizeAndDestroySendTheirMessagesInOrder) {
     // The parent hears of its destruction first, its child last, and the child is freed first.
     std::vector<std::pair<HWND, UINT>> order;
     for (const Received& r : log)
-        if (r.message == WM_DESTROY || r.message == WM_NCDESTROY) order.push_back({r.hwnd, r.message});
-    EXPECT_EQ(order, (std::vector<std::pair<HWND, UINT>>{
-                         {hwnd, WM_DESTROY}, {child, WM_DESTROY}, {child, WM_NCDESTROY}, {hwnd, WM_NCDESTROY}}));
+        if (r.message == WM_DESTROY || r.message == WM_NCDESTROY)
+            order.push_back({r.hwnd, r.message});
+    EXPECT_EQ(
+        order,
+        (std::vector<std::pair<HWND, UINT>>{
+            {hwnd, WM_DESTROY}, {child, WM_DESTROY}, {child, WM_NCDESTROY}, {hwnd, WM_NCDESTROY}}));
 }
 
 TEST_F(WindowTest, ADestroyedHandleFailsEveryLookupEvenWhenItsSlotIsReused) {
@@ -118,7 +124,8 @@ TEST_F(WindowTest, ZOrderKeepsTopMostWindowsAbove) {
 
 TEST_F(WindowTest, StylesTextAndUserData) {
     HWND hwnd = TopLevel(0, 0, 10, 10, WS_POPUP | WS_VISIBLE | WS_CAPTION);
-    EXPECT_EQ(GetWindowLong(hwnd, GWL_STYLE), static_cast<LONG_PTR>(WS_POPUP | WS_VISIBLE | WS_CAPTION));
+    EXPECT_EQ(GetWindowLong(hwnd, GWL_STYLE),
+              static_cast<LONG_PTR>(WS_POPUP | WS_VISIBLE | WS_CAPTION));
     // Visibility does not change through the style word.
     SetWindowLong(hwnd, GWL_STYLE, WS_POPUP);
     EXPECT_TRUE(IsWindowVisible(hwnd));
@@ -155,7 +162,8 @@ TEST_F(WindowTest, SubclassingSeesMessagesFirstAndCallWindowProcPassesThemOn) {
     HWND hwnd = TopLevel(0, 0, 10, 10);
     win::Headless::ProcessMessages();
     g_seenBySubclass.clear();
-    g_savedProc = reinterpret_cast<WNDPROC>(SetWindowLong(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
+    g_savedProc = reinterpret_cast<WNDPROC>(
+        SetWindowLong(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
     EXPECT_EQ(g_savedProc, &DefWindowProc);
     EXPECT_EQ(GetWindowLong(hwnd, GWL_WNDPROC), reinterpret_cast<LONG_PTR>(&Subclass));
     EXPECT_EQ(SendMessage(hwnd, WM_USER + 1), 42);
@@ -212,7 +220,8 @@ TEST_F(WindowTest, ShowWindowStatesAndEnabling) {
     std::vector<WPARAM> kinds;
     for (const Received& m : log)
         if (m.hwnd == hwnd && m.message == WM_SIZE) kinds.push_back(m.wParam);
-    EXPECT_EQ(kinds, (std::vector<WPARAM>{SIZE_RESTORED, SIZE_MAXIMIZED, SIZE_RESTORED, SIZE_MINIMIZED, SIZE_RESTORED}));
+    EXPECT_EQ(kinds, (std::vector<WPARAM>{SIZE_RESTORED, SIZE_MAXIMIZED, SIZE_RESTORED,
+                                          SIZE_MINIMIZED, SIZE_RESTORED}));
 
     EXPECT_FALSE(EnableWindow(hwnd, FALSE));
     EXPECT_FALSE(IsWindowEnabled(hwnd));
