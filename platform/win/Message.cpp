@@ -60,14 +60,24 @@ void PostQuitMessage(int exitCode) {
 
 namespace {
 
-bool InRange(const MSG& msg, UINT filterMin, UINT filterMax) {
-    if (filterMin == 0 && filterMax == 0) return true;
-    return msg.message >= filterMin && msg.message <= filterMax;
-}
+// What GetMessage and PeekMessage are asked for: a window and its children, a range.
+struct Filter {
+    HWND hwnd = nullptr;
+    UINT min = 0;
+    UINT max = 0;
 
-bool TakeFrom(std::deque<MSG>& queue, MSG& msg, UINT filterMin, UINT filterMax, bool remove) {
+    bool InRange(UINT message) const {
+        return (min == 0 && max == 0) || (message >= min && message <= max);
+    }
+    bool Matches(const MSG& msg) const {
+        if (!InRange(msg.message)) return false;
+        return !hwnd || msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd);
+    }
+};
+
+bool TakeFrom(std::deque<MSG>& queue, MSG& msg, const Filter& filter, bool remove) {
     for (auto it = queue.begin(); it != queue.end(); ++it) {
-        if (!InRange(*it, filterMin, filterMax)) continue;
+        if (!filter.Matches(*it)) continue;
         msg = *it;
         if (remove) queue.erase(it);
         return true;
@@ -89,43 +99,44 @@ std::string DescribeWait() {
 }
 
 // One pass over the sources in Win32's order: posted messages, input, quit, paint, timers.
-bool FetchOnce(MSG& msg, UINT filterMin, UINT filterMax, bool remove) {
+bool FetchOnce(MSG& msg, const Filter& filter, bool remove) {
     WindowManager& wm = WM();
     MessageQueue& queue = wm.Queue();
     {
         std::lock_guard lock(wm.QueueMutex());
-        if (TakeFrom(queue.posted, msg, filterMin, filterMax, remove)) return true;
+        if (TakeFrom(queue.posted, msg, filter, remove)) return true;
     }
     while (true) {
-        if (TakeFrom(queue.input, msg, filterMin, filterMax, remove)) return true;
+        if (TakeFrom(queue.input, msg, filter, remove)) return true;
         if (wm.Input().empty() || !queue.input.empty()) break;
         const InputEvent event = wm.Input().front();
         wm.Input().pop_front();
         ConvertInput(event, queue.input);
     }
-    if (queue.quit && (filterMin == 0 && filterMax == 0)) {
+    if (queue.quit && !filter.hwnd && filter.min == 0 && filter.max == 0) {
         msg = MSG{nullptr, WM_QUIT,        static_cast<WPARAM>(queue.quitCode),
                   0,       GetTickCount(), wm.cursor};
         if (remove) queue.quit = false;
         return true;
     }
-    if (InRange(MSG{nullptr, WM_PAINT, 0, 0, 0, {}}, filterMin, filterMax)) {
+    if (filter.InRange(WM_PAINT)) {
         if (HWND hwnd = NextWindowToPaint()) {
             msg = MSG{hwnd, WM_PAINT, 0, 0, GetTickCount(), wm.cursor};
-            return true;
+            if (filter.Matches(msg)) return true;
         }
     }
-    if (InRange(MSG{nullptr, WM_TIMER, 0, 0, 0, {}}, filterMin, filterMax) &&
-        TakeDueTimer(msg, remove))
+    if (filter.InRange(WM_TIMER) && TakeDueTimer(msg, false) && filter.Matches(msg)) {
+        if (remove) TakeDueTimer(msg, true);
         return true;
+    }
     return false;
 }
 
-bool Fetch(MSG& msg, UINT filterMin, UINT filterMax, bool remove, bool wait) {
+bool Fetch(MSG& msg, const Filter& filter, bool remove, bool wait) {
     WindowManager& wm = WM();
     while (true) {
         wm.GetDriver().PollInput();
-        if (FetchOnce(msg, filterMin, filterMax, remove)) {
+        if (FetchOnce(msg, filter, remove)) {
             if (!remove || !wm.hook || msg.message == WM_QUIT) return true;
             if (!wm.hook(msg)) return true;
             // The hook handled it. A WM_PAINT nobody answers would come back forever.
@@ -140,17 +151,18 @@ bool Fetch(MSG& msg, UINT filterMin, UINT filterMax, bool remove, bool wait) {
 
 }  // namespace
 
-BOOL GetMessage(MSG* msg, HWND, UINT filterMin, UINT filterMax) {
+BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     MSG local;
-    Fetch(local, filterMin, filterMax, true, true);
+    Fetch(local, Filter{hwnd, filterMin, filterMax}, true, true);
     if (msg) *msg = local;
     WM().messageTime = local.time;
     return local.message == WM_QUIT ? FALSE : TRUE;
 }
 
-BOOL PeekMessage(MSG* msg, HWND, UINT filterMin, UINT filterMax, UINT remove) {
+BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remove) {
     MSG local;
-    if (!Fetch(local, filterMin, filterMax, (remove & PM_REMOVE) != 0, false)) return FALSE;
+    if (!Fetch(local, Filter{hwnd, filterMin, filterMax}, (remove & PM_REMOVE) != 0, false))
+        return FALSE;
     if (msg) *msg = local;
     if (remove & PM_REMOVE) WM().messageTime = local.time;
     return TRUE;
@@ -181,7 +193,7 @@ LRESULT DispatchMessage(const MSG* msg) {
 
 BOOL WaitMessage() {
     MSG msg;
-    Fetch(msg, 0, 0, false, true);
+    Fetch(msg, Filter{}, false, true);
     return TRUE;
 }
 

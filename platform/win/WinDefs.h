@@ -18,8 +18,13 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 
+// Some C libraries (libjpeg) define these as macros; then theirs serve.
+#ifndef TRUE
 constexpr BOOL TRUE = 1;
+#endif
+#ifndef FALSE
 constexpr BOOL FALSE = 0;
+#endif
 
 // Handles are opaque: a window handle is an index into the window table with a generation
 // number, so that a handle of a destroyed window fails every lookup.

@@ -11,6 +11,13 @@
 namespace win {
 
 void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string& waitingFor) {
+    if (!m_idleActions.empty()) {
+        const std::function<void()> action = std::move(m_idleActions.front());
+        m_idleActions.pop_front();
+        m_idle = 0;
+        action();
+        return;
+    }
     if (!deadline)
         throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor +
                                  ", but no input is queued and no timer can fire");

@@ -2,6 +2,8 @@
 // The backend for tests: a 1024 x 768 virtual desktop in memory with a 30-pixel task bar, a
 // virtual clock that only moves when told to (or when a waiting loop can let a timer fire),
 // synthetic input, and pictures of the desktop or of one window.
+#include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ public:
     void SetCursorShape(int cursor) override { m_cursor = cursor; }
 
     void SetIdleLimit(DWORD milliseconds) { m_idleLimit = milliseconds; }
+    // Actions run one at a time, in order, each when a message loop would otherwise wait:
+    // how a test answers a modal dialog that its own call opens.
+    void WhenIdle(std::function<void()> action) { m_idleActions.push_back(std::move(action)); }
     const std::vector<UINT>& Beeps() const { return m_beeps; }
     const std::vector<std::string>& OpenedUrls() const { return m_urls; }
     int CursorShape() const { return m_cursor; }
@@ -46,6 +51,7 @@ private:
     std::vector<UINT> m_beeps;
     std::vector<std::string> m_urls;
     std::vector<Animation> m_animations;
+    std::deque<std::function<void()>> m_idleActions;
     int m_cursor = IDC_ARROW;
 
 public:

@@ -112,3 +112,44 @@ TEST_F(TimerTest, TheMoveLoopStuckWithoutAReleaseSaysSo) {
 }
 
 }  // namespace
+
+namespace {
+
+class IdleTest : public WinTest {};
+
+TEST_F(IdleTest, IdleActionsAnswerAModalLoopBeforeTheClockMoves) {
+    HWND dialog = TopLevel(100, 100, 200, 100);
+    const DWORD start = GetTickCount();
+    SetTimer(dialog, 1, 5000);  // would end the loop much later
+    driver->WhenIdle([] { Headless::KeyPress(VK_RETURN, '\r'); });
+    MSG msg;
+    std::vector<UINT> seen;
+    while (GetMessage(&msg)) {
+        seen.push_back(msg.message);
+        if (msg.message == WM_CHAR && msg.wParam == '\r') PostQuitMessage(1);
+        DispatchMessage(&msg);
+    }
+    EXPECT_EQ(msg.wParam, 1u);
+    EXPECT_EQ(GetTickCount(), start);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), WM_TIMER), 0);
+}
+
+TEST_F(IdleTest, PeekingForOneWindowLeavesTheOthersMessagesQueued) {
+    HWND a = TopLevel(0, 0, 10, 10);
+    HWND b = TopLevel(0, 0, 10, 10);
+    HWND child = Child(b, 0, 0, 5, 5);
+    Headless::ProcessMessages();
+    PostMessage(a, WM_USER);
+    PostMessage(child, WM_USER + 1);
+    PostMessage(b, WM_CHAR, 'x');
+    MSG msg;
+    ASSERT_TRUE(PeekMessage(&msg, b, WM_CHAR, WM_CHAR, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, b);
+    ASSERT_TRUE(PeekMessage(&msg, b, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, child);  // a child's messages count as the window's
+    EXPECT_FALSE(PeekMessage(&msg, b, 0, 0, PM_NOREMOVE));
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.hwnd, a);
+}
+
+}  // namespace
