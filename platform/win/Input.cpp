@@ -243,6 +243,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
     }
     if (!target) return;
     wm.mouseWindow = target;
+    // A disabled window (a form behind its modal dialog) gets no mouse input at all.
+    if (!IsWindowEnabled(target) || !IsWindowEnabled(wm.TopLevelOf(target))) return;
 
     if (event.kind == InputEvent::Kind::Wheel) {
         HWND focus = wm.focus ? wm.focus : target;
@@ -332,7 +334,12 @@ void KeyEvent(const InputEvent& event, std::deque<MSG>& out) {
     if (down && (before & 0x80)) lParam |= 0x40000000;  // repeated
     if (!down) lParam |= static_cast<LPARAM>(0xC0000000u);
     const UINT message = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
-    out.push_back(Make(target, message, static_cast<WPARAM>(event.vk), lParam));
+    // Key messages name the generic modifier, as Win32's do; only GetKeyState tells sides.
+    int vk = event.vk;
+    if (vk == VK_LSHIFT || vk == VK_RSHIFT) vk = VK_SHIFT;
+    if (vk == VK_LCONTROL || vk == VK_RCONTROL) vk = VK_CONTROL;
+    if (vk == VK_LMENU || vk == VK_RMENU) vk = VK_MENU;
+    out.push_back(Make(target, message, static_cast<WPARAM>(vk), lParam));
 }
 
 void CharEvent(const InputEvent& event, std::deque<MSG>& out) {

@@ -16,6 +16,21 @@ namespace {
 constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
 constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
 
+// Owned windows (dialogs, menus) stay directly above their owner when it rises.
+void KeepOwnedAbove(std::vector<HWND>& list, const WindowObject& owner) {
+    std::vector<HWND> owned;
+    for (HWND h : list) {
+        const WindowObject* o = WM().Find(h);
+        if (o && o->owner == owner.handle &&
+            (o->exStyle & WS_EX_TOPMOST) == (owner.exStyle & WS_EX_TOPMOST))
+            owned.push_back(h);
+    }
+    if (owned.empty()) return;
+    for (HWND h : owned) std::erase(list, h);
+    auto at = std::find(list.begin(), list.end(), owner.handle);
+    list.insert(at, owned.begin(), owned.end());
+}
+
 void Reorder(WindowObject& w, HWND insertAfter) {
     WindowObject* p = WM().Find(w.parent);
     if (!p) return;
@@ -46,7 +61,10 @@ void Reorder(WindowObject& w, HWND insertAfter) {
         }
     }
     list.insert(pos, w.handle);
-    if (topLevel) WM().GetDriver().WindowZOrderChanged(w.handle);
+    if (topLevel) {
+        KeepOwnedAbove(list, w);
+        WM().GetDriver().WindowZOrderChanged(w.handle);
+    }
 }
 
 }  // namespace

@@ -304,6 +304,10 @@ void SdlDriver::WindowRegionChanged(HWND hwnd) {
 
 void SdlDriver::WindowZOrderChanged(HWND hwnd) {
     auto it = m_windows.find(hwnd);
+    if (it != m_windows.end() && it->second.window && !IsPopupMenu(hwnd)) {
+        const bool topMost = (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        SDL_SetWindowAlwaysOnTop(it->second.window, topMost ? SDL_TRUE : SDL_FALSE);
+    }
     if (it != m_windows.end() && it->second.window && it->second.shown &&
         GetTopWindow(nullptr) == hwnd)
         SDL_RaiseWindow(it->second.window);

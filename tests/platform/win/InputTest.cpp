@@ -174,3 +174,48 @@ TEST_F(InputTest, TheHandCursorReachesTheBackend) {
 }
 
 }  // namespace
+
+namespace {
+
+class ModalTest : public WinTest {};
+
+TEST_F(ModalTest, AFormBehindItsModalDialogGetsNoMouseInputAndStaysBelowIt) {
+    HWND form = TopLevel(0, 0, 300, 300);
+    HWND dialog = CreateWindowEx(0, "Plain", "dialog", WS_POPUP, 50, 50, 100, 100, form);
+    EnableWindow(form, FALSE);
+    ShowWindow(dialog, SW_SHOW);
+    Headless::ProcessMessages();
+    log.clear();
+    Headless::Click(10, 10);
+    Headless::ProcessMessages();
+    EXPECT_EQ(Count(form, WM_LBUTTONDOWN), 0);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    // Raising the owner raises the dialog with it, above.
+    EnableWindow(form, TRUE);
+    BringWindowToTop(form);
+    EXPECT_EQ(GetTopWindow(nullptr), dialog);
+    EXPECT_EQ(GetWindow(dialog, GW_HWNDNEXT), form);
+}
+
+TEST_F(ModalTest, ModifierKeysOfEitherSideArriveAsTheGenericKey) {
+    HWND form = TopLevel(0, 0, 100, 100);
+    log.clear();
+    Headless::KeyDown(VK_RSHIFT);
+    Headless::KeyDown(VK_LCONTROL);
+    Headless::ProcessMessages();
+    EXPECT_TRUE(GetKeyState(VK_SHIFT) & 0x8000);
+    EXPECT_TRUE(GetKeyState(VK_RSHIFT) & 0x8000);
+    EXPECT_FALSE(GetKeyState(VK_LSHIFT) & 0x8000);
+    EXPECT_TRUE(GetKeyState(VK_CONTROL) & 0x8000);
+    std::vector<WPARAM> keys;
+    for (const Received& r : log)
+        if (r.hwnd == form && r.message == WM_KEYDOWN) keys.push_back(r.wParam);
+    EXPECT_EQ(keys, (std::vector<WPARAM>{VK_SHIFT, VK_CONTROL}));
+    Headless::KeyUp(VK_RSHIFT);
+    Headless::KeyUp(VK_LCONTROL);
+    Headless::ProcessMessages();
+    EXPECT_FALSE(GetKeyState(VK_SHIFT) & 0x8000);
+    EXPECT_FALSE(GetKeyState(VK_CONTROL) & 0x8000);
+}
+
+}  // namespace
