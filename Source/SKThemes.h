@@ -95,9 +95,16 @@ bool GetInsideThemeBool(TskUIStyle style, int item);
 // std::runtime_error when the picture the table names cannot be found.
 void GetInsideThemeBitmap(TskUIStyle style, int item, gfx::Bitmap* bitmap, int count, int index);
 
-// The skin's pictures by resource name. For now they are read from NAME.bmp in the folder
-// given at start-up and kept for the life of the program; null when there is no such
-// picture. A damaged picture file throws gfx::CodecError.
+// Makes the skin's embedded pictures findable as bitmap resources (FindResource,
+// TBitmap::LoadFromResourceName). The picture store calls it on first use; calling it again
+// does nothing.
+void RegisterSkinPictures();
+
+// The skin's pictures by resource name, kept for the life of the program; null when there
+// is no such picture. They are the pictures embedded in the program unless a folder is set,
+// in which case NAME.bmp is read from it (sktheme builds themes from a folder of edited
+// pictures that way); an empty folder name goes back to the embedded ones. A damaged
+// picture throws gfx::CodecError.
 void SetSkinPictureFolder(const std::string& folder);
 const std::string& GetSkinPictureFolder();
 const gfx::Bitmap* FindSkinPicture(const std::string& resourceName);

@@ -265,8 +265,10 @@ int ThemeTool::Builtin(const std::string& styleName, const std::string& themeFil
             if (value.Kind != TskType::Str) continue;
             pictures[static_cast<std::size_t>(item)] = FindSkinPictureData(value.Picture);
             if (pictures[static_cast<std::size_t>(item)] == nullptr) {
-                return Fail("the picture " + std::string(value.Picture) + " is not in '" +
-                            GetSkinPictureFolder() + "'");
+                const std::string where = GetSkinPictureFolder().empty()
+                                              ? "among the embedded pictures"
+                                              : "in '" + GetSkinPictureFolder() + "'";
+                return Fail("the picture " + std::string(value.Picture) + " is not " + where);
             }
         }
         TskThemeFileWriter writer(themeFile);

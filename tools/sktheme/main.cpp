@@ -31,7 +31,7 @@ const char kHelp[] =
     "\n"
     "Options:\n"
     "  --pictures DIR             Where builtin finds the skin's pictures (NAME.bmp); by\n"
-    "                             default the skin library's own picture folder.\n"
+    "                             default the pictures built into the skin library.\n"
     "\n"
     "A damaged theme file is refused whole, with the reason. Errors go to standard error; the\n"
     "exit status is 0 on success, 1 on failure, 2 for wrong usage.\n";
@@ -45,7 +45,7 @@ int Usage(const std::string& why) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args;
-    std::string pictures = QV_SKIN_PICTURE_DIR;
+    std::string pictures;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--pictures") {
