@@ -168,6 +168,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (w->IsChild()) return SendMessage(w->parent, message, wParam, lParam);
             return 0;
         case WM_NCLBUTTONDOWN:
+            if (wParam == static_cast<WPARAM>(HTVSCROLL) ||
+                wParam == static_cast<WPARAM>(HTHSCROLL))
+                TrackScrollBar(hwnd, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
+                               {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             if (wParam == static_cast<WPARAM>(HTCAPTION))
                 SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE + HTCAPTION, lParam);
             return 0;

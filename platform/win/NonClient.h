@@ -31,6 +31,10 @@ struct ScrollBarGeometry {
 };
 ScrollBarGeometry ScrollBarLayout(HWND hwnd, int bar);
 
+// A press on a window's scroll bar: arrows and page areas send WM_VSCROLL/WM_HSCROLL at
+// once and again while held; the thumb follows the pointer with SB_THUMBTRACK.
+void TrackScrollBar(HWND hwnd, int bar, TPoint screen);
+
 void PaintNonClient(HWND hwnd);
 LRESULT NonClientHitTest(HWND hwnd, TPoint screen);
 // The move loop of WM_SYSCOMMAND/SC_MOVE: the window follows the pointer until the left

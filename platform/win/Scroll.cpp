@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/win/Input.h"
 #include "platform/win/Message.h"
+#include "platform/win/Timer.h"
 #include "platform/win/NonClient.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Window.h"
@@ -146,3 +148,76 @@ BOOL EnableScrollBar(HWND hwnd, int bar, BOOL enable) {
     if (IsWindowVisible(hwnd)) RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     return TRUE;
 }
+
+namespace win {
+
+namespace {
+
+constexpr UINT_PTR kRepeatTimer = 0xFFF0;  // private to the tracking loop
+constexpr UINT kFirstRepeat = 400;
+constexpr UINT kRepeat = 50;
+
+// The scroll position for a thumb whose top (or left) edge lies at `thumbTop`.
+int PositionForThumb(const ScrollBarState& s, const ScrollBarGeometry& g, int length,
+                     int thumbTop) {
+    const int thumb = g.thumbBottom - g.thumbTop;
+    const int travel = length - 2 * g.arrow - thumb;
+    const int positions = s.max - s.min + 1 - std::max<int>(static_cast<int>(s.page), 1);
+    if (travel <= 0 || positions <= 0) return s.min;
+    const int offset = std::clamp(thumbTop - g.arrow, 0, travel);
+    return s.min + (offset * positions + travel / 2) / travel;
+}
+
+}  // namespace
+
+void TrackScrollBar(HWND hwnd, int bar, TPoint screen) {
+    WindowManager& wm = WM();
+    WindowObject* w = wm.Find(hwnd);
+    const ScrollBarGeometry g = ScrollBarLayout(hwnd, bar);
+    if (!w || g.bar.IsEmpty() || w->scroll[bar].disabled) return;
+    const bool vertical = bar == SB_VERT;
+    const UINT message = vertical ? WM_VSCROLL : WM_HSCROLL;
+    const int length = vertical ? g.bar.Height() : g.bar.Width();
+    auto along = [&](TPoint p) {
+        const TPoint origin = wm.WindowOrigin(hwnd);
+        return vertical ? p.y - origin.y - g.bar.top : p.x - origin.x - g.bar.left;
+    };
+    const int at = along(screen);
+    const bool onThumb = g.thumbBottom > g.thumbTop && at >= g.thumbTop && at < g.thumbBottom;
+    int part = at < g.arrow             ? SB_LINEUP
+               : at >= length - g.arrow ? SB_LINEDOWN
+               : at < g.thumbTop        ? SB_PAGEUP
+                                        : SB_PAGEDOWN;
+    const int grab = at - g.thumbTop;
+    int position = w->scroll[bar].pos;
+
+    if (!onThumb) SendMessage(hwnd, message, MAKEWPARAM(part, 0), 0);
+    SetCapture(hwnd);
+    if (!onThumb) SetTimer(hwnd, kRepeatTimer, kFirstRepeat);
+    MSG msg;
+    while (wm.Find(hwnd) && wm.capture == hwnd && GetMessage(&msg)) {
+        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) break;
+        if (msg.message == WM_TIMER && msg.hwnd == hwnd && msg.wParam == kRepeatTimer) {
+            SetTimer(hwnd, kRepeatTimer, kRepeat);
+            SendMessage(hwnd, message, MAKEWPARAM(part, 0), 0);
+        } else if (onThumb && (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE)) {
+            WindowObject* now = wm.Find(hwnd);
+            const int next = PositionForThumb(now->scroll[bar], ScrollBarLayout(hwnd, bar), length,
+                                              along(wm.cursor) - grab);
+            if (next != position) {
+                position = next;
+                now->scroll[bar].trackPos = next;
+                SendMessage(hwnd, message, MAKEWPARAM(SB_THUMBTRACK, next), 0);
+            }
+        } else if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
+            DispatchMessage(&msg);
+        }
+    }
+    if (!wm.Find(hwnd)) return;
+    KillTimer(hwnd, kRepeatTimer);
+    if (wm.capture == hwnd) ReleaseCapture();
+    if (onThumb) SendMessage(hwnd, message, MAKEWPARAM(SB_THUMBPOSITION, position), 0);
+    SendMessage(hwnd, message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+}
+
+}  // namespace win

@@ -18,6 +18,17 @@ void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string&
         action();
         return;
     }
+    if (!m_scheduled.empty()) {
+        const auto first = m_scheduled.begin();
+        if (!deadline || static_cast<std::int32_t>(first->first - *deadline) <= 0) {
+            if (static_cast<std::int32_t>(first->first - m_now) > 0) m_now = first->first;
+            const std::function<void()> action = std::move(first->second);
+            m_scheduled.erase(first);
+            m_idle = 0;
+            action();
+            return;
+        }
+    }
     if (!deadline)
         throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor +
                                  ", but no input is queued and no timer can fire");
@@ -28,6 +39,10 @@ void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string&
                                  " ms of virtual time");
     m_idle += step;
     m_now += step;
+}
+
+void HeadlessDriver::After(DWORD milliseconds, std::function<void()> action) {
+    m_scheduled.emplace(m_now + milliseconds, std::move(action));
 }
 
 void HeadlessDriver::Animate(HWND hwnd, DWORD milliseconds, DWORD flags) {

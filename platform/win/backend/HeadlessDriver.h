@@ -4,6 +4,7 @@
 // synthetic input, and pictures of the desktop or of one window.
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     // Actions run one at a time, in order, each when a message loop would otherwise wait:
     // how a test answers a modal dialog that its own call opens.
     void WhenIdle(std::function<void()> action) { m_idleActions.push_back(std::move(action)); }
+    // An action that a waiting message loop runs when the clock reaches now + milliseconds,
+    // letting timers due before then fire first: how a test holds a button for a while.
+    void After(DWORD milliseconds, std::function<void()> action);
     const std::vector<UINT>& Beeps() const { return m_beeps; }
     const std::vector<std::string>& OpenedUrls() const { return m_urls; }
     int CursorShape() const { return m_cursor; }
@@ -52,6 +56,7 @@ private:
     std::vector<std::string> m_urls;
     std::vector<Animation> m_animations;
     std::deque<std::function<void()>> m_idleActions;
+    std::multimap<DWORD, std::function<void()>> m_scheduled;  // by virtual time
     int m_cursor = IDC_ARROW;
 
 public:

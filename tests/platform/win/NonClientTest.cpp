@@ -226,3 +226,81 @@ TEST_F(NonClientTest, EscapePutsAMovedWindowBack) {
 }
 
 }  // namespace
+
+namespace {
+
+class ScrollTrackTest : public WinTest {};
+
+// A list whose scroll bar runs from 0 to 99 with 10 visible rows; it follows the bar.
+LRESULT ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_VSCROLL) {
+        int pos = GetScrollPos(hwnd, SB_VERT);
+        switch (LOWORD(wParam)) {
+            case SB_LINEDOWN:
+                ++pos;
+                break;
+            case SB_LINEUP:
+                --pos;
+                break;
+            case SB_PAGEDOWN:
+                pos += 10;
+                break;
+            case SB_PAGEUP:
+                pos -= 10;
+                break;
+            case SB_THUMBTRACK:
+                pos = HIWORD(wParam);
+                break;
+            default:
+                return 0;
+        }
+        SetScrollPos(hwnd, SB_VERT, pos, TRUE);
+        return 0;
+    }
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(ScrollTrackTest, ArrowsRepeatWhileHeldAndTheThumbFollowsThePointer) {
+    WNDCLASS list;
+    list.lpszClassName = "List";
+    list.lpfnWndProc = ListProc;
+    RegisterClass(list);
+    HWND form = TopLevel(0, 0, 300, 300);
+    HWND hwnd = Child(form, 0, 0, 100, 116, WS_CHILD | WS_VISIBLE, "List");
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = 99;
+    info.nPage = 10;
+    SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
+    Headless::ProcessMessages();
+
+    // Hold the down arrow: one step at once, then after 400 ms every 50 ms.
+    Headless::MouseMove(92, 110);
+    Headless::MouseDown();
+    driver->After(400 + 2 * 50 + 20, [] { Headless::MouseUp(); });
+    Headless::ProcessMessages();
+    EXPECT_EQ(GetScrollPos(hwnd, SB_VERT), 1 + 3);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // A click below the thumb pages.
+    Headless::Click(92, 90);
+    Headless::ProcessMessages();
+    EXPECT_EQ(GetScrollPos(hwnd, SB_VERT), 14);
+
+    // Drag the thumb to the end of the track.
+    SCROLLBARINFO bar;
+    GetScrollBarInfo(hwnd, OBJID_VSCROLL, &bar);
+    Headless::MouseMove(92, bar.xyThumbTop + 2);
+    Headless::MouseDown();
+    Headless::MouseMove(92, 200);
+    Headless::MouseUp();
+    log.clear();
+    Headless::ProcessMessages();
+    EXPECT_EQ(GetScrollPos(hwnd, SB_VERT), 90);
+    std::vector<WPARAM> codes;
+    for (const Received& r : log)
+        if (r.message == WM_VSCROLL) codes.push_back(LOWORD(r.wParam));
+    EXPECT_EQ(codes, (std::vector<WPARAM>{SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}));
+}
+
+}  // namespace
