@@ -36,6 +36,8 @@ public:
     // the loop is waiting for; a backend that can never deliver input throws with it.
     virtual void WaitInput(std::optional<DWORD> deadline, const std::string& waitingFor);
     virtual void Sleep(DWORD milliseconds);
+    // Ends a WaitInput early because another thread posted a message.
+    virtual void Wake() {}
 
     // Top-level windows: the backend mirrors them. Surfaces are read through
     // win::TopLevelSurface when presenting.

@@ -43,8 +43,13 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     }
     MSG msg{hwnd, message, wParam, lParam, GetTickCount(), wm.cursor};
-    std::lock_guard lock(wm.QueueMutex());
-    wm.Queue().posted.push_back(msg);
+    // A window's messages go to the queue of the thread that created it.
+    const std::thread::id thread = hwnd ? wm.Find(hwnd)->thread : std::this_thread::get_id();
+    {
+        std::lock_guard lock(wm.QueueMutex());
+        wm.QueueOf(thread).posted.push_back(msg);
+    }
+    if (thread != std::this_thread::get_id()) wm.GetDriver().Wake();
     return TRUE;
 }
 

@@ -65,8 +65,12 @@ std::unique_ptr<WindowObject> WindowManager::Unregister(HWND hwnd) {
 }
 
 MessageQueue& WindowManager::Queue() {
+    return QueueOf(std::this_thread::get_id());
+}
+
+MessageQueue& WindowManager::QueueOf(std::thread::id thread) {
     std::lock_guard lock(m_queueMutex);
-    return m_queues[std::this_thread::get_id()];
+    return m_queues[thread];
 }
 
 TPoint WindowManager::WindowOrigin(HWND hwnd) const {

@@ -54,6 +54,7 @@ public:
     std::map<std::string, WindowClass>& Classes() { return m_classes; }
 
     MessageQueue& Queue();  // the calling thread's
+    MessageQueue& QueueOf(std::thread::id thread);
     std::recursive_mutex& QueueMutex() { return m_queueMutex; }
     std::deque<InputEvent>& Input() { return m_input; }
 

@@ -259,6 +259,8 @@ void SdlDriver::WindowShown(HWND hwnd) {
     SDL_SetWindowSize(native->window, std::max(1, w->Width()), std::max(1, w->Height()));
     ApplyShape(hwnd, *native);
     SDL_ShowWindow(native->window);
+    if (SDL_GetWindowFlags(native->window) & SDL_WINDOW_MINIMIZED)
+        SDL_RestoreWindow(native->window);
     native->shown = true;
     native->needsPaint = true;
 }
@@ -266,7 +268,12 @@ void SdlDriver::WindowShown(HWND hwnd) {
 void SdlDriver::WindowHidden(HWND hwnd) {
     auto it = m_windows.find(hwnd);
     if (it == m_windows.end() || !it->second.window) return;
-    SDL_HideWindow(it->second.window);
+    // A minimised window goes to the desktop's task bar, from where the user restores it.
+    if (IsIconic(hwnd) && IsWindowVisible(hwnd) == FALSE &&
+        (GetWindowLong(hwnd, GWL_STYLE) & WS_VISIBLE))
+        SDL_MinimizeWindow(it->second.window);
+    else
+        SDL_HideWindow(it->second.window);
     it->second.shown = false;
 }
 
@@ -476,6 +483,9 @@ void SdlDriver::Translate(const SDL_Event& event) {
                     if (auto it = m_windows.find(hwnd); it != m_windows.end())
                         it->second.needsPaint = true;
                     break;
+                case SDL_WINDOWEVENT_RESTORED:
+                    if (IsIconic(hwnd)) PostMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+                    break;
                 case SDL_WINDOWEVENT_CLOSE:
                     PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
                     break;
@@ -508,6 +518,12 @@ void SdlDriver::WaitInput(std::optional<DWORD> deadline, const std::string&) {
     SDL_Event event;
     const int got = timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout);
     if (got) Translate(event);
+}
+
+void SdlDriver::Wake() {
+    SDL_Event event{};
+    event.type = SDL_USEREVENT;
+    SDL_PushEvent(&event);
 }
 
 void SdlDriver::SetCursorShape(int cursor) {

@@ -27,6 +27,7 @@ public:
 
     void PollInput() override;
     void WaitInput(std::optional<DWORD> deadline, const std::string& waitingFor) override;
+    void Wake() override;
 
     void WindowShown(HWND hwnd) override;
     void WindowHidden(HWND hwnd) override;
