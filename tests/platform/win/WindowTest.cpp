@@ -1,7 +1,10 @@
 // Window lifetime, handles, hierarchy, window longs and procedures.
+#include <thread>
+
 #include "WinTestFixture.h"
 
 using namespace wintest;
+using win::Headless;
 
 namespace {
 
@@ -262,6 +265,16 @@ TEST_F(WindowTest, PostedMessagesComeBeforePaintAndQuitComesLast) {
     EXPECT_EQ(msg.wParam, 3u);
     ASSERT_TRUE(GetMessage(&msg));
     EXPECT_EQ(msg.message, WM_PAINT);
+}
+
+TEST_F(WindowTest, AMessagePostedFromAnotherThreadReachesTheWindowsOwnQueue) {
+    HWND hwnd = TopLevel(0, 0, 10, 10);
+    Headless::ProcessMessages();
+    std::thread worker([hwnd] { PostMessage(hwnd, WM_USER + 5, 1, 2); });
+    worker.join();
+    log.clear();
+    Headless::ProcessMessages();
+    EXPECT_EQ(Count(hwnd, WM_USER + 5), 1);
 }
 
 }  // namespace
