@@ -65,6 +65,18 @@ HDC WindowDC(HWND hwnd, bool client, const gfx::Region* clientClip) {
 // What was drawn on the screen lands on whichever window shows at each pixel.
 void WriteBackDesktop(const DeviceContext& dc) {
     WindowManager& wm = WM();
+    struct Shown {
+        WindowObject* window;
+        gfx::Region shape;  // screen coordinates
+    };
+    std::vector<Shown> shown;
+    for (HWND top : VisibleTopLevelWindows()) {
+        WindowObject* t = wm.Find(top);
+        if (!t->surface) continue;
+        gfx::Region shape = TopLevelShape(top);
+        shape.Offset(t->rect.left, t->rect.top);
+        shown.push_back({t, std::move(shape)});
+    }
     const gfx::Bitmap& now = *dc.screen;
     const gfx::Bitmap& before = *dc.before;
     for (int y = 0; y < now.Height(); ++y) {
@@ -72,11 +84,12 @@ void WriteBackDesktop(const DeviceContext& dc) {
         const Pixel* b = before.Row(y);
         for (int x = 0; x < now.Width(); ++x) {
             if (a[x] == b[x]) continue;
-            const HWND top = TopLevelAt({x, y});
-            WindowObject* t = wm.Find(top);
-            if (!t || !t->surface) continue;
-            t->surface->At(x - t->rect.left, y - t->rect.top) = a[x];
-            t->surfaceDirty = true;
+            for (Shown& s : shown) {
+                if (!s.shape.Contains(x, y)) continue;
+                s.window->surface->At(x - s.window->rect.left, y - s.window->rect.top) = a[x];
+                s.window->surfaceDirty = true;
+                break;
+            }
         }
     }
 }
