@@ -154,9 +154,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_ACTIVATE:
+            // An activated window gets back the focus it had, or takes it itself.
             if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && wm.active == hwnd &&
-                (!wm.focus || wm.TopLevelOf(wm.focus) != hwnd))
-                SetFocus(hwnd);
+                (!wm.focus || wm.TopLevelOf(wm.focus) != hwnd)) {
+                const HWND last = w->lastFocus;
+                const bool usable = last && (last == hwnd || IsChild(hwnd, last)) &&
+                                    IsWindowVisible(last) && IsWindowEnabled(last);
+                SetFocus(usable ? last : hwnd);
+            }
             return 0;
         case WM_MOUSEACTIVATE:
             return 1;  // MA_ACTIVATE

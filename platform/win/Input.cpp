@@ -43,6 +43,8 @@ HWND SetFocus(HWND hwnd) {
     }
     const HWND losing = wm.focus;
     wm.focus = hwnd;
+    if (hwnd)
+        if (WindowObject* top = wm.Find(wm.TopLevelOf(hwnd))) top->lastFocus = hwnd;
     if (losing && wm.Find(losing))
         SendMessage(losing, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
     if (hwnd && wm.focus == hwnd && wm.Find(hwnd))

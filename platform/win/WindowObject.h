@@ -57,6 +57,7 @@ struct WindowObject {
     bool frameDirty = false;
     bool internalPaint = false;
 
+    HWND lastFocus = nullptr;  // top-level windows: the focus to give back on activation
     std::unique_ptr<gfx::Bitmap> surface;  // top-level windows only
     bool surfaceDirty = false;             // painted since the backend last presented it
 

@@ -46,6 +46,22 @@ TEST_F(InputTest, FocusAndActivationMessagesComeInOrder) {
     EXPECT_EQ(SetFocus(edit), nullptr);  // a stale handle takes no focus
 }
 
+TEST_F(InputTest, AReactivatedWindowGetsBackTheFocusItHad) {
+    HWND a = TopLevel(0, 0, 100, 100);
+    HWND edit = Child(a, 10, 10, 50, 20);
+    HWND b = TopLevel(200, 0, 100, 100);
+    SetFocus(edit);
+    SetActiveWindow(b);
+    EXPECT_EQ(GetFocus(), b);
+    Headless::Click(5, 90);  // on a, beside its edit
+    Headless::ProcessMessages();
+    EXPECT_EQ(GetFocus(), edit);
+    SetActiveWindow(b);
+    DestroyWindow(edit);
+    SetActiveWindow(a);
+    EXPECT_EQ(GetFocus(), a);
+}
+
 TEST_F(InputTest, DisabledWindowsTakeNeitherFocusNorClicks) {
     HWND form = TopLevel(0, 0, 100, 100);
     HWND button = Child(form, 10, 10, 30, 30);
