@@ -195,24 +195,33 @@ void TrackScrollBar(HWND hwnd, int bar, TPoint screen) {
     SetCapture(hwnd);
     if (!onThumb) SetTimer(hwnd, kRepeatTimer, kFirstRepeat);
     MSG msg;
-    while (wm.Find(hwnd) && wm.capture == hwnd && GetMessage(&msg)) {
-        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) break;
-        if (msg.message == WM_TIMER && msg.hwnd == hwnd && msg.wParam == kRepeatTimer) {
-            SetTimer(hwnd, kRepeatTimer, kRepeat);
-            SendMessage(hwnd, message, MAKEWPARAM(part, 0), 0);
-        } else if (onThumb && (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE)) {
-            WindowObject* now = wm.Find(hwnd);
-            const int next = PositionForThumb(now->scroll[bar], ScrollBarLayout(hwnd, bar), length,
-                                              along(wm.cursor) - grab);
-            if (next != position) {
-                position = next;
-                now->scroll[bar].trackPos = next;
-                SendMessage(hwnd, message, MAKEWPARAM(SB_THUMBTRACK, next), 0);
+    try {
+        while (wm.Find(hwnd) && wm.capture == hwnd && GetMessage(&msg)) {
+            if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) break;
+            if (msg.message == WM_TIMER && msg.hwnd == hwnd && msg.wParam == kRepeatTimer) {
+                SetTimer(hwnd, kRepeatTimer, kRepeat);
+                SendMessage(hwnd, message, MAKEWPARAM(part, 0), 0);
+            } else if (onThumb && (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE)) {
+                WindowObject* now = wm.Find(hwnd);
+                const int next = PositionForThumb(now->scroll[bar], ScrollBarLayout(hwnd, bar),
+                                                  length, along(wm.cursor) - grab);
+                if (next != position) {
+                    position = next;
+                    now->scroll[bar].trackPos = next;
+                    SendMessage(hwnd, message, MAKEWPARAM(SB_THUMBTRACK, next), 0);
+                }
+            } else if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
+                DispatchMessage(&msg);
             }
-        } else if (msg.message < WM_MOUSEFIRST || msg.message > WM_MOUSELAST) {
-            DispatchMessage(&msg);
         }
+    } catch (...) {
+        // A loop that cannot go on (a stuck headless loop) still lets go of the mouse.
+        KillTimer(hwnd, kRepeatTimer);
+        if (wm.capture == hwnd) ReleaseCapture();
+        throw;
     }
+    if (msg.message == WM_QUIT)
+        PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
     if (!wm.Find(hwnd)) return;
     KillTimer(hwnd, kRepeatTimer);
     if (wm.capture == hwnd) ReleaseCapture();

@@ -167,23 +167,67 @@ void Headless::KeyPress(int vk, char32_t ch) {
     KeyUp(vk);
 }
 
+namespace {
+
+// The key that types a character on a US keyboard, and whether Shift is held for it.
+// Characters no key types arrive as WM_CHAR alone, as an input method would send them.
+std::pair<int, bool> KeyFor(char32_t ch) {
+    if (ch >= 'a' && ch <= 'z') return {static_cast<int>(ch - 'a' + 'A'), false};
+    if (ch >= 'A' && ch <= 'Z') return {static_cast<int>(ch), true};
+    if (ch >= '0' && ch <= '9') return {static_cast<int>(ch), false};
+    static const struct {
+        char32_t ch;
+        int vk;
+        bool shift;
+    } keys[] = {
+        {U' ', VK_SPACE, false},
+        {U'\r', VK_RETURN, false},
+        {U'\n', VK_RETURN, false},
+        {U'\t', VK_TAB, false},
+        {U'-', VK_OEM_MINUS, false},
+        {U'_', VK_OEM_MINUS, true},
+        {U'=', VK_OEM_PLUS, false},
+        {U'+', VK_OEM_PLUS, true},
+        {U',', VK_OEM_COMMA, false},
+        {U'<', VK_OEM_COMMA, true},
+        {U'.', VK_OEM_PERIOD, false},
+        {U'>', VK_OEM_PERIOD, true},
+        {U'/', VK_OEM_2, false},
+        {U'?', VK_OEM_2, true},
+        {U';', VK_OEM_1, false},
+        {U':', VK_OEM_1, true},
+        {U'\'', VK_OEM_7, false},
+        {U'"', VK_OEM_7, true},
+        {U'!', '1', true},
+        {U'@', '2', true},
+        {U'#', '3', true},
+        {U'$', '4', true},
+        {U'%', '5', true},
+        {U'&', '7', true},
+        {U'*', '8', true},
+        {U'(', '9', true},
+        {U')', '0', true},
+    };
+    for (const auto& k : keys)
+        if (k.ch == ch) return {k.vk, k.shift};
+    return {0, false};
+}
+
+}  // namespace
+
 void Headless::TypeText(const std::string& utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const char32_t ch = gfx::DecodeUtf8(utf8, pos);
-        int vk = 0;
-        bool shift = false;
-        if (ch >= 'a' && ch <= 'z')
-            vk = static_cast<int>(ch - 'a' + 'A');
-        else if (ch >= 'A' && ch <= 'Z')
-            vk = static_cast<int>(ch), shift = true;
-        else if (ch >= '0' && ch <= '9')
-            vk = static_cast<int>(ch);
-        else if (ch == ' ')
-            vk = VK_SPACE;
-        else if (ch == '\r' || ch == '\n')
-            vk = VK_RETURN;
+        const char32_t typed = ch == U'\n' ? U'\r' : ch;
+        const auto [vk, shift] = KeyFor(ch);
+        if (!vk) {
+            InputEvent e = Event(InputEvent::Kind::Char);
+            e.ch = typed;
+            Queue(e);
+            continue;
+        }
         if (shift) KeyDown(VK_SHIFT);
-        KeyPress(vk, ch == '\n' ? U'\r' : ch);
+        KeyPress(vk, typed);
         if (shift) KeyUp(VK_SHIFT);
     }
 }

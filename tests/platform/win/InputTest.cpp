@@ -174,6 +174,22 @@ TEST_F(InputTest, KeysGoToTheFocusWithCharactersAndModifierState) {
     EXPECT_EQ(keys, expected);
 }
 
+TEST_F(InputTest, TypedTextArrivesAsCharactersWithTheirKeys) {
+    HWND form = TopLevel(0, 0, 100, 100);
+    log.clear();
+    Headless::TypeText("A-1.\u00e9");
+    Headless::ProcessMessages();
+    std::u32string chars;
+    std::vector<WPARAM> keys;
+    for (const Received& r : log) {
+        if (r.hwnd != form) continue;
+        if (r.message == WM_CHAR) chars += static_cast<char32_t>(r.wParam);
+        if (r.message == WM_KEYDOWN) keys.push_back(r.wParam);
+    }
+    EXPECT_EQ(chars, U"A-1.\u00e9");
+    EXPECT_EQ(keys, (std::vector<WPARAM>{VK_SHIFT, 'A', VK_OEM_MINUS, '1', VK_OEM_PERIOD}));
+}
+
 TEST_F(InputTest, WithoutAFocusKeysGoToTheActiveWindow) {
     HWND form = TopLevel(0, 0, 100, 100);
     SetFocus(nullptr);
