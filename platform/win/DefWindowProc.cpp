@@ -164,7 +164,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_MOUSEACTIVATE:
-            return 1;  // MA_ACTIVATE
+            // Windows that must not take activation from the form they serve (menus) say so.
+            if (GetWindowLong(reinterpret_cast<HWND>(wParam), GWL_EXSTYLE) & WS_EX_NOACTIVATE)
+                return MA_NOACTIVATE;
+            return MA_ACTIVATE;
         case WM_SETCURSOR:
             if (LOWORD(static_cast<WPARAM>(lParam)) == HTCLIENT && w->windowClass)
                 SetCursor(LoadCursor(nullptr, w->windowClass->cursor));

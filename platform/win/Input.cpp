@@ -260,8 +260,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
         if (top && top != wm.active && IsWindowEnabled(top)) {
             const LRESULT how =
                 SendMessage(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top), 0);
-            if (how == 1 || how == 2) SetActiveWindow(top);  // MA_ACTIVATE, MA_ACTIVATEANDEAT
-            if (how == 2 || how == 4) return;
+            if (how == MA_ACTIVATE || how == MA_ACTIVATEANDEAT) SetActiveWindow(top);
+            if (how == MA_ACTIVATEANDEAT || how == MA_NOACTIVATEANDEAT) return;
         }
         if (!wm.Find(target)) return;
     }

@@ -164,7 +164,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     }
     if (showing && !topLevel && !(flags & SWP_NOACTIVATE)) {
         // Child windows do not take activation.
-    } else if (showing && topLevel && !(flags & SWP_NOACTIVATE)) {
+    } else if (showing && topLevel && !(flags & SWP_NOACTIVATE) &&
+               !(w->exStyle & WS_EX_NOACTIVATE)) {
         SetActiveWindow(hwnd);
     }
     return TRUE;
@@ -261,7 +262,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
         } else if (stateChanged && wasVisible) {
             wm.GetDriver().WindowShown(hwnd);
         }
-        if (activate && !(state & WS_MINIMIZE)) SetActiveWindow(hwnd);
+        if (activate && !(state & WS_MINIMIZE) && !(w->exStyle & WS_EX_NOACTIVATE))
+            SetActiveWindow(hwnd);
     }
     return wasVisible;
 }

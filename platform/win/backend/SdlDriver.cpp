@@ -166,7 +166,7 @@ bool IsPopupMenu(HWND hwnd) {
     const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
     const DWORD ex = static_cast<DWORD>(GetWindowLong(hwnd, GWL_EXSTYLE));
     return (style & WS_POPUP) && GetWindow(hwnd, GW_OWNER) &&
-           (ex & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST));
+           (ex & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE));
 }
 
 bool X11Handles(SDL_Window* window, Display*& display, ::Window& xwindow) {

@@ -62,6 +62,19 @@ TEST_F(InputTest, AReactivatedWindowGetsBackTheFocusItHad) {
     EXPECT_EQ(GetFocus(), a);
 }
 
+TEST_F(InputTest, AMenuWindowThatTakesNoActivationLeavesItsFormActive) {
+    HWND form = TopLevel(0, 0, 300, 300);
+    HWND menu = CreateWindowEx(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "Plain", "menu",
+                               WS_POPUP, 50, 50, 100, 100, form);
+    ShowWindow(menu, SW_SHOW);
+    EXPECT_EQ(GetActiveWindow(), form);
+    log.clear();
+    Headless::Click(60, 60);
+    Headless::ProcessMessages();
+    EXPECT_EQ(GetActiveWindow(), form);
+    EXPECT_EQ(Count(menu, WM_LBUTTONDOWN), 1);
+}
+
 TEST_F(InputTest, DisabledWindowsTakeNeitherFocusNorClicks) {
     HWND form = TopLevel(0, 0, 100, 100);
     HWND button = Child(form, 10, 10, 30, 30);
