@@ -1,8 +1,8 @@
 #pragma once
 // The backend for the program: every visible top-level window is a borderless SDL2 window
 // showing the window's surface, shaped by its region (X11 SHAPE), titled with its text.
-// Owned popups that are tool, top-most or non-activating windows (menus) become popup-menu windows
-// above their owner. Input comes from SDL's events.
+// Owned popups that are tool, top-most or non-activating windows (menus) become popup-menu
+// windows above their owner. Input comes from SDL's events.
 #include <map>
 #include <memory>
 #include <string>
