@@ -483,6 +483,14 @@ void SdlDriver::Translate(const SDL_Event& event) {
                     if (auto it = m_windows.find(hwnd); it != m_windows.end())
                         it->second.needsPaint = true;
                     break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    // Another program took the keyboard (focus moving between our own
+                    // windows leaves one of them focused): close menus, deactivate.
+                    if (!SDL_GetKeyboardFocus() && wm.active && !IsPopupMenu(wm.active)) {
+                        if (wm.capture) SendMessage(wm.capture, WM_CANCELMODE, 0, 0);
+                        SetActiveWindow(nullptr);
+                    }
+                    break;
                 case SDL_WINDOWEVENT_RESTORED:
                     if (IsIconic(hwnd)) PostMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
                     break;
