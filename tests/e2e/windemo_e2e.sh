@@ -85,6 +85,23 @@ import -window root "$out/windemo-end.png"
 expect_pixel "$out/windemo-end.png" 370 315 "224 208 48" "panel 1 recoloured by the click, moved with the window"
 expect_pixel "$out/windemo-end.png" 270 230 "0 0 0" "nothing left where the window was"
 
+# A window the program opens takes the keyboard, and gives it back when it closes.
+xdotool type d
+expect_line "dialog opened"
+dialog=$(xdotool search --sync --name "^Demo dialog$" | head -1)
+[[ -n $dialog ]] || fail "no window titled \"Demo dialog\""
+[[ $(xdotool getwindowfocus) == "$dialog" ]] || fail "the dialog did not get the keyboard focus"
+xdotool type x
+expect_line "dialog key x"
+import -window root "$out/windemo-dialog.png"
+expect_pixel "$out/windemo-dialog.png" 380 380 "31 58 139" "the dialog above its owner"
+xdotool mousemove 340 300 click 1  # panel 1: the form behind a modal dialog takes no clicks
+xdotool key Return
+expect_line "dialog closed"
+grep -q "click panel 1" <(sed -n '/dialog opened/,$p' "$log") && fail "the disabled form took a click"
+xdotool type b
+expect_line "key b"
+
 xdotool type q
 expect_line "quit"
 wait $demo_pid || fail "the demo exited with status $?"

@@ -19,6 +19,7 @@ constexpr TColor kPanelColors[] = {0x3030D0, 0x30A030, 0xD07030};
 constexpr TColor kClicked = 0x30D0E0;
 
 HWND g_form = nullptr;
+HWND g_dialog = nullptr;
 HWND g_status = nullptr;
 int g_ticks = 0;
 std::string g_lastKey = "none";
@@ -88,6 +89,46 @@ void PaintBand(HWND hwnd) {
     ReleaseDC(hwnd, hdc);
 }
 
+// A small modal window: it takes the keyboard while its owner is disabled.
+LRESULT DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC hdc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            Fill(hdc, client, kTitle);
+            Text(hdc, client, "Press Enter to close", clWhite, DT_CENTER);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_CHAR:
+            if (wParam == '\r') {
+                EnableWindow(g_form, TRUE);
+                DestroyWindow(hwnd);
+                g_dialog = nullptr;
+                Log("dialog closed");
+            } else if (wParam >= 32 && wParam < 127) {
+                Log("dialog key " + std::string(1, static_cast<char>(wParam)));
+            }
+            return 0;
+        default:
+            return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+void OpenDialog() {
+    g_dialog = CreateWindowEx(WS_EX_DLGMODALFRAME, "DemoDialog", "Demo dialog", WS_POPUP, 0, 0, 220,
+                              90, g_form);
+    RECT form;
+    GetWindowRect(g_form, &form);
+    SetWindowPos(g_dialog, nullptr, form.left + 70, form.top + 120, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EnableWindow(g_form, FALSE);
+    ShowWindow(g_dialog, SW_SHOW);
+    Log("dialog opened");
+}
+
 LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCPAINT:
@@ -97,6 +138,10 @@ LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == 'q' || wParam == 27) {
                 Log("quit");
                 PostQuitMessage(0);
+                return 0;
+            }
+            if (wParam == 'd') {
+                OpenDialog();
                 return 0;
             }
             g_lastKey = wParam >= 32 && wParam < 127 ? std::string(1, static_cast<char>(wParam))
@@ -147,6 +192,10 @@ void CreateDemo() {
     form.lpfnWndProc = FormProc;
     form.hbrBackground = 0xF0F0F0;
     RegisterClass(form);
+    WNDCLASS dialog;
+    dialog.lpszClassName = "DemoDialog";
+    dialog.lpfnWndProc = DialogProc;
+    RegisterClass(dialog);
     WNDCLASS panel;
     panel.lpszClassName = "DemoPanel";
     panel.lpfnWndProc = PanelProc;
