@@ -244,12 +244,19 @@ HWND SetParent(HWND child, HWND newParent) {
     const HWND old = w->parent;
     const bool wasVisible = w->Visible();
     if (wasVisible) ShowWindow(child, SW_HIDE);
+    if (!(w = wm.Find(child)) || !(p = wm.Find(newParent)))
+        return Fail(ERROR_INVALID_WINDOW_HANDLE), nullptr;
     if (WindowObject* op = wm.Find(old)) std::erase(op->children, child);
     w->parent = newParent;
+    // Here a window's place in the tree decides what it is, so the child bit follows it.
     if (newParent == wm.Desktop()) {
+        w->style &= ~WS_CHILD;
         if (!w->surface) w->surface = std::make_unique<gfx::Bitmap>(w->Width(), w->Height());
     } else {
+        w->style |= WS_CHILD;
+        w->owner = nullptr;
         w->surface.reset();
+        if (old == wm.Desktop()) wm.GetDriver().WindowDestroyed(child);
     }
     InsertIntoZOrder(*p, *w);
     if (wasVisible) ShowWindow(child, SW_SHOWNA);

@@ -204,3 +204,45 @@ TEST_F(PaintTest, DrawingOnTheDesktopLandsOnTheWindowsUnderneath) {
 }
 
 }  // namespace
+
+namespace {
+
+class ReparentTest : public WinTest {};
+
+TEST_F(ReparentTest, AChildMovedToAnotherParentPaintsThere) {
+    HWND a = SolidTop(0, 0, 100, 100, clRed);
+    HWND b = SolidTop(200, 0, 100, 100, clGreen);
+    HWND child = SolidChild(a, 10, 10, 30, 30, clBlue);
+    Headless::ProcessMessages();
+    EXPECT_EQ(SetParent(child, b), a);
+    EXPECT_EQ(GetParent(child), b);
+    const gfx::Bitmap shot = Headless::CaptureDesktop();
+    EXPECT_EQ(shot.GetPixel(15, 15), clRed);    // gone from a
+    EXPECT_EQ(shot.GetPixel(215, 15), clBlue);  // painted in b
+    // Made a top-level window, it keeps its coordinates, now on the screen.
+    SetParent(child, nullptr);
+    EXPECT_EQ(GetWindowLong(child, GWL_STYLE) & WS_CHILD, 0);
+    EXPECT_EQ(GetAncestor(child, GA_PARENT), GetDesktopWindow());
+    EXPECT_EQ(Headless::CaptureDesktop().GetPixel(15, 15), clBlue);
+    EXPECT_EQ(Headless::CaptureDesktop().GetPixel(215, 15), clGreen);
+    EXPECT_EQ(SetParent(a, a), nullptr);  // a window cannot hold itself
+}
+
+TEST_F(ReparentTest, UpdateWindowPaintsAtOnceAndScrollWindowMovesChildren) {
+    HWND form = SolidTop(0, 0, 200, 200, clRed);
+    HWND child = SolidChild(form, 10, 50, 30, 30, clBlue);
+    Headless::ProcessMessages();
+    InvalidateRect(form, nullptr, TRUE);
+    log.clear();
+    UpdateWindow(form);
+    EXPECT_EQ(Count(form, WM_PAINT), 1);
+    ScrollWindow(form, 0, -40, nullptr, nullptr);
+    RECT r;
+    GetWindowRect(child, &r);
+    EXPECT_EQ(r.TopLeft(), (POINT{10, 10}));
+    const gfx::Bitmap shot = Headless::CaptureWindow(form);
+    EXPECT_EQ(shot.GetPixel(15, 15), clBlue);
+    EXPECT_EQ(shot.GetPixel(15, 75), clRed);
+}
+
+}  // namespace
