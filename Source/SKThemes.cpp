@@ -8,6 +8,7 @@
 
 #include "platform/gfx/BmpCodec.h"
 #include "platform/gfx/CodecError.h"
+#include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Resources.h"
 #include "platform/vcl/SysUtils.h"
 
@@ -104,6 +105,12 @@ const gfx::Bitmap* ItemPicture(TskUIStyle style, int item) {
 
 }  // namespace
 
+const TEnumInfo& TskUIStyleInfo() {
+    static const TEnumInfo info{
+        "TskUIStyle", {"FromThemeFile", "MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"}};
+    return info;
+}
+
 TColor GetInsideThemeColor(TskUIStyle style, int item) {
     const TskThemeValue value = GetInsideThemeValue(style, item);
     return value.Kind == TskType::Color ? value.Value : 0;
@@ -127,6 +134,13 @@ void GetInsideThemeBitmap(TskUIStyle style, int item, gfx::Bitmap* bitmap, int c
         return;
     }
     SpitBitmap(picture != nullptr ? *picture : gfx::Bitmap(), *bitmap, count, index);
+}
+
+void GetInsideThemeBitmap(TskUIStyle style, int item, TBitmap* bitmap, int count, int index) {
+    if (bitmap == nullptr) return;
+    gfx::Bitmap pixels = bitmap->Image();
+    GetInsideThemeBitmap(style, item, &pixels, count, index);
+    bitmap->SetImage(pixels);
 }
 
 void RegisterSkinPictures() {

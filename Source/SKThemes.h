@@ -8,11 +8,17 @@
 #include <vector>
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/vcl/ClassInfo.h"
+
+class TBitmap;
 
 // The visual style of a control. FromThemeFile means that the values come from a file
 // theme; DeepBlue is the style to fall back to wherever none can be determined.
 enum class TskUIStyle : std::uint8_t { FromThemeFile, MacOS, WinXP, DeepBlue, Protein, BlueGlass };
 using enum TskUIStyle;
+
+// The value names of TskUIStyle, for the published UIStyle properties.
+const TEnumInfo& TskUIStyleInfo();
 
 // The kind of a theme item; Str items name a picture.
 enum class TskType : std::uint8_t { Int, Color, Str, Bool };
@@ -94,6 +100,8 @@ bool GetInsideThemeBool(TskUIStyle style, int item);
 // item leaves the bitmap as it is, with a count it makes the bitmap empty. Throws
 // std::runtime_error when the picture the table names cannot be found.
 void GetInsideThemeBitmap(TskUIStyle style, int item, gfx::Bitmap* bitmap, int count, int index);
+// The same for a control's bitmap.
+void GetInsideThemeBitmap(TskUIStyle style, int item, TBitmap* bitmap, int count, int index);
 
 // Makes the skin's embedded pictures findable as bitmap resources (FindResource,
 // TBitmap::LoadFromResourceName). The picture store calls it on first use; calling it again

@@ -78,10 +78,10 @@ TEST_F(EmbeddedPictures, ControlPicturesAreBitmapResourcesByName) {
         Size size;
     };
     const Named named[] = {
-        {"MACOS_FORM_BACKGROUND", {8, 8}}, {"PROTEIN_FORM_BACKGROUND", {8, 8}},
-        {"MACOS_MENU_BAR", {1, 22}},       {"MACOS_MENU_SELECT", {1, 21}},
-        {"MENU_CHECKED", {16, 16}},        {"MDI_CONTROL_BUTTON", {48, 16}},
-        {"MSNPOPFORM", {181, 116}},        {"PANEL_BUTTON", {52, 12}},
+        {"MACOS_FORM_BACKGROUND", {8, 8}},   {"PROTEIN_FORM_BACKGROUND", {8, 8}},
+        {"MACOS_MENU_BAR", {1, 22}},         {"MACOS_MENU_SELECT", {1, 21}},
+        {"MENU_CHECKED", {16, 16}},          {"MDI_CONTROL_BUTTON", {48, 16}},
+        {"MSNPOPFORM", {181, 116}},          {"PANEL_BUTTON", {52, 12}},
         {"MACOS_COMBOBOX_BUTTON", {16, 17}}, {"WINXP_COMBOBOX_BUTTON", {16, 18}},
         {"DBNAV_BUTTON", {160, 16}},
     };
