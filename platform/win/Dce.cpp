@@ -47,7 +47,8 @@ HDC WindowDC(HWND hwnd, bool client, const gfx::Region* clientClip) {
     auto dc = std::make_unique<DeviceContext>();
     dc->kind = client ? DeviceContext::Kind::Client : DeviceContext::Kind::Window;
     dc->hwnd = hwnd;
-    dc->ownCanvas = std::make_unique<gfx::Canvas>(*t->surface);
+    dc->surface = t->surface;
+    dc->ownCanvas = std::make_unique<gfx::Canvas>(*dc->surface);
     dc->canvas = dc->ownCanvas.get();
     const TPoint topOrigin = wm.WindowOrigin(top);
     const TPoint origin = client ? wm.ClientOrigin(hwnd) : wm.WindowOrigin(hwnd);

@@ -13,6 +13,7 @@ struct DeviceContext {
     enum class Kind { Client, Window, Desktop, Memory, Canvas };
     Kind kind = Kind::Memory;
     HWND hwnd = nullptr;
+    std::shared_ptr<gfx::Bitmap> surface;  // keeps a window's pixels alive while drawn on
     std::unique_ptr<gfx::Canvas> ownCanvas;
     gfx::Canvas* canvas = nullptr;
     // For the desktop: the composed screen and a copy of it, to find what was drawn.

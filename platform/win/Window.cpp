@@ -99,7 +99,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     object->clientRect = {0, 0, object->rect.Width(), object->rect.Height()};
     if (parent == wm.Desktop())
         object->surface =
-            std::make_unique<gfx::Bitmap>(object->rect.Width(), object->rect.Height());
+            std::make_shared<gfx::Bitmap>(object->rect.Width(), object->rect.Height());
     const HWND hwnd = wm.Register(std::move(object));
     WindowObject* w = wm.Find(hwnd);
     InsertIntoZOrder(*wm.Find(parent), *w);
@@ -251,7 +251,7 @@ HWND SetParent(HWND child, HWND newParent) {
     // Here a window's place in the tree decides what it is, so the child bit follows it.
     if (newParent == wm.Desktop()) {
         w->style &= ~WS_CHILD;
-        if (!w->surface) w->surface = std::make_unique<gfx::Bitmap>(w->Width(), w->Height());
+        if (!w->surface) w->surface = std::make_shared<gfx::Bitmap>(w->Width(), w->Height());
     } else {
         w->style |= WS_CHILD;
         w->owner = nullptr;

@@ -58,8 +58,10 @@ struct WindowObject {
     bool internalPaint = false;
 
     HWND lastFocus = nullptr;  // top-level windows: the focus to give back on activation
-    std::unique_ptr<gfx::Bitmap> surface;  // top-level windows only
-    bool surfaceDirty = false;             // painted since the backend last presented it
+    // Top-level windows only; shared with the device contexts drawing on it, so that a DC
+    // kept past its window's end draws into a detached bitmap instead of freed memory.
+    std::shared_ptr<gfx::Bitmap> surface;
+    bool surfaceDirty = false;  // painted since the backend last presented it
 
     ScrollBarState scroll[2];  // SB_HORZ, SB_VERT
     bool created = false;      // WM_CREATE has been answered

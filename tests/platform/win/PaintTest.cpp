@@ -187,6 +187,18 @@ TEST_F(PaintTest, DeviceContextsKnowTheirWindowAndOrigin) {
     EXPECT_EQ(ReleaseDC(child, client), 0);
 }
 
+TEST_F(PaintTest, ADeviceContextKeptPastItsWindowStaysHarmless) {
+    HWND top = TopLevel(0, 0, 50, 50);
+    HDC hdc = GetDC(top);
+    DestroyWindow(top);
+    EXPECT_EQ(WindowFromDC(hdc), nullptr);
+    HBRUSH black = CreateSolidBrush(clBlack);
+    EXPECT_EQ(FillRect(hdc, {0, 0, 50, 50}, black), 1);  // into the detached pixels
+    DeleteObject(black);
+    EXPECT_EQ(ReleaseDC(top, hdc), 1);
+    EXPECT_EQ(CanvasFromDC(hdc), nullptr);
+}
+
 TEST_F(PaintTest, DrawingOnTheDesktopLandsOnTheWindowsUnderneath) {
     HWND top = SolidTop(100, 100, 50, 50, clRed);
     Headless::ProcessMessages();
