@@ -5,10 +5,13 @@
 #include <stdexcept>
 #include <vector>
 
+#include "Source/SKFileTheme.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Region.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/TypInfo.h"
+#include "platform/vcl/WinControl.h"
 #include "platform/win/Windows.h"
 
 namespace {
@@ -200,6 +203,74 @@ void RoundPicture2(TBitmap* Bitmap) {
 void RoundPicture3(TBitmap* Bitmap) {
     // The new (i, j) takes the old (j, H - 1 - i), so the old (x, y) lands at (H - 1 - y, x).
     Turn(Bitmap, [](int x, int y, int, int H) { return TPoint{H - 1 - y, x}; });
+}
+
+void DrawControlBorder(TWinControl* Control, TColor BorderColor, TColor InnerColor,
+                       bool DrawInner) {
+    if (Control == nullptr) return;
+    const HWND window = Control->Handle();
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const RECT frame = bounds.Offset(-bounds.left, -bounds.top);
+    HDC dc = GetWindowDC(window);
+    HBRUSH border = CreateSolidBrush(ColorToRGB(BorderColor));
+    FrameRect(dc, frame, border);
+    DeleteObject(border);
+    if (DrawInner) {
+        HBRUSH inner = CreateSolidBrush(ColorToRGB(InnerColor));
+        FrameRect(dc, frame.Inflate(-1, -1), inner);
+        DeleteObject(inner);
+    }
+    ReleaseDC(window, dc);
+}
+
+void DoTrans(TCanvas* Canvas, TWinControl* Control) {
+    if (Canvas == nullptr || Control == nullptr || Control->GetParent() == nullptr) return;
+    TWinControl* parent = Control->GetParent();
+    // ClipRect makes a control's canvas fetch its device context when it has none yet.
+    Canvas->ClipRect();
+    gfx::Canvas& target = *Canvas->GetTarget();
+    const int saved = target.Save();
+    HDC dc = CreateCanvasDC(target);
+    try {
+        target.MoveOrigin(-Control->GetLeft(), -Control->GetTop());
+        target.IntersectClipRect({0, 0, parent->GetClientWidth(), parent->GetClientHeight()});
+        parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    } catch (...) {
+        DeleteDC(dc);
+        target.Restore(saved);
+        throw;
+    }
+    DeleteDC(dc);
+    target.Restore(saved);
+}
+
+void SetWinControlTransparent(TWinControl* Control) {
+    if (Control == nullptr) return;
+    Control->SetControlStyle(Control->ControlStyle() & ~csOpaque);
+    const HWND window = Control->Handle();
+    SetWindowLong(window, GWL_EXSTYLE, GetWindowLong(window, GWL_EXSTYLE) | WS_EX_TRANSPARENT);
+}
+
+void ContainerApplyUIStyle(TWinControl* Container, TskUIStyle Style, TskFileTheme* FileTheme) {
+    if (Container == nullptr) return;
+    for (int i = 0; i < Container->ControlCount(); ++i) {
+        TControl* child = Container->Controls(i);
+        if (!IsHasProperty(child, "FileTheme") || !IsHasProperty(child, "UIStyle")) continue;
+        SetObjectProp(child, "FileTheme", FileTheme);
+        SetOrdProp(child, "UIStyle", static_cast<std::int64_t>(Style));
+    }
+}
+
+void PlaceControl(TControl* Control, const TPoint& Point) {
+    if (Control == nullptr) return;
+    Control->SetBounds(Point.x, Point.y, Control->GetWidth(), Control->GetHeight());
+}
+
+void PlaceControl(TControl* Control, const TRect& Rect) {
+    if (Control == nullptr) return;
+    Control->SetBounds(Rect.left, Rect.top, Rect.Width(), Rect.Height());
 }
 
 void SetBitmapWindow(HWND Window, TBitmap* Bitmap, TColor TransparentColor) {

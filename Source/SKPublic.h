@@ -9,9 +9,14 @@
 #include "platform/vcl/TypInfo.h"  // IsHasProperty(component, name)
 #include "platform/win/WinDefs.h"
 
+#include "Source/SKThemes.h"
+
 class TBitmap;
 class TCanvas;
+class TControl;
 class TGraphic;
+class TWinControl;
+class TskFileTheme;
 
 // The transparent key of the helpers wherever no other key is given.
 inline constexpr TColor SK_TRANSPARENT_KEY = 0xFF00FF;
@@ -44,6 +49,22 @@ void RoundPicture(TBitmap* Bitmap);
 void RoundPicture2(TBitmap* Bitmap);
 // A quarter turn clockwise: the old bottom row becomes the new left column.
 void RoundPicture3(TBitmap* Bitmap);
+
+// Paints a one-pixel frame in BorderColor along the outer edge of the control's whole
+// window, frame included, and with DrawInner a second one in InnerColor just inside it.
+// System colours are resolved first.
+void DrawControlBorder(TWinControl* Control, TColor BorderColor, TColor InnerColor, bool DrawInner);
+// Paints what lies behind the control, its parent's background and content, into the
+// canvas, which stands for the control's client area. Nothing without a parent.
+void DoTrans(TCanvas* Canvas, TWinControl* Control);
+// Lets what lies behind the control show: it is no longer opaque and its window is
+// transparent.
+void SetWinControlTransparent(TWinControl* Control);
+// Sets FileTheme, then UIStyle, on each direct child of the container that publishes both;
+// grandchildren are left to their own containers.
+void ContainerApplyUIStyle(TWinControl* Container, TskUIStyle Style, TskFileTheme* FileTheme);
+void PlaceControl(TControl* Control, const TPoint& Point);
+void PlaceControl(TControl* Control, const TRect& Rect);
 
 // Gives the window the shape of the picture's pixels that are not TransparentColor, with
 // redrawing. The picture's last column is never part of the shape.
