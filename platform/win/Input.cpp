@@ -91,7 +91,8 @@ HWND GetActiveWindow() {
     return WM().active;
 }
 BOOL SetForegroundWindow(HWND hwnd) {
-    return SetActiveWindow(hwnd) != hwnd || WM().active == hwnd;
+    SetActiveWindow(hwnd);
+    return hwnd && WM().active == WM().TopLevelOf(hwnd) ? TRUE : FALSE;
 }
 HWND GetForegroundWindow() {
     return WM().active;
