@@ -102,6 +102,21 @@ grep -q "click panel 1" <(sed -n '/dialog opened/,$p' "$log") && fail "the disab
 xdotool type b
 expect_line "key b"
 
+# A notification slides up at the bottom right of the work area (the whole screen under a
+# bare X server), leaves the keyboard with the form, and slides away when clicked.
+xdotool type n
+expect_line "notification shown 826 688"
+sleep 0.2
+import -window root "$out/windemo-note.png"
+expect_pixel "$out/windemo-note.png" 830 760 "48 160 48" "the notification at the bottom right"
+xdotool type c
+expect_line "key c"
+xdotool mousemove 900 730 click 1
+expect_line "notification hidden"
+sleep 0.2
+import -window root "$out/windemo-gone.png"
+expect_pixel "$out/windemo-gone.png" 830 760 "0 0 0" "nothing left of the notification"
+
 xdotool type q
 expect_line "quit"
 wait $demo_pid || fail "the demo exited with status $?"

@@ -263,6 +263,14 @@ void SdlDriver::WindowShown(HWND hwnd) {
         SDL_RestoreWindow(native->window);
     native->shown = true;
     native->needsPaint = true;
+    // Without a window manager SDL hands every window it shows the keyboard; a window that
+    // is not activated (a notification, a menu) gives it back to the active one.
+    const HWND active = WM().active;
+    if (active && active != hwnd) {
+        auto it = m_windows.find(active);
+        if (it != m_windows.end() && it->second.window && it->second.shown)
+            SDL_SetWindowInputFocus(it->second.window);
+    }
 }
 
 void SdlDriver::WindowHidden(HWND hwnd) {

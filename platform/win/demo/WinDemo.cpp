@@ -117,6 +117,40 @@ LRESULT DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// A notification that slides up above the task bar and slides away when clicked.
+LRESULT NoteProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC hdc = BeginPaint(hwnd, &ps);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            Fill(hdc, client, kPanelColors[1]);
+            Text(hdc, client, "Click to hide", clWhite, DT_CENTER);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            AnimateWindow(hwnd, 200, AW_SLIDE | AW_HIDE | AW_VER_POSITIVE);
+            DestroyWindow(hwnd);
+            Log("notification hidden");
+            return 0;
+        default:
+            return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+void ShowNotification() {
+    RECT work;
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = 180, height = 80;
+    const int left = work.right - width - 18, top = work.bottom - height;
+    HWND note = CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, "DemoNote", "Demo notification",
+                               WS_POPUP, left, top, width, height, nullptr);
+    AnimateWindow(note, 300, AW_SLIDE | AW_VER_NEGATIVE);
+    Log("notification shown " + std::to_string(left) + " " + std::to_string(top));
+}
+
 void OpenDialog() {
     g_dialog = CreateWindowEx(WS_EX_DLGMODALFRAME, "DemoDialog", "Demo dialog", WS_POPUP, 0, 0, 220,
                               90, g_form);
@@ -142,6 +176,10 @@ LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (wParam == 'd') {
                 OpenDialog();
+                return 0;
+            }
+            if (wParam == 'n') {
+                ShowNotification();
                 return 0;
             }
             g_lastKey = wParam >= 32 && wParam < 127 ? std::string(1, static_cast<char>(wParam))
@@ -196,6 +234,10 @@ void CreateDemo() {
     dialog.lpszClassName = "DemoDialog";
     dialog.lpfnWndProc = DialogProc;
     RegisterClass(dialog);
+    WNDCLASS note;
+    note.lpszClassName = "DemoNote";
+    note.lpfnWndProc = NoteProc;
+    RegisterClass(note);
     WNDCLASS panel;
     panel.lpszClassName = "DemoPanel";
     panel.lpfnWndProc = PanelProc;
