@@ -1,6 +1,13 @@
 #include "platform/win/backend/SdlDriver.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/gfx/Font.h"
 #include "platform/win/Input.h"
@@ -8,6 +15,7 @@
 #include "platform/win/Screen.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowManager.h"
+#include "platform/win/backend/SdlKeyMap.h"
 
 // X11's headers define short macros (None, Bool, KeyPress), so they come last.
 #include <SDL2/SDL.h>
@@ -19,148 +27,6 @@
 namespace win {
 
 namespace {
-
-int VirtualKey(SDL_Keycode key) {
-    if (key >= SDLK_a && key <= SDLK_z) return static_cast<int>('A' + (key - SDLK_a));
-    if (key >= SDLK_0 && key <= SDLK_9) return static_cast<int>('0' + (key - SDLK_0));
-    if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + static_cast<int>(key - SDLK_F1);
-    if (key >= SDLK_KP_1 && key <= SDLK_KP_9)
-        return VK_NUMPAD0 + 1 + static_cast<int>(key - SDLK_KP_1);
-    switch (key) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return VK_RETURN;
-        case SDLK_ESCAPE:
-            return VK_ESCAPE;
-        case SDLK_BACKSPACE:
-            return VK_BACK;
-        case SDLK_TAB:
-            return VK_TAB;
-        case SDLK_SPACE:
-            return VK_SPACE;
-        case SDLK_LEFT:
-            return VK_LEFT;
-        case SDLK_RIGHT:
-            return VK_RIGHT;
-        case SDLK_UP:
-            return VK_UP;
-        case SDLK_DOWN:
-            return VK_DOWN;
-        case SDLK_HOME:
-            return VK_HOME;
-        case SDLK_END:
-            return VK_END;
-        case SDLK_PAGEUP:
-            return VK_PRIOR;
-        case SDLK_PAGEDOWN:
-            return VK_NEXT;
-        case SDLK_INSERT:
-            return VK_INSERT;
-        case SDLK_DELETE:
-            return VK_DELETE;
-        case SDLK_LSHIFT:
-            return VK_LSHIFT;
-        case SDLK_RSHIFT:
-            return VK_RSHIFT;
-        case SDLK_LCTRL:
-            return VK_LCONTROL;
-        case SDLK_RCTRL:
-            return VK_RCONTROL;
-        case SDLK_LALT:
-            return VK_LMENU;
-        case SDLK_RALT:
-            return VK_RMENU;
-        case SDLK_CAPSLOCK:
-            return VK_CAPITAL;
-        case SDLK_KP_0:
-            return VK_NUMPAD0;
-        case SDLK_MINUS:
-            return VK_OEM_MINUS;
-        case SDLK_EQUALS:
-            return VK_OEM_PLUS;
-        case SDLK_COMMA:
-            return VK_OEM_COMMA;
-        case SDLK_PERIOD:
-            return VK_OEM_PERIOD;
-        case SDLK_SLASH:
-            return VK_OEM_2;
-        case SDLK_SEMICOLON:
-            return VK_OEM_1;
-        case SDLK_QUOTE:
-            return VK_OEM_7;
-        case SDLK_LEFTBRACKET:
-            return VK_OEM_4;
-        case SDLK_RIGHTBRACKET:
-            return VK_OEM_6;
-        case SDLK_BACKSLASH:
-            return VK_OEM_5;
-        case SDLK_BACKQUOTE:
-            return VK_OEM_3;
-        case SDLK_MENU:
-        case SDLK_APPLICATION:
-            return VK_APPS;
-        default:
-            return 0;
-    }
-}
-
-// The character a key types by itself when SDL gives no text for it: control keys always,
-// and letters while Ctrl or Alt is held.
-char32_t KeyCharacter(SDL_Keycode key, Uint16 mods) {
-    switch (key) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return U'\r';
-        case SDLK_ESCAPE:
-            return 27;
-        case SDLK_BACKSPACE:
-            return 8;
-        case SDLK_TAB:
-            return U'\t';
-        default:
-            break;
-    }
-    const bool ctrl = (mods & KMOD_CTRL) != 0, alt = (mods & KMOD_ALT) != 0;
-    if (ctrl && !alt && key >= SDLK_a && key <= SDLK_z)
-        return static_cast<char32_t>(1 + key - SDLK_a);
-    if (alt && !ctrl && key >= SDLK_SPACE && key <= SDLK_z) {
-        char32_t ch = static_cast<char32_t>(key);
-        if ((mods & KMOD_SHIFT) && ch >= U'a' && ch <= U'z') ch = ch - U'a' + U'A';
-        return ch;
-    }
-    return 0;
-}
-
-int ButtonIndex(Uint8 button) {
-    return button == SDL_BUTTON_RIGHT ? 1 : button == SDL_BUTTON_MIDDLE ? 2 : 0;
-}
-
-SDL_SystemCursor SystemCursor(int idc) {
-    switch (idc) {
-        case IDC_HAND:
-            return SDL_SYSTEM_CURSOR_HAND;
-        case IDC_IBEAM:
-            return SDL_SYSTEM_CURSOR_IBEAM;
-        case IDC_WAIT:
-            return SDL_SYSTEM_CURSOR_WAIT;
-        case IDC_CROSS:
-            return SDL_SYSTEM_CURSOR_CROSSHAIR;
-        case IDC_SIZENWSE:
-            return SDL_SYSTEM_CURSOR_SIZENWSE;
-        case IDC_SIZENESW:
-            return SDL_SYSTEM_CURSOR_SIZENESW;
-        case IDC_SIZEWE:
-            return SDL_SYSTEM_CURSOR_SIZEWE;
-        case IDC_SIZENS:
-            return SDL_SYSTEM_CURSOR_SIZENS;
-        case IDC_SIZEALL:
-            return SDL_SYSTEM_CURSOR_SIZEALL;
-        case IDC_NO:
-            return SDL_SYSTEM_CURSOR_NO;
-        default:
-            return SDL_SYSTEM_CURSOR_ARROW;
-    }
-}
 
 bool IsPopupMenu(HWND hwnd) {
     const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
@@ -176,6 +42,16 @@ bool X11Handles(SDL_Window* window, Display*& display, ::Window& xwindow) {
     display = info.info.x11.display;
     xwindow = info.info.x11.window;
     return true;
+}
+
+// X reports errors after the fact; one about a window that is already gone (SDL talking to
+// a window it has just destroyed) must not end the program, as Xlib's default handler would.
+int OnXError(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow) return 0;
+    char text[256];
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "X error (request %d): %s\n", error->request_code, text);
+    return 0;
 }
 
 }  // namespace
@@ -209,6 +85,8 @@ SdlDriver::SdlDriver() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("SDL cannot open the display: ") + SDL_GetError());
+    XSetErrorHandler(OnXError);
+    if (pipe2(m_wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) m_wakePipe[0] = m_wakePipe[1] = -1;
     SDL_StartTextInput();
 }
 
@@ -217,6 +95,8 @@ SdlDriver::~SdlDriver() {
         if (native.window) SDL_DestroyWindow(native.window);
     for (auto& [id, cursor] : m_cursors) SDL_FreeCursor(cursor);
     SDL_Quit();
+    for (int fd : m_wakePipe)
+        if (fd >= 0) close(fd);
 }
 
 TRect SdlDriver::ScreenRect() const {
@@ -524,22 +404,41 @@ void SdlDriver::PollInput() {
     while (SDL_PollEvent(&event)) Translate(event);
 }
 
+// Waits on the X connection (and the wake pipe) rather than in SDL_WaitEvent, whose
+// wake-up machinery sends events to windows that may already be destroyed. The wait is
+// cut into short slices so that SDL's own delayed work (settling focus) still runs.
 void SdlDriver::WaitInput(std::optional<DWORD> deadline, const std::string&) {
     Present();
-    int timeout = -1;
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return;
+    int timeout = 100;
     if (deadline) {
         const std::int32_t left = static_cast<std::int32_t>(*deadline - TickCount());
-        timeout = std::max(0, left);
+        timeout = std::clamp(left, 0, timeout);
     }
-    SDL_Event event;
-    const int got = timeout < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout);
-    if (got) Translate(event);
+    std::vector<pollfd> fds;
+    for (const auto& [hwnd, native] : m_windows) {
+        Display* display = nullptr;
+        ::Window xwindow = 0;
+        if (native.window && X11Handles(native.window, display, xwindow)) {
+            fds.push_back({ConnectionNumber(display), POLLIN, 0});
+            break;
+        }
+    }
+    if (m_wakePipe[0] >= 0) fds.push_back({m_wakePipe[0], POLLIN, 0});
+    if (fds.empty()) {
+        SDL_Delay(static_cast<Uint32>(timeout));
+        return;
+    }
+    if (poll(fds.data(), fds.size(), timeout) > 0 && m_wakePipe[0] >= 0) {
+        char drained[64];
+        while (read(m_wakePipe[0], drained, sizeof drained) > 0) {
+        }
+    }
 }
 
 void SdlDriver::Wake() {
-    SDL_Event event{};
-    event.type = SDL_USEREVENT;
-    SDL_PushEvent(&event);
+    if (m_wakePipe[1] >= 0) (void)!write(m_wakePipe[1], "w", 1);
 }
 
 void SdlDriver::SetCursorShape(int cursor) {

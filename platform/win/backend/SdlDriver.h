@@ -63,6 +63,7 @@ private:
     std::map<HWND, Native> m_windows;
     std::map<int, SDL_Cursor*> m_cursors;
     bool m_grabbed = false;
+    int m_wakePipe[2] = {-1, -1};  // another thread's PostMessage ends a wait through it
 };
 
 }  // namespace win
