@@ -231,12 +231,14 @@ void MoveLoop(HWND hwnd) {
                 break;
             }
             const UINT m = msg.message;
-            if (m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE) {
+            const bool released = m == WM_LBUTTONUP || m == WM_NCLBUTTONUP;
+            if (m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE || released) {
+                // The release counts as a last move: its position may be newer than the
+                // last motion's.
                 SetWindowPos(hwnd, nullptr, startRect.left + wm.cursor.x - start.x,
                              startRect.top + wm.cursor.y - start.y, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            } else if (m == WM_LBUTTONUP || m == WM_NCLBUTTONUP) {
-                break;
+                if (released) break;
             } else if (m == WM_KEYDOWN && msg.wParam == static_cast<WPARAM>(VK_ESCAPE)) {
                 SetWindowPos(hwnd, nullptr, startRect.left, startRect.top, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

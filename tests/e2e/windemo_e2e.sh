@@ -27,9 +27,9 @@ fail() {
   exit 1
 }
 
-# Waits up to five seconds for a line in the demo's output.
+# Waits up to ten seconds for a line in the demo's output.
 expect_line() {
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     grep -qx "$1" "$log" && return 0
     sleep 0.1
   done
