@@ -193,6 +193,23 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == 0x73 /* VK_F4 */ && !w->IsChild())
                 SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
             return 0;
+        case WM_RBUTTONUP: {
+            // A right click asks for the context menu, at the pointer in screen coordinates.
+            POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(hwnd, &screen);
+            SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                        MAKELPARAM(screen.x, screen.y));
+            return 0;
+        }
+        case WM_KEYUP:
+            // The menu key asks for it too, with the position (-1, -1) meaning "by keyboard".
+            if (wParam == static_cast<WPARAM>(VK_APPS))
+                SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                            MAKELPARAM(-1, -1));
+            return 0;
+        case WM_CONTEXTMENU:
+            if (w->IsChild()) return SendMessage(w->parent, message, wParam, lParam);
+            return 0;
         case WM_CLOSE:
             DestroyWindow(hwnd);
             return 0;

@@ -203,6 +203,26 @@ TEST_F(InputTest, TypedTextArrivesAsCharactersWithTheirKeys) {
     EXPECT_EQ(keys, (std::vector<WPARAM>{VK_SHIFT, 'A', VK_OEM_MINUS, '1', VK_OEM_PERIOD}));
 }
 
+TEST_F(InputTest, ARightClickOrTheMenuKeyAsksTheParentsForAContextMenu) {
+    HWND form = TopLevel(100, 100, 200, 200);
+    HWND child = Child(form, 10, 10, 50, 50);
+    SetFocus(child);
+    log.clear();
+    Headless::Click(120, 130, 1);
+    Headless::KeyPress(VK_APPS);
+    Headless::ProcessMessages();
+    std::vector<std::pair<HWND, LPARAM>> asked;
+    for (const Received& r : log)
+        if (r.message == WM_CONTEXTMENU) asked.push_back({r.hwnd, r.lParam});
+    const std::vector<std::pair<HWND, LPARAM>> expected = {
+        {child, MAKELPARAM(120, 130)},
+        {form, MAKELPARAM(120, 130)},  // unanswered: the parent
+        {child, MAKELPARAM(-1, -1)},
+        {form, MAKELPARAM(-1, -1)},
+    };
+    EXPECT_EQ(asked, expected);
+}
+
 TEST_F(InputTest, WithoutAFocusKeysGoToTheActiveWindow) {
     HWND form = TopLevel(0, 0, 100, 100);
     SetFocus(nullptr);
