@@ -1,0 +1,736 @@
+// TCustomEdit: properties, the text and its selection, and the native handling of keys,
+// characters, the mouse, the clipboard and the EM_ messages.
+#include "platform/vcl/CustomEdit.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/vcl/ClassBuilder.h"
+#include "platform/vcl/ComponentGuard.h"
+#include "platform/vcl/ControlCanvas.h"
+#include "platform/win/Windows.h"
+
+namespace {
+
+const TEnumInfo CharCaseInfo{"TEditCharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"}};
+const TEnumInfo EditBorderStyleInfo{
+    "TBorderStyle",
+    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const TEnumInfo EditAlignmentInfo{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+
+bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+bool IsWordChar(char c) {
+    return !std::isspace(static_cast<unsigned char>(c));
+}
+
+bool ShiftDown() {
+    return (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
+
+bool ControlDown() {
+    return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+}  // namespace
+
+const TClassInfo& TCustomEdit::StaticClassInfo() {
+    using C = TCustomEdit;
+    static const TClassInfo info =
+        TClassBuilder<C>("TCustomEdit")
+            .Boolean("AutoSelect", &C::GetAutoSelect, &C::SetAutoSelect, true)
+            .Hidden()
+            .Enum("BorderStyle", EditBorderStyleInfo, &C::GetBorderStyle, &C::SetBorderStyle,
+                  bsSingle)
+            .Hidden()
+            .Integer("BorderWidth", &C::GetBorderWidth, &C::SetBorderWidth, 0)
+            .Hidden()
+            .Enum("CharCase", CharCaseInfo, &C::GetCharCase, &C::SetCharCase, ecNormal)
+            .Hidden()
+            .Boolean("Ctl3D", &C::GetCtl3D, &C::SetCtl3D, true)
+            .Hidden()
+            .Boolean("HideSelection", &C::GetHideSelection, &C::SetHideSelection, true)
+            .Hidden()
+            .Integer("MaxLength", &C::GetMaxLength, &C::SetMaxLength, 0)
+            .Hidden()
+            .Integer(
+                "PasswordChar", [](C& c) { return static_cast<int>(c.GetPasswordChar()); },
+                [](C& c, int v) { c.SetPasswordChar(static_cast<char>(v)); }, 0)
+            .Hidden()
+            .Boolean("ReadOnly", &C::GetReadOnly, &C::SetReadOnly, false)
+            .Hidden()
+            .Enum("Alignment", EditAlignmentInfo, &C::GetAlignment, &C::SetAlignment, taLeftJustify)
+            .Hidden()
+            .Event("OnChange", &C::OnChange)
+            .Hidden()
+            .Build();
+    return info;
+}
+
+TCustomEdit::TCustomEdit(TComponent* AOwner)
+    : TWinControl(AOwner), m_canvas(std::make_unique<TControlCanvas>(this)) {
+    m_controlStyle = csClickEvents | csSetCaption | csDoubleClicks | csCaptureMouse;
+    SetBounds(0, 0, 121, 21);
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetCursor(crIBeam);
+}
+
+TCustomEdit::~TCustomEdit() {
+    Destroying();
+}
+
+bool TCustomEdit::MultiLine() const {
+    TCreateParams params;
+    const_cast<TCustomEdit*>(this)->CreateParams(params);
+    return (params.Style & ES_MULTILINE) != 0;
+}
+
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+    inherited::CreateParams(Params);
+    Params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+    if (m_borderStyle != bsNone) {
+        if (m_ctl3D)
+            Params.ExStyle |= WS_EX_CLIENTEDGE;
+        else
+            Params.Style |= WS_BORDER;
+    }
+    if (m_alignment == taRightJustify) Params.Style |= ES_RIGHT;
+    if (m_alignment == taCenter) Params.Style |= ES_CENTER;
+    if (m_readOnly) Params.Style |= ES_READONLY;
+    if (!m_hideSelection) Params.Style |= ES_NOHIDESEL;
+    if (m_charCase == ecUpperCase) Params.Style |= ES_UPPERCASE;
+    if (m_charCase == ecLowerCase) Params.Style |= ES_LOWERCASE;
+    if (m_passwordChar) Params.Style |= ES_PASSWORD;
+    Params.WindowClass.hbrBackground = clNone;
+}
+
+void TCustomEdit::CreateWnd() {
+    inherited::CreateWnd();
+    // The border width is taken off the client area, so re-measure the frame now.
+    if (m_borderWidth > 0)
+        SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    InvalidateLayout();
+    UpdateScrollBars();
+}
+
+void TCustomEdit::SetText(const std::string& Value) {
+    std::string text = ApplyCharCase(Value);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    if (text == m_editText) return;
+    ReplaceText(text);
+    Perform(CM_TEXTCHANGED);
+}
+
+void TCustomEdit::ReplaceText(const std::string& Value) {
+    m_undoText = m_editText;
+    m_canUndo = false;
+    m_editText = Value;
+    m_anchor = m_caret = 0;
+    m_scrollX = 0;
+    m_topLine = 0;
+    TextChanged();
+}
+
+void TCustomEdit::TextChanged() {
+    InvalidateLayout();
+    m_caretX = -1;
+    UpdateScrollBars();
+    ScrollCaret();
+    RedrawText();
+    Change();
+}
+
+void TCustomEdit::Change() {
+    if (OnChange) OnChange(this);
+}
+
+bool TCustomEdit::AcceptsEdit(const std::string&) const {
+    return true;
+}
+
+std::string TCustomEdit::ApplyCharCase(std::string Text) const {
+    if (m_charCase == ecUpperCase)
+        for (char& c : Text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    else if (m_charCase == ecLowerCase)
+        for (char& c : Text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return Text;
+}
+
+bool TCustomEdit::ReplaceSelection(std::string Text, bool FromUser) {
+    if (FromUser && m_readOnly) return false;
+    Text.erase(std::remove(Text.begin(), Text.end(), '\r'), Text.end());
+    if (!MultiLine()) {
+        // A single line keeps only what comes before the first line break.
+        const std::size_t lineBreak = Text.find('\n');
+        if (lineBreak != std::string::npos) Text.erase(lineBreak);
+    }
+    Text = ApplyCharCase(std::move(Text));
+    const int from = std::min(m_anchor, m_caret);
+    const int to = std::max(m_anchor, m_caret);
+    if (FromUser && m_maxLength > 0) {
+        const int room = m_maxLength - (static_cast<int>(m_editText.size()) - (to - from));
+        if (room <= 0 && !Text.empty()) {
+            MessageBeep(0);
+            return false;
+        }
+        if (static_cast<int>(Text.size()) > room) {
+            int cut = std::max(room, 0);
+            while (cut > 0 && IsContinuation(Text[cut])) --cut;
+            Text.erase(cut);
+        }
+    }
+    std::string next = m_editText;
+    next.replace(from, to - from, Text);
+    if (next == m_editText && Text.empty()) return false;
+    if (FromUser && !AcceptsEdit(next)) return false;
+    m_undoText = m_editText;
+    m_canUndo = true;
+    m_editText = std::move(next);
+    m_anchor = m_caret = from + static_cast<int>(Text.size());
+    if (FromUser) m_modified = true;
+    TextChanged();
+    return true;
+}
+
+int TCustomEdit::GetSelStart() const {
+    return std::min(m_anchor, m_caret);
+}
+
+void TCustomEdit::SetSelStart(int Value) {
+    SetSelection(Value, Value);
+}
+
+int TCustomEdit::GetSelLength() const {
+    return std::abs(m_caret - m_anchor);
+}
+
+void TCustomEdit::SetSelLength(int Value) {
+    const int start = GetSelStart();
+    SetSelection(start, start + Value);
+}
+
+std::string TCustomEdit::GetSelText() const {
+    return m_editText.substr(GetSelStart(), GetSelLength());
+}
+
+void TCustomEdit::SetSelText(const std::string& Value) {
+    ReplaceSelection(Value, false);
+}
+
+void TCustomEdit::SelectAll() {
+    SetSelection(0, static_cast<int>(m_editText.size()));
+}
+
+void TCustomEdit::ClearSelection() {
+    if (GetSelLength() > 0) ReplaceSelection("", true);
+}
+
+void TCustomEdit::SetSelection(int Anchor, int Caret) {
+    const int size = static_cast<int>(m_editText.size());
+    Anchor = std::clamp(Anchor, 0, size);
+    Caret = std::clamp(Caret, 0, size);
+    while (Anchor > 0 && Anchor < size && IsContinuation(m_editText[Anchor])) --Anchor;
+    while (Caret > 0 && Caret < size && IsContinuation(m_editText[Caret])) --Caret;
+    if (Anchor == m_anchor && Caret == m_caret) return;
+    m_anchor = Anchor;
+    m_caret = Caret;
+    m_caretX = -1;
+    ScrollCaret();
+    RedrawText();
+}
+
+void TCustomEdit::CutToClipboard() {
+    Perform(WM_CUT);
+}
+
+void TCustomEdit::CopyToClipboard() {
+    Perform(WM_COPY);
+}
+
+void TCustomEdit::PasteFromClipboard() {
+    Perform(WM_PASTE);
+}
+
+void TCustomEdit::Undo() {
+    Perform(WM_UNDO);
+}
+
+void TCustomEdit::SetMaxLength(int Value) {
+    m_maxLength = std::max(Value, 0);
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value) {
+    if (Value == m_charCase) return;
+    m_charCase = Value;
+    const std::string converted = ApplyCharCase(m_editText);
+    if (converted != m_editText) {
+        const int anchor = m_anchor, caret = m_caret;
+        ReplaceText(converted);
+        SetSelection(anchor, caret);
+    }
+}
+
+void TCustomEdit::SetPasswordChar(char Value) {
+    if (Value == m_passwordChar) return;
+    m_passwordChar = Value;
+    InvalidateLayout();
+    Invalidate();
+}
+
+void TCustomEdit::SetReadOnly(bool Value) {
+    m_readOnly = Value;
+}
+
+void TCustomEdit::SetHideSelection(bool Value) {
+    if (Value == m_hideSelection) return;
+    m_hideSelection = Value;
+    Invalidate();
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
+    if (Value != bsNone) Value = bsSingle;
+    if (Value == m_borderStyle) return;
+    m_borderStyle = Value;
+    RecreateWnd();
+}
+
+void TCustomEdit::SetBorderWidth(int Value) {
+    Value = std::max(Value, 0);
+    if (Value == m_borderWidth) return;
+    m_borderWidth = Value;
+    if (m_handle)
+        SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void TCustomEdit::SetCtl3D(bool Value) {
+    if (Value == m_ctl3D) return;
+    m_ctl3D = Value;
+    RecreateWnd();
+}
+
+void TCustomEdit::SetAlignment(TAlignment Value) {
+    if (Value == m_alignment) return;
+    m_alignment = Value;
+    m_scrollX = 0;
+    RecreateWnd();
+    Invalidate();
+}
+
+void TCustomEdit::CMFontChanged(TMessage& Message) {
+    InvalidateLayout();
+    m_lineHeight = 0;
+    inherited::CMFontChanged(Message);
+}
+
+void TCustomEdit::CMEnabledChanged(TMessage& Message) {
+    inherited::CMEnabledChanged(Message);
+    Invalidate();
+}
+
+void TCustomEdit::CMColorChanged(TMessage& Message) {
+    inherited::CMColorChanged(Message);
+    if (m_handle) RedrawWindow(m_handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+}
+
+void TCustomEdit::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            // The native edit takes the press first, as Windows' own edit does; the control's
+            // mouse events follow.
+            m_selecting = true;
+            TComponentGuard guard(this);
+            MouseDownNative({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)},
+                            (Message.WParam & MK_SHIFT) != 0, Message.Msg == WM_LBUTTONDBLCLK);
+            if (!guard.Exists()) return;
+            break;
+        }
+        case WM_MOUSEMOVE:
+            if (m_selecting && (Message.WParam & MK_LBUTTON))
+                MouseMoveNative({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+            break;
+        case WM_LBUTTONUP:
+            m_selecting = false;
+            break;
+        default:
+            break;
+    }
+    inherited::WndProc(Message);
+}
+
+void TCustomEdit::DefaultHandler(TMessage& Message) {
+    if (HandleEditMessage(Message)) return;
+    inherited::DefaultHandler(Message);
+}
+
+bool TCustomEdit::HandleEditMessage(TMessage& Message) {
+    switch (Message.Msg) {
+        case WM_GETDLGCODE: {
+            LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+            if (MultiLine()) {
+                if (Message.WParam == VK_RETURN && m_wantReturns) code |= DLGC_WANTALLKEYS;
+                if (m_wantTabs) code |= DLGC_WANTTAB;
+            }
+            Message.Result = code;
+            return true;
+        }
+        case WM_KEYDOWN:
+            KeyDownNative(static_cast<WORD>(Message.WParam));
+            return true;
+        case WM_CHAR:
+            CharNative(static_cast<char>(Message.WParam));
+            return true;
+        case WM_CUT:
+            if (m_readOnly || m_passwordChar) return true;
+            if (GetSelLength() > 0) {
+                SetClipboardText(GetSelText());
+                ReplaceSelection("", true);
+            }
+            return true;
+        case WM_COPY:
+            if (GetSelLength() > 0 && !m_passwordChar) SetClipboardText(GetSelText());
+            return true;
+        case WM_PASTE: {
+            const std::string clip = GetClipboardText();
+            if (!clip.empty()) ReplaceSelection(clip, true);
+            return true;
+        }
+        case WM_CLEAR:
+            ClearSelection();
+            return true;
+        case WM_UNDO:
+        case EM_UNDO:
+            if (m_canUndo && !m_readOnly) {
+                std::string previous = m_undoText;
+                m_undoText = m_editText;
+                m_editText = std::move(previous);
+                m_anchor = m_caret = static_cast<int>(m_editText.size());
+                m_modified = true;
+                TextChanged();
+            }
+            Message.Result = TRUE;
+            return true;
+        case EM_CANUNDO:
+            Message.Result = m_canUndo;
+            return true;
+        case EM_EMPTYUNDOBUFFER:
+            m_canUndo = false;
+            return true;
+        case WM_SETFOCUS:
+            inherited::DefaultHandler(Message);
+            // A click places the caret itself; arriving any other way selects everything.
+            if (m_autoSelect && !m_selecting && !MultiLine()) SelectAll();
+            StartCaretBlink();
+            Invalidate();
+            return true;
+        case WM_KILLFOCUS:
+            inherited::DefaultHandler(Message);
+            StopCaretBlink();
+            Invalidate();
+            return true;
+        case WM_TIMER:
+            if (Message.WParam == 1) {
+                m_caretShown = !m_caretShown;
+                Invalidate();
+                return true;
+            }
+            return false;
+        case WM_NCCALCSIZE: {
+            inherited::DefaultHandler(Message);
+            RECT* r = reinterpret_cast<RECT*>(Message.LParam);
+            if (r && m_borderWidth > 0) {
+                *r = r->Inflate(-m_borderWidth, -m_borderWidth);
+                if (r->right < r->left) r->right = r->left;
+                if (r->bottom < r->top) r->bottom = r->top;
+            }
+            return true;
+        }
+        case WM_NCPAINT:
+            inherited::DefaultHandler(Message);
+            NonClientPaint();
+            return true;
+        case WM_VSCROLL:
+            ScrollMessage(SB_VERT, Message.WParam);
+            return true;
+        case WM_HSCROLL:
+            ScrollMessage(SB_HORZ, Message.WParam);
+            return true;
+        case WM_MOUSEWHEEL:
+            if (MultiLine()) {
+                const int delta = static_cast<short>(HIWORD(Message.WParam));
+                ScrollToLine(m_topLine - delta / 120 * 3);
+            }
+            return true;
+        case WM_SIZE:
+            inherited::DefaultHandler(Message);
+            InvalidateLayout();
+            UpdateScrollBars();
+            ScrollCaret();
+            return true;
+        default:
+            return HandleEmMessage(Message);
+    }
+}
+
+bool TCustomEdit::HandleEmMessage(TMessage& Message) {
+    switch (Message.Msg) {
+        case EM_GETSEL: {
+            const int start = GetSelStart(), end = start + GetSelLength();
+            if (auto* p = reinterpret_cast<DWORD*>(Message.WParam)) *p = start;
+            if (auto* p = reinterpret_cast<DWORD*>(Message.LParam)) *p = end;
+            Message.Result = MAKELPARAM(start, end);
+            return true;
+        }
+        case EM_SETSEL: {
+            const int start = static_cast<int>(Message.WParam);
+            const int end = static_cast<int>(Message.LParam);
+            if (start < 0)
+                SetSelection(m_caret, m_caret);
+            else
+                SetSelection(start, end < 0 ? static_cast<int>(m_editText.size()) : end);
+            return true;
+        }
+        case EM_GETRECT:
+            if (auto* r = reinterpret_cast<RECT*>(Message.LParam)) *r = GetFormatRect();
+            return true;
+        case EM_SETRECT:
+        case EM_SETRECTNP:
+            if (auto* r = reinterpret_cast<const RECT*>(Message.LParam)) {
+                m_formatRect = *r;
+                m_hasFormatRect = true;
+            } else {
+                m_hasFormatRect = false;
+            }
+            InvalidateLayout();
+            if (Message.Msg == EM_SETRECT) Invalidate();
+            return true;
+        case EM_REPLACESEL:
+            if (auto* text = reinterpret_cast<const char*>(Message.LParam))
+                ReplaceSelection(text, false);
+            return true;
+        case EM_LIMITTEXT:
+            SetMaxLength(static_cast<int>(Message.WParam));
+            return true;
+        case EM_GETLIMITTEXT:
+            Message.Result = m_maxLength > 0 ? m_maxLength : 0x7FFFFFFE;
+            return true;
+        case EM_SETREADONLY:
+            SetReadOnly(Message.WParam != 0);
+            Message.Result = TRUE;
+            return true;
+        case EM_GETMODIFY:
+            Message.Result = m_modified;
+            return true;
+        case EM_SETMODIFY:
+            m_modified = Message.WParam != 0;
+            return true;
+        case EM_SETPASSWORDCHAR:
+            SetPasswordChar(static_cast<char>(Message.WParam));
+            return true;
+        case EM_GETPASSWORDCHAR:
+            Message.Result = static_cast<unsigned char>(m_passwordChar);
+            return true;
+        case EM_GETLINECOUNT:
+            Message.Result = LineCount();
+            return true;
+        case EM_GETFIRSTVISIBLELINE:
+            Message.Result = m_topLine;
+            return true;
+        case EM_LINEFROMCHAR:
+            Message.Result = LineFromPos(
+                static_cast<int>(Message.WParam) < 0 ? m_caret : static_cast<int>(Message.WParam));
+            return true;
+        case EM_LINEINDEX: {
+            Layout();
+            const int line = static_cast<int>(Message.WParam) < 0
+                                 ? LineFromPos(m_caret)
+                                 : static_cast<int>(Message.WParam);
+            Message.Result = line < static_cast<int>(m_lines.size()) ? m_lines[line].Start : -1;
+            return true;
+        }
+        case EM_LINELENGTH: {
+            Layout();
+            Message.Result = m_lines[LineFromPos(static_cast<int>(Message.WParam))].Length;
+            return true;
+        }
+        case EM_LINESCROLL:
+            ScrollHorizontally(static_cast<int>(Message.WParam) * Measure().TextWidth("x"));
+            ScrollToLine(m_topLine + static_cast<int>(Message.LParam));
+            Message.Result = TRUE;
+            return true;
+        case EM_SCROLLCARET:
+            ScrollCaret();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TCustomEdit::KeyDownNative(WORD Key) {
+    const bool shift = ShiftDown();
+    const bool ctrl = ControlDown();
+    const int size = static_cast<int>(m_editText.size());
+    switch (Key) {
+        case VK_LEFT:
+            if (!shift && GetSelLength() > 0 && !ctrl)
+                MoveCaret(GetSelStart(), false);
+            else
+                MoveCaret(ctrl ? WordLeft(m_caret) : PrevChar(m_caret), shift);
+            return;
+        case VK_RIGHT:
+            if (!shift && GetSelLength() > 0 && !ctrl)
+                MoveCaret(std::max(m_anchor, m_caret), false);
+            else
+                MoveCaret(ctrl ? WordRight(m_caret) : NextChar(m_caret), shift);
+            return;
+        case VK_HOME:
+        case VK_END: {
+            if (ctrl || !MultiLine()) {
+                MoveCaret(Key == VK_HOME ? 0 : size, shift);
+                return;
+            }
+            Layout();
+            const TVisualLine& line = m_lines[LineFromPos(m_caret)];
+            MoveCaret(Key == VK_HOME ? line.Start : line.Start + line.Length, shift);
+            return;
+        }
+        case VK_UP:
+        case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT: {
+            if (!MultiLine()) return;
+            Layout();
+            const TPoint at = PosToPoint(m_caret);
+            if (m_caretX < 0) m_caretX = at.x;
+            const int step = (Key == VK_UP || Key == VK_DOWN) ? 1 : std::max(VisibleLineCount(), 1);
+            const int direction = (Key == VK_UP || Key == VK_PRIOR) ? -1 : 1;
+            const int line = std::clamp(LineFromPos(m_caret) + direction * step, 0,
+                                        static_cast<int>(m_lines.size()) - 1);
+            if (Key == VK_PRIOR || Key == VK_NEXT) ScrollToLine(m_topLine + direction * step);
+            const int keepX = m_caretX;
+            const int y = (line - m_topLine) * LineHeight() + GetFormatRect().top;
+            MoveCaret(PointToPos({keepX, y}), shift);
+            m_caretX = keepX;
+            return;
+        }
+        case VK_DELETE:
+            if (shift)
+                Perform(WM_CUT);
+            else if (GetSelLength() == 0 && m_caret < size) {
+                m_anchor = NextChar(m_caret);
+                ReplaceSelection("", true);
+            } else
+                ClearSelection();
+            return;
+        case VK_INSERT:
+            if (ctrl)
+                Perform(WM_COPY);
+            else if (shift)
+                Perform(WM_PASTE);
+            return;
+        default:
+            break;
+    }
+    if (!ctrl || shift) return;
+    switch (Key) {
+        case 'C':
+            Perform(WM_COPY);
+            break;
+        case 'X':
+            Perform(WM_CUT);
+            break;
+        case 'V':
+            Perform(WM_PASTE);
+            break;
+        case 'Z':
+            Perform(WM_UNDO);
+            break;
+        case 'A':
+            SelectAll();
+            break;
+        default:
+            break;
+    }
+}
+
+void TCustomEdit::CharNative(char Ch) {
+    const unsigned char c = static_cast<unsigned char>(Ch);
+    if (c == VK_BACK) {
+        if (m_readOnly) return;
+        if (GetSelLength() == 0) {
+            if (m_caret == 0) return;
+            m_anchor = ControlDown() ? WordLeft(m_caret) : PrevChar(m_caret);
+        }
+        ReplaceSelection("", true);
+        return;
+    }
+    if (c == '\r' || c == '\n') {
+        if (MultiLine() && m_wantReturns) ReplaceSelection("\n", true);
+        return;
+    }
+    if (c == '\t') {
+        if (MultiLine() && m_wantTabs) ReplaceSelection("\t", true);
+        return;
+    }
+    // Other control characters are the clipboard's shortcuts, handled with their keys.
+    if (c < 0x20 || c == 0x7F) return;
+    if (m_readOnly) {
+        MessageBeep(0);
+        return;
+    }
+    ReplaceSelection(std::string(1, Ch), true);
+}
+
+void TCustomEdit::MoveCaret(int Pos, bool Extend) {
+    SetSelection(Extend ? m_anchor : Pos, Pos);
+}
+
+int TCustomEdit::PrevChar(int Pos) const {
+    if (Pos <= 0) return 0;
+    --Pos;
+    while (Pos > 0 && IsContinuation(m_editText[Pos])) --Pos;
+    return Pos;
+}
+
+int TCustomEdit::NextChar(int Pos) const {
+    const int size = static_cast<int>(m_editText.size());
+    if (Pos >= size) return size;
+    ++Pos;
+    while (Pos < size && IsContinuation(m_editText[Pos])) ++Pos;
+    return Pos;
+}
+
+int TCustomEdit::WordLeft(int Pos) const {
+    while (Pos > 0 && !IsWordChar(m_editText[Pos - 1])) --Pos;
+    while (Pos > 0 && IsWordChar(m_editText[Pos - 1])) --Pos;
+    return Pos;
+}
+
+int TCustomEdit::WordRight(int Pos) const {
+    const int size = static_cast<int>(m_editText.size());
+    while (Pos < size && IsWordChar(m_editText[Pos])) ++Pos;
+    while (Pos < size && !IsWordChar(m_editText[Pos])) ++Pos;
+    return Pos;
+}
+
+void TCustomEdit::MouseDownNative(TPoint Point, bool Shift, bool Double) {
+    if (!Focused() && CanFocus()) SetFocus();
+    const int pos = PointToPos(Point);
+    if (Double) {
+        int start = pos, end = pos;
+        while (start > 0 && IsWordChar(m_editText[start - 1])) --start;
+        while (end < static_cast<int>(m_editText.size()) && IsWordChar(m_editText[end])) ++end;
+        SetSelection(start, end);
+        return;
+    }
+    MoveCaret(pos, Shift);
+}
+
+void TCustomEdit::MouseMoveNative(TPoint Point) {
+    MoveCaret(PointToPos(Point), true);
+}
