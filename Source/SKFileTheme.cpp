@@ -74,7 +74,7 @@ void TskFileTheme::SetThemeFile(const std::string& Value) {
 
 void TskFileTheme::ReloadOwnerControls() {
     TComponent* owner = Owner();
-    if (!IsFormOrFrame(owner)) return;
+    if (owner == nullptr || !owner->ClassInfo().InheritsFrom("TCustomForm")) return;
     for (int i = 0; i < owner->ComponentCount(); ++i) {
         TComponent* component = owner->Components(i);
         if (component->ClassName().compare(0, 3, "Tsk") != 0) continue;

@@ -2,6 +2,7 @@
 // The five built-in visual styles: the 42 theme items with their names and kinds, the
 // fixed tables of each style's values, and the lookups every skinned control draws from.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -102,6 +103,8 @@ bool GetInsideThemeBool(TskUIStyle style, int item);
 void GetInsideThemeBitmap(TskUIStyle style, int item, gfx::Bitmap* bitmap, int count, int index);
 // The same for a control's bitmap.
 void GetInsideThemeBitmap(TskUIStyle style, int item, TBitmap* bitmap, int count, int index);
+// A null bitmap is left alone, whichever kind it would have been.
+inline void GetInsideThemeBitmap(TskUIStyle, int, std::nullptr_t, int, int) {}
 
 // Makes the skin's embedded pictures findable as bitmap resources (FindResource,
 // TBitmap::LoadFromResourceName). The picture store calls it on first use; calling it again

@@ -76,8 +76,13 @@ TEST(FileThemeSearch, ABareNameBesideTheExecutableIsStoredWithItsFullPath) {
     const std::string path = (folder / name).string();
     WriteTheme(path, 77);
 
+    // From elsewhere, so that the bare name is not found as it stands.
+    TempFolder elsewhere;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(elsewhere.Folder());
     TskFileTheme theme(nullptr);
     theme.SetThemeFile(name);
+    std::filesystem::current_path(previous);
     std::filesystem::remove(path);
     EXPECT_EQ(theme.GetThemeFile(), path);
     EXPECT_EQ(theme.GetInt(SkItem::FormMinWidthInt), 77);

@@ -59,13 +59,18 @@ const TClassInfo& TskTestControl::StaticClassInfo() {
 
 void TskTestControl::SetUIStyle(TskUIStyle Value) {
     m_uiStyle = Value;
-    Log.push_back("UIStyle=" + TskUIStyleInfo().NameOf(static_cast<int>(Value)));
+    Record("UIStyle=" + TskUIStyleInfo().NameOf(static_cast<int>(Value)));
 }
 
 void TskTestControl::SetFileTheme(TskFileTheme* Value) {
     m_fileTheme = Value;
     if (Value != nullptr) Value->FreeNotification(this);
-    Log.push_back("FileTheme=" + (Value != nullptr ? Value->GetName() : std::string("nil")));
+    Record("FileTheme=" + (Value != nullptr ? Value->GetName() : std::string("nil")));
+}
+
+void TskTestControl::Record(const std::string& entry) {
+    Log.push_back(entry);
+    if (Shared != nullptr) Shared->push_back(GetName() + "." + entry);
 }
 
 void TskTestControl::Notification(TComponent* AComponent, TOperation Operation) {

@@ -45,12 +45,16 @@ class TskTestControl : public TComponent {
     TskFileTheme* GetFileTheme() const { return m_fileTheme; }
     void SetFileTheme(TskFileTheme* Value);
 
+    // Each assignment, in order; with Shared set, also there as "Name.Property=Value".
     std::vector<std::string> Log;
+    std::vector<std::string>* Shared = nullptr;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    void Record(const std::string& entry);
+
     TskUIStyle m_uiStyle = DeepBlue;
     TskFileTheme* m_fileTheme = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "Source/SKMgr.h"
+#include "platform/vcl/FormReader.h"
+#include "platform/vcl/FormWriter.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
 
 // The theme manager's list of components: kept clean when components go, and what follows
@@ -101,6 +103,23 @@ TEST_F(ThemeManager, AssigningTheListCopiesIt) {
     manager->SetCompList(&names);
     names.Clear();
     EXPECT_EQ(Names(*manager), (Strings{"A", "B"}));
+}
+
+TEST_F(ThemeManager, ItsSettingsSurviveAFormDescription) {
+    auto* manager = Make<TskThemeManager>("Manager");
+    auto* theme = Make<TskFileTheme>("Theme");
+    m_owner.SetName("Root");
+    manager->SetFileTheme(theme);
+    manager->SetUIStyle(Protein);
+    manager->GetCompList()->SetCommaText("Button1,Edit1");
+    const std::string description = TFormWriter().WriteDescription(m_owner);
+
+    std::unique_ptr<TComponent> loaded(TFormReader("Root.dfm").ReadComponent(description, nullptr));
+    auto* again = dynamic_cast<TskThemeManager*>(loaded->FindComponent("Manager"));
+    ASSERT_NE(again, nullptr) << description;
+    EXPECT_EQ(again->GetUIStyle(), Protein);
+    EXPECT_EQ(again->GetFileTheme(), loaded->FindComponent("Theme"));
+    EXPECT_EQ(Names(*again), (Strings{"Button1", "Edit1"}));
 }
 
 }  // namespace
