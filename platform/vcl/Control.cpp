@@ -4,6 +4,7 @@
 
 #include "platform/vcl/ClassBuilder.h"
 #include "platform/vcl/ComponentGuard.h"
+#include "platform/vcl/PopupMenu.h"
 #include "platform/vcl/TypInfo.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/Windows.h"
@@ -346,6 +347,9 @@ void TControl::WndProc(TMessage& Message) {
         case CM_HITTEST:
             CMHitTest(Message);
             break;
+        case WM_CONTEXTMENU:
+            WMContextMenu(Message);
+            break;
         default:
             DefaultHandler(Message);
             break;
@@ -396,15 +400,33 @@ void TControl::HandleMouseMessage(TMessage& Message) {
             if (m_controlStyle & csCaptureMouse) SetMouseCapture(false);
             const bool click = button == mbLeft && m_clicking;
             if (button == mbLeft) m_clicking = false;
+            TComponentGuard guard(this);
             if (click && GetClientRect().Contains({x, y})) {
-                TComponentGuard guard(this);
                 Click();
                 if (!guard.Exists()) return;
             }
             MouseUp(button, shift, x, y);
+            // A right click asks for the context menu once the button is up.
+            if (button == mbRight && guard.Exists()) {
+                const TPoint screen = ClientToScreen({x, y});
+                Perform(WM_CONTEXTMENU, 0, MAKELPARAM(screen.x, screen.y));
+            }
             break;
         }
     }
+}
+
+void TControl::WMContextMenu(TMessage& Message) {
+    TPoint pos{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    if (Message.LParam == -1) pos = ClientToScreen({0, 0});
+    auto* menu = dynamic_cast<TPopupMenu*>(m_popupMenu);
+    if (menu && menu->GetAutoPopup()) {
+        menu->SetPopupComponent(this);
+        menu->Popup(pos.x, pos.y);
+        Message.Result = 1;
+        return;
+    }
+    if (m_parent) Message.Result = m_parent->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
 }
 
 bool TControl::MouseCapture() const {

@@ -145,6 +145,9 @@ protected:
     virtual void CMDialogKey(TMessage& Message);
     virtual void CMFocusChanged(TMessage& Message);
     virtual void CMHitTest(TMessage& Message);
+    // Opens PopupMenu at the point the message gives (screen coordinates; -1 for the
+    // keyboard's request, which opens it at the control), or asks the parent.
+    virtual void WMContextMenu(TMessage& Message);
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;

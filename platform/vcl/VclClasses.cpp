@@ -5,9 +5,14 @@
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/JPEGImage.h"
+#include "platform/vcl/MainMenu.h"
+#include "platform/vcl/MenuItem.h"
 #include "platform/vcl/Pen.h"
 #include "platform/vcl/Picture.h"
+#include "platform/vcl/PopupMenu.h"
 #include "platform/vcl/StringList.h"
+#include "platform/vcl/ToolBar.h"
+#include "platform/vcl/ToolButton.h"
 
 void RegisterVclClasses() {
     RegisterClass(TComponent::StaticClassInfo());
@@ -19,4 +24,9 @@ void RegisterVclClasses() {
     RegisterClass(TJPEGImage::StaticClassInfo());
     RegisterClass(TPicture::StaticClassInfo());
     RegisterClass(TImageList::StaticClassInfo());
+    RegisterClass(TMenuItem::StaticClassInfo());
+    RegisterClass(TPopupMenu::StaticClassInfo());
+    RegisterClass(TMainMenu::StaticClassInfo());
+    RegisterClass(TToolBar::StaticClassInfo());
+    RegisterClass(TToolButton::StaticClassInfo());
 }
