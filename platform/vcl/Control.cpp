@@ -252,6 +252,8 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TControl::Loaded() {
     inherited::Loaded();
+    // Loading is over for this control once it hears so, as the VCL's TComponent has it.
+    SetComponentStateFlag(csLoading, false);
     if (m_parentColor && m_parent) Perform(CM_PARENTCOLORCHANGED);
     if (m_parentFont && m_parent) Perform(CM_PARENTFONTCHANGED);
     if (m_autoSize) AdjustSize();
@@ -426,7 +428,8 @@ void TControl::WMContextMenu(TMessage& Message) {
         Message.Result = 1;
         return;
     }
-    if (m_parent) Message.Result = m_parent->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
+    if (m_parent)
+        Message.Result = m_parent->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
 }
 
 bool TControl::MouseCapture() const {

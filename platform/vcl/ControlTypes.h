@@ -118,3 +118,7 @@ constexpr LRESULT DLGC_BUTTON = 0x2000;
 
 // True when Caption marks Key as its accelerator ("&Save" for S or s).
 bool IsAccel(unsigned Key, std::string_view Caption);
+
+// Border styles: a form takes all six, a panel or edit only bsNone and bsSingle.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;

@@ -1,5 +1,13 @@
 // The classes of this framework that form descriptions and pictures may name.
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Button.h"
+#include "platform/vcl/CheckBox.h"
+#include "platform/vcl/CustomPanel.h"
+#include "platform/vcl/Form.h"
+#include "platform/vcl/Image.h"
+#include "platform/vcl/Label.h"
+#include "platform/vcl/RadioButton.h"
+#include "platform/vcl/Timer.h"
 #include "platform/vcl/Brush.h"
 #include "platform/vcl/ClassInfo.h"
 #include "platform/vcl/Font.h"

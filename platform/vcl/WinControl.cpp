@@ -134,7 +134,9 @@ void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
                                Params.Style, Params.X, Params.Y, Params.Width, Params.Height,
                                Params.WndParent);
     g_creating = nullptr;
-    if (!hwnd) throw EInvalidOperation("Error creating window for " + GetName());
+    if (!hwnd)
+        throw EInvalidOperation("Error creating window for " + ClassName() + " " + GetName() +
+                                " (error " + IntToStr(GetLastError()) + ")");
     if (!m_handle) {
         m_handle = hwnd;
         SetProp(hwnd, kControlProp, reinterpret_cast<LONG_PTR>(this));
@@ -268,13 +270,17 @@ void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool Check
 }
 
 bool TWinControl::CanFocus() const {
-    for (const TControl* c = this; c; c = c->GetParent())
+    // The form itself may still be hidden: its controls can be made active before it shows.
+    for (const TControl* c = this; c->GetParent(); c = c->GetParent())
         if (!c->GetVisible() || !c->GetEnabled()) return false;
     return true;
 }
 
 void TWinControl::SetFocus() {
-    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    const TWinControl* top = this;
+    while (top->GetParent()) top = top->GetParent();
+    if (!CanFocus() || !top->GetVisible() || !top->GetEnabled())
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
     ::SetFocus(Handle());
 }
 
@@ -358,7 +364,6 @@ void TWinControl::SetText(const std::string& Value) {
 
 void TWinControl::Loaded() {
     inherited::Loaded();
-    SetComponentStateFlag(csLoading, false);
     Realign();
 }
 
