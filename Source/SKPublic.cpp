@@ -9,7 +9,9 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Region.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Application.h"
 #include "platform/vcl/Canvas.h"
+#include "platform/vcl/Form.h"
 #include "platform/vcl/TypInfo.h"
 #include "platform/vcl/WinControl.h"
 #include "platform/win/Windows.h"
@@ -299,6 +301,17 @@ bool InRect(int X, int Y, const TRect& Rect) {
 
 bool InRect(const TPoint& Point, const TRect& Rect) {
     return InRect(Point.x, Point.y, Rect);
+}
+
+bool FormHasFocus(TCustomForm* Form) {
+    TCustomForm* mainForm = Application != nullptr ? Application->MainForm() : nullptr;
+    if (mainForm == nullptr) return Form != nullptr && Form->Active();
+    const bool mdiParent = mainForm->GetFormStyle() == fsMDIForm;
+    if (mdiParent && Form == mainForm) return true;
+    if (!Application->Active()) return false;
+    if (Form == nullptr || Form == mainForm) return true;
+    if (mdiParent && mainForm->ActiveMDIChild() == Form) return true;
+    return Form->Active();
 }
 
 TRect GetWorkAreaRect() {

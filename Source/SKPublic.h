@@ -14,6 +14,7 @@
 class TBitmap;
 class TCanvas;
 class TControl;
+class TCustomForm;
 class TGraphic;
 class TWinControl;
 class TskFileTheme;
@@ -73,6 +74,11 @@ void SetBitmapWindow(HWND Window, TBitmap* Bitmap, TColor TransparentColor);
 // Whether the point lies in Rect, its right and bottom edges included.
 bool InRect(int X, int Y, const TRect& Rect);
 bool InRect(const TPoint& Point, const TRect& Rect);
+
+// Whether the form is to be drawn as active: the main form of an MDI application always
+// is; otherwise only while the application is active, the main form and a null form
+// always, the main form's active MDI child too, and any other form when it is active.
+bool FormHasFocus(TCustomForm* Form);
 
 // The primary display's work area: the desktop less the task bar.
 TRect GetWorkAreaRect();
