@@ -6,4 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$(nproc)"
-echo "Everything is built; there is no program to start yet."
+# Until the reference program exists, the window manager's demo is what there is to start.
+exec build/platform/win/demo/windemo
