@@ -143,6 +143,10 @@ void RegisterClass(const TClassInfo& info) {
     Registry()[info.Name()] = &info;
 }
 
+void RegisterClasses(std::initializer_list<const TClassInfo*> infos) {
+    for (const TClassInfo* info : infos) RegisterClass(*info);
+}
+
 const TClassInfo* GetClass(std::string_view name) {
     auto it = Registry().find(std::string(name));
     return it == Registry().end() ? nullptr : it->second;
