@@ -83,6 +83,7 @@ TCustomEdit::~TCustomEdit() {
 }
 
 bool TCustomEdit::MultiLine() const {
+    if (m_handle) return (GetWindowLong(m_handle, GWL_STYLE) & ES_MULTILINE) != 0;
     TCreateParams params;
     const_cast<TCustomEdit*>(this)->CreateParams(params);
     return (params.Style & ES_MULTILINE) != 0;
@@ -688,6 +689,8 @@ void TCustomEdit::CharNative(char Ch) {
 
 void TCustomEdit::MoveCaret(int Pos, bool Extend) {
     SetSelection(Extend ? m_anchor : Pos, Pos);
+    // A key brings the caret back into view even when it stays where it was.
+    ScrollCaret();
 }
 
 int TCustomEdit::PrevChar(int Pos) const {

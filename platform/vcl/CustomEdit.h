@@ -110,6 +110,8 @@ protected:
     void ScrollHorizontally(int Pixels);
     void ScrollCaret();
     int LineHeight();
+    void InvalidateLayout() { m_layoutValid = false; }
+    void UpdateScrollBars();
 
 private:
     struct TVisualLine {
@@ -134,11 +136,9 @@ private:
 
     // Layout and painting (CustomEditPaint.cpp).
     void Layout();
-    void InvalidateLayout() { m_layoutValid = false; }
     std::string DisplayText(int Start, int Length) const;
     int TextWidthOf(int Start, int Length);
     int LineX(const TVisualLine& Line);
-    void UpdateScrollBars();
     void ScrollMessage(int Bar, WPARAM Code);
     void StartCaretBlink();
     void StopCaretBlink();
