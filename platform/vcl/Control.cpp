@@ -123,7 +123,8 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     m_constraints.Constrain(AWidth, AHeight);
     if (ALeft == m_left && ATop == m_top && AWidth == m_width && AHeight == m_height) return;
     const bool resized = AWidth != m_width || AHeight != m_height;
-    Invalidate();
+    // What the control leaves behind shows the parent's background again.
+    InvalidateControl(true);
     UpdateBoundsFields(ALeft, ATop, AWidth, AHeight);
     Invalidate();
     RequestAlign();
@@ -177,7 +178,7 @@ void TControl::RequestAlign() {
 void TControl::SetVisible(bool Value) {
     if (Value == m_visible) return;
     VisibleChanging();
-    Invalidate();
+    InvalidateControl(true);
     m_visible = Value;
     Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
     if (m_parent && m_align != alNone) m_parent->Realign();
@@ -260,9 +261,13 @@ void TControl::Loaded() {
 }
 
 void TControl::Invalidate() {
+    InvalidateControl(!(m_controlStyle & csOpaque));
+}
+
+void TControl::InvalidateControl(bool Erase) {
     if (!m_parent || !m_parent->HandleAllocated() || !m_visible) return;
     const TRect r = BoundsRect();
-    InvalidateRect(m_parent->m_handle, &r, !(m_controlStyle & csOpaque));
+    InvalidateRect(m_parent->m_handle, &r, Erase);
 }
 
 void TControl::Update() {
@@ -394,12 +399,14 @@ void TControl::HandleMouseMessage(TMessage& Message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            if (m_controlStyle & csCaptureMouse) SetMouseCapture(true);
+            // Only the left button captures the mouse, as in the VCL: a right click's popup
+            // menu must find the mouse free.
+            if (button == mbLeft && (m_controlStyle & csCaptureMouse)) SetMouseCapture(true);
             if (button == mbLeft && (m_controlStyle & csClickEvents)) m_clicking = true;
             MouseDown(button, shift, x, y);
             break;
         default: {  // button up
-            if (m_controlStyle & csCaptureMouse) SetMouseCapture(false);
+            if (button == mbLeft && (m_controlStyle & csCaptureMouse)) SetMouseCapture(false);
             const bool click = button == mbLeft && m_clicking;
             if (button == mbLeft) m_clicking = false;
             TComponentGuard guard(this);

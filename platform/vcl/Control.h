@@ -163,6 +163,7 @@ protected:
 private:
     friend class TWinControl;
     void HandleMouseMessage(TMessage& Message);
+    void InvalidateControl(bool Erase);
     void FontChanged(TObject* Sender);
     void ConstraintsChanged(TObject* Sender);
 

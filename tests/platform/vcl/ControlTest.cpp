@@ -206,3 +206,30 @@ TEST_F(VclTest, ReplacedWindowProcSeesMessagesUntilRestored) {
     probe.SetCaption("y");
     EXPECT_EQ(seen, std::vector<UINT>{CM_TEXTCHANGED});
 }
+
+TEST_F(VclTest, OpaqueGraphicControlLeavesTheParentBackgroundWhereItWas) {
+    struct Case {
+        const char* name;
+        void (*change)(TProbe&);
+    };
+    const Case cases[] = {
+        {"shrunk", [](TProbe& p) { p.SetBounds(10, 10, 5, 5); }},
+        {"moved", [](TProbe& p) { p.SetBounds(40, 10, 20, 20); }},
+        {"hidden", [](TProbe& p) { p.Hide(); }},
+    };
+    for (const Case& c : cases) {
+        THostControl host(nullptr);
+        host.SetBounds(100, 100, 80, 40);
+        TProbe probe(nullptr);
+        probe.SetControlStyle(probe.ControlStyle() | csOpaque);
+        probe.SetColor(clRed);
+        probe.SetBounds(10, 10, 20, 20);
+        probe.SetParent(&host);
+        ShowWindow(host.Handle(), SW_SHOW);
+        win::Headless::ProcessMessages();
+        c.change(probe);
+        win::Headless::ProcessMessages();
+        EXPECT_EQ(win::Headless::CaptureWindow(host.Handle()).GetPixel(25, 25), clWhite) << c.name;
+        probe.SetParent(nullptr);
+    }
+}
