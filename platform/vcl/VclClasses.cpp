@@ -3,6 +3,7 @@
 #include "platform/vcl/Button.h"
 #include "platform/vcl/CheckBox.h"
 #include "platform/vcl/CustomPanel.h"
+#include "platform/vcl/Edit.h"
 #include "platform/vcl/Form.h"
 #include "platform/vcl/Image.h"
 #include "platform/vcl/Label.h"
@@ -14,10 +15,13 @@
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/JPEGImage.h"
 #include "platform/vcl/MainMenu.h"
+#include "platform/vcl/MaskEdit.h"
+#include "platform/vcl/Memo.h"
 #include "platform/vcl/MenuItem.h"
 #include "platform/vcl/Pen.h"
 #include "platform/vcl/Picture.h"
 #include "platform/vcl/PopupMenu.h"
+#include "platform/vcl/ScrollBar.h"
 #include "platform/vcl/StringList.h"
 #include "platform/vcl/ToolBar.h"
 #include "platform/vcl/ToolButton.h"
@@ -37,4 +41,8 @@ void RegisterVclClasses() {
     RegisterClass(TMainMenu::StaticClassInfo());
     RegisterClass(TToolBar::StaticClassInfo());
     RegisterClass(TToolButton::StaticClassInfo());
+    RegisterClass(TEdit::StaticClassInfo());
+    RegisterClass(TMaskEdit::StaticClassInfo());
+    RegisterClass(TMemo::StaticClassInfo());
+    RegisterClass(TScrollBar::StaticClassInfo());
 }
