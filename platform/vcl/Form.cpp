@@ -144,6 +144,13 @@ void TCustomForm::Loaded() {
     if (m_activeControl) m_activeControl->FreeNotification(this);
 }
 
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    if (Root == this)
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (!Components(i)->HasParent()) Proc(Components(i));
+    TWinControl::GetChildren(Proc, Root);
+}
+
 void TCustomForm::CreateParams(TCreateParams& Params) {
     TWinControl::CreateParams(Params);
     Params.Style &= ~(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_DISABLED);

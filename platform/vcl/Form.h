@@ -103,6 +103,8 @@ class TCustomForm : public TWinControl {
     TRect GetClientRect() const override;
     TPoint ClientOrigin() const override;
     void WndProc(TMessage& Message) override;
+    // The owned components without a parent (timers, menus), then the child controls.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;

@@ -13,6 +13,10 @@
 #include "platform/vcl/ClassInfo.h"
 #include "platform/vcl/Font.h"
 #include "platform/vcl/ImageList.h"
+#include "platform/vcl/CheckListBox.h"
+#include "platform/vcl/ComboBox.h"
+#include "platform/vcl/ListBox.h"
+#include "platform/vcl/ListView.h"
 #include "platform/vcl/JPEGImage.h"
 #include "platform/vcl/MainMenu.h"
 #include "platform/vcl/MaskEdit.h"
@@ -45,4 +49,8 @@ void RegisterVclClasses() {
     RegisterClass(TMaskEdit::StaticClassInfo());
     RegisterClass(TMemo::StaticClassInfo());
     RegisterClass(TScrollBar::StaticClassInfo());
+    RegisterClass(TListView::StaticClassInfo());
+    RegisterClass(TListBox::StaticClassInfo());
+    RegisterClass(TCheckListBox::StaticClassInfo());
+    RegisterClass(TComboBox::StaticClassInfo());
 }

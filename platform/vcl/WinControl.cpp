@@ -195,6 +195,11 @@ void TWinControl::RemoveControl(TControl* AControl) {
     if (AControl->GetAlign() != alNone) Realign();
 }
 
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    for (TControl* c : m_controls)
+        if (c->Owner() == Root) Proc(c);
+}
+
 bool TWinControl::ContainsControl(const TControl* Control) const {
     for (const TControl* c = Control; c; c = c->GetParent())
         if (c == this) return true;

@@ -85,6 +85,8 @@ class TWinControl : public TControl {
 
     void WndProc(TMessage& Message) override;
     void DefaultHandler(TMessage& Message) override;
+    // The child controls that Root owns, in Z-order, as a description nests them.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
