@@ -2,6 +2,7 @@
 // keeps free around them in the window's frame.
 #include <algorithm>
 
+#include "platform/vcl/BorderBand.h"
 #include "platform/vcl/CustomListView.h"
 #include "platform/win/Windows.h"
 
@@ -142,32 +143,11 @@ void TCustomListView::PaintRow(TCanvas& Canvas, int Index, const TRect& Row) {
 }
 
 void TCustomListView::WMNCCalcSize(TMessage& Message) {
-    // The band lies inside the border, so the scroll bars sit within it as well.
-    if (auto* rect = reinterpret_cast<RECT*>(Message.LParam); rect && m_borderWidth > 0) {
-        rect->left += m_borderWidth;
-        rect->top += m_borderWidth;
-        rect->right = std::max(rect->left, rect->right - m_borderWidth);
-        rect->bottom = std::max(rect->top, rect->bottom - m_borderWidth);
-    }
+    BorderBandCalcSize(Message, m_borderWidth);
     DefaultHandler(Message);
 }
 
 void TCustomListView::WMNCPaint(TMessage& Message) {
     DefaultHandler(Message);
-    if (m_borderWidth <= 0 || !HandleAllocated()) return;
-    RECT window;
-    GetWindowRect(m_handle, &window);
-    const LONG_PTR exStyle = GetWindowLong(m_handle, GWL_EXSTYLE);
-    const LONG_PTR style = GetWindowLong(m_handle, GWL_STYLE);
-    const int edge = (exStyle & WS_EX_CLIENTEDGE) ? 2 : (style & WS_BORDER) ? 1 : 0;
-    const TRect outer{edge, edge, window.Width() - edge, window.Height() - edge};
-    const int band = m_borderWidth;
-    HDC dc = GetWindowDC(m_handle);
-    HBRUSH brush = CreateSolidBrush(GetColor());
-    FillRect(dc, {outer.left, outer.top, outer.right, outer.top + band}, brush);
-    FillRect(dc, {outer.left, outer.bottom - band, outer.right, outer.bottom}, brush);
-    FillRect(dc, {outer.left, outer.top, outer.left + band, outer.bottom}, brush);
-    FillRect(dc, {outer.right - band, outer.top, outer.right, outer.bottom}, brush);
-    DeleteObject(brush);
-    ReleaseDC(m_handle, dc);
+    if (HandleAllocated()) BorderBandPaint(m_handle, m_borderWidth, GetColor());
 }
