@@ -207,7 +207,10 @@ LRESULT TMenuWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = wParam ? reinterpret_cast<HDC>(wParam) : BeginPaint(hwnd, &ps);
-            if (self) self->Paint(dc);
+            RECT dirty;
+            GetClientRect(hwnd, &dirty);
+            if (!wParam) dirty = ps.rcPaint;
+            if (self) self->Paint(dc, dirty);
             if (!wParam) EndPaint(hwnd, &ps);
             return 0;
         }
@@ -227,10 +230,13 @@ LRESULT TMenuWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
 }
 
-void TMenuWindow::Paint(HDC DC) {
+void TMenuWindow::Paint(HDC DC, const TRect& Dirty) {
     TControlCanvas canvas;
     canvas.SetHandle(DC);
     for (int i = 0; i < Count(); ++i) {
+        // Only the items in need of it are drawn, so a change of highlight asks the draw
+        // handlers for the two items concerned.
+        if (ItemRect(i).Intersect(Dirty).IsEmpty()) continue;
         TMenuItem* item = Item(i);
         PrepareCanvas(canvas);
         canvas.GetBrush()->SetStyle(bsSolid);

@@ -58,7 +58,7 @@ private:
     };
     static LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void Measure();
-    void Paint(HDC DC);
+    void Paint(HDC DC, const TRect& Dirty);
     void DrawClassic(TCanvas& Canvas, const TMenuItem& Item, const TRect& R, bool Selected);
     void PrepareCanvas(TCanvas& Canvas);
 

@@ -97,8 +97,7 @@ void TToolBar::InsertButton(TToolButton* Button) {
     auto at = m_buttons.end();
     if (!(ComponentState() & csLoading))
         at = std::find_if(m_buttons.begin(), m_buttons.end(), [&](const TToolButton* b) {
-            return b->GetTop() > Button->GetTop() ||
-                   (b->GetTop() == Button->GetTop() && b->GetLeft() >= Button->GetLeft());
+            return b->GetLeft() >= Button->GetLeft() && b->GetTop() >= Button->GetTop();
         });
     m_buttons.insert(at, Button);
     ArrangeButtons();

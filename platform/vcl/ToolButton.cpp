@@ -135,7 +135,7 @@ void TToolButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     }
     // On a bar only a separator's width and the common button height are the button's to
     // say; the place is the bar's.
-    if (IsSeparator()) m_separatorWidth = AWidth;
+    if (IsSeparator() && AWidth != GetWidth()) m_separatorWidth = AWidth;
     if (AHeight != GetHeight() && !IsSeparator())
         m_toolBar->SetButtonHeight(AHeight);
     else
