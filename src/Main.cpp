@@ -1,0 +1,246 @@
+#include "src/Main.h"
+
+#include <memory>
+
+#include "common/misc/CxAssert.h"
+#include "platform/vcl/ClassBuilder.h"
+#include "platform/vcl/MessageDlg.h"
+#include "platform/win/SysParams.h"
+#include "src/Abbr.h"
+#include "src/AbbrData.h"
+#include "src/AbbrStore.h"
+
+const TClassInfo& TfmMain::StaticClassInfo() {
+    static const TClassInfo info = TClassBuilder<TfmMain>("TfmMain")
+                                       .Field("sfMain", &TfmMain::sfMain)
+                                       .Field("imgTop", &TfmMain::imgTop)
+                                       .Field("Label1", &TfmMain::Label1)
+                                       .Field("btnFind", &TfmMain::btnFind)
+                                       .Field("lvData", &TfmMain::lvData)
+                                       .Field("rbtnAll", &TfmMain::rbtnAll)
+                                       .Field("rbtnCommand", &TfmMain::rbtnCommand)
+                                       .Field("rbtnKeyword", &TfmMain::rbtnKeyword)
+                                       .Field("Label2", &TfmMain::Label2)
+                                       .Field("edtAbbr", &TfmMain::edtAbbr)
+                                       .Field("btnAdd", &TfmMain::btnAdd)
+                                       .Field("btnSave", &TfmMain::btnSave)
+                                       .Field("lblSum", &TfmMain::lblSum)
+                                       .Field("pmInfo", &TfmMain::pmInfo)
+                                       .Field("miDel", &TfmMain::miDel)
+                                       .Field("skURLLabel1", &TfmMain::skURLLabel1)
+                                       .Method("edtAbbrChange", &TfmMain::edtAbbrChange)
+                                       .Method("FormCreate", &TfmMain::FormCreate)
+                                       .Method("FormDestroy", &TfmMain::FormDestroy)
+                                       .Method("btnAddClick", &TfmMain::btnAddClick)
+                                       .Method("btnSaveClick", &TfmMain::btnSaveClick)
+                                       .Method("lvDataDblClick", &TfmMain::lvDataDblClick)
+                                       .Method("miDelClick", &TfmMain::miDelClick)
+                                       .Method("rbtnAllClick", &TfmMain::rbtnAllClick)
+                                       .Method("rbtnCommandClick", &TfmMain::rbtnCommandClick)
+                                       .Method("rbtnKeywordClick", &TfmMain::rbtnKeywordClick)
+                                       .Method("btnFindClick", &TfmMain::btnFindClick)
+                                       .Build();
+    return info;
+}
+
+TfmMain::TfmMain(TComponent* AOwner) : TForm(AOwner) {
+    if (!AbbrData::GetDataFilePath(&m_szDataPath)) m_szDataPath = AbbrData::DataFileName;
+}
+
+TfmMain::~TfmMain() {
+    // OnDestroy frees the records; it runs here, while this part of the object still exists.
+    if (OnDestroy) {
+        TNotifyEvent onDestroy = OnDestroy;
+        OnDestroy = nullptr;
+        onDestroy(this);
+    }
+    FreeData();
+}
+
+void TfmMain::FormCreate(TObject*) {
+    InitData();
+    LoadData();
+    FillList();
+    skURLLabel1->OnClick = [this](TObject* Sender) { OpenLink(Sender); };
+}
+
+void TfmMain::FormDestroy(TObject*) {
+    FreeData();
+}
+
+void TfmMain::InitData() {
+    m_pList = new CxList;
+    m_pFile = new CxFile;
+}
+
+void TfmMain::FreeData() {
+    if (m_pList) {
+        ClearData();
+        delete m_pList;
+        m_pList = nullptr;
+    }
+    delete m_pFile;
+    m_pFile = nullptr;
+}
+
+AbbrInfo* TfmMain::InsertInfo(AbbrInfo* pInfo) {
+    CX_ASSERT(pInfo);
+    const InsertResult result = AbbrStore(*m_pList).InsertInfo(pInfo);
+    if (result.nOutcome != InsertOutcome::Inserted)
+        ShowMessage(result.szMessage, AbbrStore::ErrorCaption);
+    return result.pInfo;
+}
+
+AbbrInfo* TfmMain::RemoveInfo(AbbrInfo* pInfo) {
+    CX_ASSERT(pInfo);
+    return AbbrStore(*m_pList).RemoveInfo(pInfo);
+}
+
+void TfmMain::ClearData() {
+    // The rows point into the records that are about to go.
+    if (lvData && !(ComponentState() & csDestroying)) lvData->GetItems()->Clear();
+    AbbrStore(*m_pList).ClearData();
+}
+
+bool TfmMain::LoadData() {
+    ClearData();
+    AbbrData data(*m_pFile);
+    const AbbrData::ReadResult result =
+        data.LoadData(m_szDataPath, *m_pList, [this](const InsertResult& rejected) {
+            ShowMessage(rejected.szMessage, AbbrStore::ErrorCaption);
+        });
+    if (!result.bOpened) return false;
+    if (!result.IsWhole()) ShowMessage(result.DamageMessage(m_szDataPath), AbbrStore::ErrorCaption);
+    return true;
+}
+
+bool TfmMain::SaveData() {
+    const AbbrData::SaveResult result = AbbrData(*m_pFile).SaveData(m_szDataPath, *m_pList);
+    if (!result.bSaved) ShowMessage(result.szError, AbbrStore::ErrorCaption);
+    return result.bSaved;
+}
+
+bool TfmMain::IsShown(std::int32_t nFlag) const {
+    if (rbtnAll->GetChecked()) return true;
+    if (rbtnCommand->GetChecked()) return (nFlag & AbbrFlagCommand) != 0;
+    return rbtnKeyword->GetChecked() && (nFlag & AbbrFlagKeyword) != 0;
+}
+
+void TfmMain::FillList() {
+    // A filter button may be clicked while the form is still being read.
+    if (!m_pList) return;
+    TListItems* items = lvData->GetItems();
+    items->BeginUpdate();
+    items->Clear();
+    for (auto* p = static_cast<AbbrInfo*>(m_pList->GetFirst()); p;
+         p = static_cast<AbbrInfo*>(m_pList->GetNext())) {
+        if (!IsShown(p->nFlag)) continue;
+        TListItem* item = items->Add();
+        item->SetCaption(p->szTitle);
+        item->GetSubItems()->Add(p->szInfo);
+        item->SetData(p);
+    }
+    items->EndUpdate();
+    lblSum->SetCaption(std::to_string(items->GetCount()) + " abbreviations in total.");
+}
+
+void TfmMain::edtAbbrChange(TObject*) {
+    if (!m_pList) return;
+    TListItems* items = lvData->GetItems();
+    const int n = items->GetCount();
+    const std::string szText = edtAbbr->GetText();
+    int nSelect = n - 1;
+    for (int i = 0; i < n; ++i) {
+        const auto* p = static_cast<const AbbrInfo*>(items->GetItem(i)->GetData());
+        const int nOrder = AbbrStore::CompareTitle(p->szTitle, szText.c_str());
+        if (nOrder == 0) {
+            nSelect = i;
+            break;
+        }
+        if (nOrder > 0) {
+            nSelect = i > 0 ? i - 1 : 0;
+            break;
+        }
+    }
+    lvData->SetItemIndex(nSelect);
+    if (nSelect >= 0) lvData->MakeItemVisible(nSelect, true);
+}
+
+void TfmMain::btnFindClick(TObject* Sender) {
+    edtAbbrChange(Sender);
+    const TListItem* selected = lvData->GetSelected();
+    const std::string szText = edtAbbr->GetText();
+    if (selected && selected->GetCaption() == szText) return;
+    // Formatted without a fixed buffer, so that a long text is shown whole.
+    ShowMessage("Information for \"" + szText + "\" not found.", "Information");
+}
+
+void TfmMain::btnSaveClick(TObject*) {
+    if (SaveData()) ShowMessage("Quorvane Reference saved successfully.", "Information");
+}
+
+void TfmMain::miDelClick(TObject*) {
+    const TListItem* selected = lvData->GetSelected();
+    if (!selected || !selected->GetData()) return;
+    delete RemoveInfo(static_cast<AbbrInfo*>(selected->GetData()));
+    FillList();
+}
+
+void TfmMain::lvDataDblClick(TObject*) {
+    const TListItem* selected = lvData->GetSelected();
+    if (!selected || !selected->GetData()) return;
+    auto* pInfo = static_cast<AbbrInfo*>(selected->GetData());
+    const AbbrInfo previous = *pInfo;
+    std::unique_ptr<TfmAbbr> dialog(TCustomForm::Create<TfmAbbr>(this));
+    dialog->SetInfo(pInfo);
+    if (dialog->ShowModal() != mrOk) return;
+    // A record edited in place keeps its place in the list, but the next load would drop it
+    // for an empty or repeated title: such an edit is refused as Add refuses it.
+    const std::string szRefusal = EditRefusal(pInfo);
+    if (!szRefusal.empty()) {
+        *pInfo = previous;
+        ShowMessage(szRefusal, AbbrStore::ErrorCaption);
+    }
+    FillList();
+}
+
+void TfmMain::btnAddClick(TObject*) {
+    std::unique_ptr<TfmAbbr> dialog(TCustomForm::Create<TfmAbbr>(this));
+    std::unique_ptr<AbbrInfo> pInfo(dialog->NewInfo());
+    if (dialog->ShowModal() == mrOk) {
+        InsertInfo(pInfo.get());
+        FillList();
+    }
+}
+
+std::string TfmMain::EditRefusal(const AbbrInfo* pInfo) const {
+    if (pInfo->szTitle[0] == '\0') return AbbrStore::EmptyTitleMessage;
+    for (auto* p = static_cast<const AbbrInfo*>(m_pList->GetFirst()); p;
+         p = static_cast<const AbbrInfo*>(m_pList->GetNext())) {
+        if (p != pInfo && AbbrStore::CompareTitle(p->szTitle, pInfo->szTitle) == 0)
+            return AbbrStore::DuplicateMessage(p->szTitle);
+    }
+    return "";
+}
+
+void TfmMain::rbtnAllClick(TObject*) {
+    FillList();
+}
+
+void TfmMain::rbtnCommandClick(TObject*) {
+    FillList();
+}
+
+void TfmMain::rbtnKeywordClick(TObject*) {
+    FillList();
+}
+
+void TfmMain::ShowMessage(const std::string& szText, const char* szCaption) {
+    MessageBox(Handle(), szText.c_str(), szCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+void TfmMain::OpenLink(TObject*) {
+    if (ShellExecute(Handle(), "open", LinkURL, nullptr, nullptr, SW_SHOWNORMAL) <= 32)
+        ShowMessage(std::string("The page ") + LinkURL + " could not be opened.",
+                    AbbrStore::ErrorCaption);
+}

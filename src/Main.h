@@ -1,0 +1,92 @@
+#pragma once
+// TfmMain: the reference window. It lists the abbreviations beside their meanings, narrows
+// the list by category, selects the nearest entry while an abbreviation is typed, and opens,
+// adds, deletes and saves entries. It owns the record list, every record and the file object.
+#include <string>
+
+#include "common/misc/CxFile.h"
+#include "common/misc/CxList.h"
+#include "platform/vcl/Button.h"
+#include "platform/vcl/CustomPanel.h"
+#include "platform/vcl/Form.h"
+#include "platform/vcl/Image.h"
+#include "platform/vcl/Label.h"
+#include "platform/vcl/ListView.h"
+#include "platform/vcl/MaskEdit.h"
+#include "platform/vcl/MenuItem.h"
+#include "platform/vcl/PopupMenu.h"
+#include "platform/vcl/RadioButton.h"
+#include "src/AbbrInfo.h"
+
+class TfmMain : public TForm {
+    QV_DECLARE_CLASS(TfmMain, TForm)
+
+    explicit TfmMain(TComponent* AOwner);
+    ~TfmMain() override;
+
+    // The link label's page on the maker's site.
+    static constexpr const char* LinkURL = "https://brontide.example/brontide/index.htm";
+
+    TPanel* sfMain = nullptr;
+    TImage* imgTop = nullptr;
+    TLabel* Label1 = nullptr;
+    TButton* btnFind = nullptr;
+    TListView* lvData = nullptr;
+    TRadioButton* rbtnAll = nullptr;
+    TRadioButton* rbtnCommand = nullptr;
+    TRadioButton* rbtnKeyword = nullptr;
+    TLabel* Label2 = nullptr;
+    TMaskEdit* edtAbbr = nullptr;
+    TButton* btnAdd = nullptr;
+    TButton* btnSave = nullptr;
+    TLabel* lblSum = nullptr;
+    TPopupMenu* pmInfo = nullptr;
+    TMenuItem* miDel = nullptr;
+    TLabel* skURLLabel1 = nullptr;
+
+    CxList* m_pList = nullptr;
+    CxFile* m_pFile = nullptr;
+
+    void edtAbbrChange(TObject* Sender);
+    void FormCreate(TObject* Sender);
+    void FormDestroy(TObject* Sender);
+    void btnAddClick(TObject* Sender);
+    void btnSaveClick(TObject* Sender);
+    void lvDataDblClick(TObject* Sender);
+    void miDelClick(TObject* Sender);
+    void rbtnAllClick(TObject* Sender);
+    void rbtnCommandClick(TObject* Sender);
+    void rbtnKeywordClick(TObject* Sender);
+    void btnFindClick(TObject* Sender);
+
+    // The sorted insertion of a copy; reports an empty or repeated title in a message box.
+    // Returns the copy in the list, the record already there, or pInfo for an empty title.
+    AbbrInfo* InsertInfo(AbbrInfo* pInfo);
+    // Unlinks the first record titled as *pInfo; the caller frees it. Null when none is.
+    AbbrInfo* RemoveInfo(AbbrInfo* pInfo);
+    void ClearData();
+    void FillList();
+
+    // Reads the data file into the list: false when it cannot be opened. A damaged file is
+    // reported once and keeps the records read whole before the damage.
+    bool LoadData();
+    // Writes the list to the data file; false, after an error box, when it was not written.
+    bool SaveData();
+
+    // Where LoadData and SaveData find the file: beside the executable unless set here.
+    const std::string& DataPath() const { return m_szDataPath; }
+    void SetDataPath(const std::string& szPath) { m_szDataPath = szPath; }
+
+private:
+    void InitData();
+    void FreeData();
+    // Whether the filter that is checked shows a record with these flags.
+    bool IsShown(std::int32_t nFlag) const;
+    // An OK box with the information icon, owned by this window.
+    void ShowMessage(const std::string& szText, const char* szCaption);
+    void OpenLink(TObject* Sender);
+    // Why an edit in place that gave *pInfo its title cannot stand, or empty when it can.
+    std::string EditRefusal(const AbbrInfo* pInfo) const;
+
+    std::string m_szDataPath;
+};

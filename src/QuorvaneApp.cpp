@@ -1,0 +1,38 @@
+#include "src/QuorvaneApp.h"
+
+#include "platform/vcl/Application.h"
+#include "platform/vcl/ClassInfo.h"
+#include "platform/vcl/SysUtils.h"
+#include "src/Abbr.h"
+#include "src/Main.h"
+
+void RegisterQuorvaneResources();
+
+void RegisterQuorvane() {
+    RegisterVclClasses();
+    RegisterClass(TfmMain::StaticClassInfo());
+    RegisterClass(TfmAbbr::StaticClassInfo());
+    RegisterQuorvaneResources();
+}
+
+int RunQuorvane() {
+    try {
+        RegisterQuorvane();
+        Application->Initialize();
+        Application->SetTitle("Quorvane Reference");
+        TfmMain* fmMain = nullptr;
+        Application->CreateForm(fmMain);
+        Application->Run();
+        delete fmMain;
+    } catch (const Exception&) {
+        Application->HandleException(nullptr);
+    } catch (...) {
+        // What the platform does not know how to show is shown with an empty message.
+        try {
+            throw Exception("");
+        } catch (const Exception&) {
+            Application->HandleException(nullptr);
+        }
+    }
+    return 0;
+}
