@@ -427,7 +427,7 @@ void TControl::HandleMouseMessage(TMessage& Message) {
 
 void TControl::WMContextMenu(TMessage& Message) {
     TPoint pos{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-    if (Message.LParam == -1) pos = ClientToScreen({0, 0});
+    if (pos.x == -1 && pos.y == -1) pos = ClientToScreen({0, 0});
     auto* menu = dynamic_cast<TPopupMenu*>(m_popupMenu);
     if (menu && menu->GetAutoPopup()) {
         menu->SetPopupComponent(this);

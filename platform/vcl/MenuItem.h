@@ -18,8 +18,9 @@ class TMenu;
 // in as the classic look would have them.
 using TMenuMeasureItemEvent =
     TEvent<void(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height)>;
-// Paints one item on a canvas over the menu window; ARect is the item's rectangle in that
-// canvas and Selected says whether the item is highlighted.
+// Paints one item on a canvas over the menu window (a TControlCanvas, whose GetHandle is the
+// window's device context); ARect is the item's rectangle in that canvas and Selected says
+// whether the item is highlighted.
 using TMenuDrawItemEvent =
     TEvent<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, bool Selected)>;
 

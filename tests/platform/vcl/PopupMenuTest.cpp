@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/Bitmap.h"
 #include "platform/vcl/ControlCanvas.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/vcl/PopupMenu.h"
 #include "tests/platform/vcl/ControlTestFixture.h"
 
@@ -273,6 +275,31 @@ TEST_F(PopupMenuTest, ClassicItemsShowTheHighlightTheCheckAndTheShortcutColumn) 
     menu.Popup(100, 100);
 }
 
+TEST_F(PopupMenuTest, AnItemWithAnImageDrawsItInTheLeftColumnAndNotTheCheckMark) {
+    TImageList images(nullptr);
+    images.SetWidth(16);
+    images.SetHeight(16);
+    TBitmap red(16, 16);
+    red.GetCanvas()->GetBrush()->SetColor(clRed);
+    red.GetCanvas()->FillRect(Rect(0, 0, 16, 16));
+    images.Add(&red);
+    menu.SetImages(&images);
+    TMenuItem* item = AddItems(menu.GetItems(), {"&Red"});
+    item->SetImageIndex(0);
+    AddItems(menu.GetItems(), {"&Plain"})->SetImageIndex(5);  // past the end: no image
+    driver->WhenIdle([&] {
+        const TRect r = WindowRect(OpenMenus().at(0));
+        const int height = (r.Height() - 6) / 2;
+        const gfx::Bitmap shot = Headless::CaptureDesktop();
+        EXPECT_EQ(shot.GetPixel(r.left + 3 + 12, r.top + 3 + height / 2), clRed);
+        EXPECT_EQ(shot.GetPixel(r.left + 3 + 12, r.top + 3 + height + height / 2),
+                  ColorToRGB(clMenu));
+        Headless::KeyPress(VK_ESCAPE);
+    });
+    menu.Popup(100, 100);
+    menu.SetImages(nullptr);
+}
+
 TEST_F(PopupMenuTest, ARightClickOpensThePopupMenuOfTheControlOrOfItsParent) {
     THostControl host(nullptr);
     host.SetBounds(100, 100, 200, 100);
@@ -293,10 +320,16 @@ TEST_F(PopupMenuTest, ARightClickOpensThePopupMenuOfTheControlOrOfItsParent) {
     driver->WhenIdle([&] {
         openedAt.push_back(WindowRect(OpenMenus().at(0)).TopLeft());
         Headless::KeyPress(VK_ESCAPE);
+        host.SetFocus();
+        Headless::KeyPress(VK_APPS);  // the menu key opens it at the control
+    });
+    driver->WhenIdle([&] {
+        openedAt.push_back(WindowRect(OpenMenus().at(0)).TopLeft());
+        Headless::KeyPress(VK_ESCAPE);
     });
     Headless::Click(250, 170, 1);  // on the host
     Headless::ProcessMessages();
-    EXPECT_EQ(openedAt, (std::vector<TPoint>{{250, 170}, {120, 125}}));
+    EXPECT_EQ(openedAt, (std::vector<TPoint>{{250, 170}, {120, 125}, {100, 100}}));
     EXPECT_EQ(clicked, (std::vector<std::string>{"Delete"}));
     EXPECT_EQ(menu.GetPopupComponent(), &host);
     probe.SetParent(nullptr);
