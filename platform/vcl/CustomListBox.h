@@ -59,8 +59,9 @@ class TCustomListBox : public TCustomControl {
 
     TDrawItemEvent OnDrawItem;
 
-    // Called by the items when they change.
-    void ItemsChanged();
+    // Called by the items when they change; a descendant that mirrors the scroll bar hooks
+    // ItemsChanged.
+    virtual void ItemsChanged();
     void ItemInserted(int Index);
     void ItemDeleted(int Index);
     void ItemsCleared();

@@ -90,9 +90,10 @@ class TCustomListView : public TCustomControl {
     TContextPopupEvent OnContextPopup;
     TNotifyEvent OnChange;
 
-    // Called by the columns and the items when they change.
+    // Called by the columns and the items when they change; a descendant that mirrors the
+    // scroll bars hooks ItemsChanged.
     void ColumnsChanged();
-    void ItemsChanged();
+    virtual void ItemsChanged();
     void ItemInserted(int Index);
     void ItemDeleting(TListItem* Item);
     void InvalidateItem(int Index);

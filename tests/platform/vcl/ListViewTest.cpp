@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/vcl/ClassInfo.h"
+#include "platform/vcl/ComboBox.h"
+#include "platform/vcl/FormReader.h"
+#include "platform/vcl/ListBox.h"
 #include "platform/vcl/ListView.h"
 #include "platform/vcl/MenuItem.h"
 #include "platform/vcl/PopupMenu.h"
@@ -406,6 +410,73 @@ TEST_F(ListViewTest, BorderWidthKeepsABandFreeInsideTheBorder) {
     GetWindowRect(view->Handle(), &window);
     EXPECT_EQ(origin.x - window.left, 2);
     EXPECT_EQ(origin.y - window.top, 2);
+}
+
+}  // namespace
+
+namespace {
+
+const char* const StoredLists = R"(object Host: TCustomControl
+  object lvData: TListView
+    Left = 25
+    Top = 36
+    Width = 537
+    Height = 248
+    BorderStyle = bsNone
+    BorderWidth = 2
+    Columns = <
+      item
+        Caption = 'Abbreviations'
+        Width = 120
+      end
+      item
+        Caption = 'Meaning'
+        Width = 360
+      end>
+    HideSelection = False
+    RowSelect = True
+    TabOrder = 3
+    ViewStyle = vsReport
+  end
+  object cbStyle: TComboBox
+    Style = csDropDownList
+    Items.Strings = (
+      'MacOS'
+      'WinXP')
+    ItemIndex = 1
+  end
+  object lbNames: TListBox
+    Items.Strings = (
+      'one'
+      'two')
+    Sorted = True
+  end
+end
+)";
+
+TEST(ListControlsStreaming, FormDescriptionsSetColumnsItemsAndOptions) {
+    win::Headless::Install();
+    RegisterVclClasses();
+    THostControl host(nullptr);
+    TFormReader("Lists.dfm").ReadRootComponent(host, StoredLists);
+    auto* view = dynamic_cast<TListView*>(host.FindComponent("lvData"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetParent(), &host);
+    EXPECT_EQ(view->GetViewStyle(), vsReport);
+    EXPECT_TRUE(view->GetRowSelect());
+    EXPECT_FALSE(view->GetHideSelection());
+    EXPECT_EQ(view->GetBorderStyle(), bsNone);
+    EXPECT_EQ(view->GetBorderWidth(), 2);
+    ASSERT_EQ(view->GetColumns()->Count(), 2);
+    EXPECT_EQ(view->GetColumns()->Items(1)->GetCaption(), "Meaning");
+    EXPECT_EQ(view->GetColumns()->Items(1)->GetWidth(), 360);
+    auto* combo = dynamic_cast<TComboBox*>(host.FindComponent("cbStyle"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetText(), "WinXP");
+    auto* names = dynamic_cast<TListBox*>(host.FindComponent("lbNames"));
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->GetItems()->GetCommaText(), "one,two");
+    win::Headless::Install();
 }
 
 }  // namespace
