@@ -55,9 +55,15 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
             .Hidden()
             .Integer("MaxLength", &C::GetMaxLength, &C::SetMaxLength, 0)
             .Hidden()
-            .Integer(
-                "PasswordChar", [](C& c) { return static_cast<int>(c.GetPasswordChar()); },
-                [](C& c, int v) { c.SetPasswordChar(static_cast<char>(v)); }, 0)
+            // A character property: streamed as a one-character string, '' for none.
+            .String(
+                "PasswordChar",
+                [](C& c) {
+                    return c.GetPasswordChar() ? std::string(1, c.GetPasswordChar())
+                                               : std::string();
+                },
+                [](C& c, const std::string& v) { c.SetPasswordChar(v.empty() ? 0 : v[0]); })
+            .Stored([](C& c) { return c.GetPasswordChar() != 0; })
             .Hidden()
             .Boolean("ReadOnly", &C::GetReadOnly, &C::SetReadOnly, false)
             .Hidden()
