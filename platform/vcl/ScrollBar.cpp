@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/Bitmap.h"
 #include "platform/vcl/ClassBuilder.h"
 #include "platform/vcl/ComponentGuard.h"
 #include "platform/vcl/Frame3D.h"
@@ -412,8 +413,15 @@ void TScrollBar::Paint() {
     const int length = Length(), arrow = ArrowSize();
     const int start = ThumbStart(), end = ThumbEnd();
     const Part over = PartAt(m_pointer);
-    canvas->GetBrush()->SetColor(GetColor());
+    // The classic track is a checkerboard of the highlight and the bar's colour.
+    TBitmap pattern;
+    pattern.SetSize(2, 2);
+    for (int i = 0; i < 4; ++i)
+        pattern.GetCanvas()->SetPixel(i % 2, i / 2,
+                                      (i == 0 || i == 3) ? clBtnHighlight : GetColor());
+    canvas->GetBrush()->SetBitmap(&pattern);
     canvas->FillRect(PartRect(arrow, length - arrow));
+    canvas->GetBrush()->SetBitmap(nullptr);
     if (m_pressed == Part::PageUp && over == Part::PageUp) {
         canvas->GetBrush()->SetColor(cl3DDkShadow);
         canvas->FillRect(PartRect(arrow, start));
