@@ -12,6 +12,7 @@
 #include "platform/vcl/ClassInfo.h"
 
 class TBitmap;
+class TComponent;
 
 // The visual style of a control. FromThemeFile means that the values come from a file
 // theme; DeepBlue is the style to fall back to wherever none can be determined.
@@ -105,6 +106,11 @@ void GetInsideThemeBitmap(TskUIStyle style, int item, gfx::Bitmap* bitmap, int c
 void GetInsideThemeBitmap(TskUIStyle style, int item, TBitmap* bitmap, int count, int index);
 // A null bitmap is left alone, whichever kind it would have been.
 inline void GetInsideThemeBitmap(TskUIStyle, int, std::nullptr_t, int, int) {}
+
+// The style a new skinned control owned by Owner starts in: the UIStyle of the first child
+// control of the owner form that is a skinned frame (of class TskForm or derived from it),
+// DeepBlue when the owner is null, not a form, or has no skinned frame.
+TskUIStyle GetSKFormStyle(const TComponent* Owner);
 
 // Makes the skin's embedded pictures findable as bitmap resources (FindResource,
 // TBitmap::LoadFromResourceName). The picture store calls it on first use; calling it again
