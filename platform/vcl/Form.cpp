@@ -100,12 +100,10 @@ TCustomForm::~TCustomForm() {
     Destroying();
     DoDestroy();
     std::erase(FormList(), this);
-    // The window goes before the child controls, so that its WM_ACTIVATE on the way out
-    // does not look for them.
-    if (m_handle) {
-        m_activeControl = nullptr;
-        m_focusedControl = nullptr;
-    }
+    // The controls are about to go; the focus changes their windows cause on the way out
+    // must not reach them through these.
+    m_activeControl = nullptr;
+    m_focusedControl = nullptr;
     m_canvas.FreeHandle();
 }
 

@@ -233,3 +233,64 @@ TEST_F(VclTest, OpaqueGraphicControlLeavesTheParentBackgroundWhereItWas) {
         probe.SetParent(nullptr);
     }
 }
+
+namespace {
+
+// Records which of the overridable change handlers each change reaches.
+class TChangeRecorder : public TProbe {
+public:
+    using TProbe::TProbe;
+    std::vector<std::string> calls;
+
+protected:
+    void CMEnabledChanged(TMessage& m) override {
+        calls.push_back("enabled");
+        TProbe::CMEnabledChanged(m);
+    }
+    void CMVisibleChanged(TMessage& m) override {
+        calls.push_back("visible");
+        TProbe::CMVisibleChanged(m);
+    }
+    void CMTextChanged(TMessage& m) override {
+        calls.push_back("text");
+        TProbe::CMTextChanged(m);
+    }
+    void CMFontChanged(TMessage& m) override {
+        calls.push_back("font");
+        TProbe::CMFontChanged(m);
+    }
+    void CMColorChanged(TMessage& m) override {
+        calls.push_back("color");
+        TProbe::CMColorChanged(m);
+    }
+};
+
+}  // namespace
+
+TEST_F(VclTest, ChangesReachTheirComponentMessageHandlers) {
+    struct Case {
+        const char* name;
+        void (*change)(TChangeRecorder&, THostControl&);
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"Enabled", [](TChangeRecorder& c, THostControl&) { c.SetEnabled(false); }, {"enabled"}},
+        {"Visible", [](TChangeRecorder& c, THostControl&) { c.SetVisible(false); }, {"visible"}},
+        {"Caption", [](TChangeRecorder& c, THostControl&) { c.SetCaption("x"); }, {"text"}},
+        {"Font", [](TChangeRecorder& c, THostControl&) { c.GetFont()->SetSize(12); }, {"font"}},
+        {"parent's font",
+         [](TChangeRecorder&, THostControl& h) { h.GetFont()->SetSize(12); },
+         {"font"}},
+        {"Color", [](TChangeRecorder& c, THostControl&) { c.SetColor(clRed); }, {"color"}},
+        {"same caption again", [](TChangeRecorder& c, THostControl&) { c.SetCaption(""); }, {}},
+    };
+    for (const Case& c : cases) {
+        THostControl host(nullptr);
+        TChangeRecorder control(nullptr);
+        control.SetParent(&host);
+        control.calls.clear();
+        c.change(control, host);
+        EXPECT_EQ(control.calls, c.expected) << c.name;
+        control.SetParent(nullptr);
+    }
+}
