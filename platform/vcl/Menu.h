@@ -60,4 +60,3 @@ private:
     bool m_ownerDraw = false;
     TMenuAutoFlag m_autoHotkeys = maAutomatic;
 };
-

@@ -56,8 +56,8 @@ TMenuItem* TMenuTracker::TrackBelow(TMenuItem* Root, const TRect& Below, HWND Ow
     return Run(Root, {Below.left, Below.bottom}, Below, TPlacement::Below, Owner, SelectFirst);
 }
 
-TMenuItem* TMenuTracker::Run(TMenuItem* Root, TPoint Pos, const TRect& Anchor,
-                             TPlacement Placement, HWND Owner, bool SelectFirst) {
+TMenuItem* TMenuTracker::Run(TMenuItem* Root, TPoint Pos, const TRect& Anchor, TPlacement Placement,
+                             HWND Owner, bool SelectFirst) {
     if (Tracking()) throw EMenuError("a menu is already open in this loop");
     m_owner = Owner;
     m_chosen = nullptr;

@@ -34,7 +34,9 @@ public:
 
     bool Tracking() const { return !m_levels.empty(); }
     int Levels() const { return static_cast<int>(m_levels.size()); }
-    TMenuWindow* Level(int Index) const { return m_levels.at(static_cast<std::size_t>(Index)).get(); }
+    TMenuWindow* Level(int Index) const {
+        return m_levels.at(static_cast<std::size_t>(Index)).get();
+    }
 
     // A mouse message outside every menu window, for the menu bar that dropped the menu
     // down; true when it took care of it. Unhandled presses close the menu.

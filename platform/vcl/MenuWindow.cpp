@@ -13,10 +13,10 @@ namespace {
 
 constexpr const char* kClassName = "TMenuWindow";
 constexpr const char* kSelfProp = "TMenuWindow.Self";
-constexpr int kFrame = 3;          // the raised frame around the items
+constexpr int kFrame = 3;  // the raised frame around the items
 constexpr int kSeparatorHeight = 9;
-constexpr int kArrowMargin = 20;   // room for the submenu arrow right of the text
-constexpr int kShortCutGap = 16;   // between the captions and the shortcut column
+constexpr int kArrowMargin = 20;  // room for the submenu arrow right of the text
+constexpr int kShortCutGap = 16;  // between the captions and the shortcut column
 
 void RegisterMenuClass(WNDPROC proc) {
     WNDCLASS existing;
@@ -247,7 +247,8 @@ void TMenuWindow::Paint(HDC DC, const TRect& Dirty) {
     }
     RECT client;
     GetClientRect(m_handle, &client);
-    if (client.bottom > m_height) Fill(canvas, Rect(0, m_height, client.right, client.bottom), clMenu);
+    if (client.bottom > m_height)
+        Fill(canvas, Rect(0, m_height, client.right, client.bottom), clMenu);
     canvas.SetHandle(nullptr);
 }
 
@@ -271,8 +272,8 @@ void TMenuWindow::DrawClassic(TCanvas& Canvas, const TMenuItem& Item, const TRec
         const int x = R.left + (m_gutter - images->GetWidth()) / 2;
         const int y = cy - images->GetHeight() / 2;
         if (Item.GetChecked()) {
-            const TRect box = Rect(x - 1, y - 1, x + images->GetWidth() + 1,
-                                   y + images->GetHeight() + 1);
+            const TRect box =
+                Rect(x - 1, y - 1, x + images->GetWidth() + 1, y + images->GetHeight() + 1);
             Fill(Canvas, box, Selected ? clMenu : clBtnHighlight);
             Fill(Canvas, Rect(box.left, box.top, box.right, box.top + 1), clBtnShadow);
             Fill(Canvas, Rect(box.left, box.top, box.left + 1, box.bottom), clBtnShadow);
@@ -294,10 +295,9 @@ void TMenuWindow::DrawClassic(TCanvas& Canvas, const TMenuItem& Item, const TRec
         TRect caption = Rect(R.left + m_gutter + dx, R.top + dy, R.right + dx, R.bottom + dy);
         Canvas.DrawText(Item.GetCaption(), caption, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
         if (!shortCut.empty()) {
-            TRect column = Rect(R.left + m_shortCutColumn + dx, R.top + dy, R.right + dx,
-                                R.bottom + dy);
-            Canvas.DrawText(shortCut, column,
-                            DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+            TRect column =
+                Rect(R.left + m_shortCutColumn + dx, R.top + dy, R.right + dx, R.bottom + dy);
+            Canvas.DrawText(shortCut, column, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
         }
     };
     // A disabled item is embossed, unless the highlight is under it.

@@ -30,6 +30,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    friend class TToolBar;  // drops the menu down from a button, telling OnPopup first
+
     TComponent* m_popupComponent = nullptr;
     TPopupAlignment m_alignment = paLeft;
     bool m_autoPopup = true;

@@ -14,13 +14,13 @@ struct KeyName {
 
 // The keys whose names are not their own character.
 constexpr std::array<KeyName, 28> kKeyNames{{
-    {VK_BACK, "BkSp"},     {VK_TAB, "Tab"},      {VK_RETURN, "Enter"},  {VK_ESCAPE, "Esc"},
-    {VK_SPACE, "Space"},   {VK_PRIOR, "PgUp"},   {VK_NEXT, "PgDn"},     {VK_END, "End"},
-    {VK_HOME, "Home"},     {VK_LEFT, "Left"},    {VK_UP, "Up"},         {VK_RIGHT, "Right"},
-    {VK_DOWN, "Down"},     {VK_INSERT, "Ins"},   {VK_DELETE, "Del"},    {VK_MULTIPLY, "Num *"},
-    {VK_ADD, "Num +"},     {VK_SUBTRACT, "Num -"}, {VK_DECIMAL, "Num ."}, {VK_DIVIDE, "Num /"},
-    {VK_OEM_1, ";"},       {VK_OEM_PLUS, "="},   {VK_OEM_COMMA, ","},   {VK_OEM_MINUS, "-"},
-    {VK_OEM_PERIOD, "."},  {VK_OEM_2, "/"},      {VK_OEM_4, "["},       {VK_OEM_6, "]"},
+    {VK_BACK, "BkSp"},    {VK_TAB, "Tab"},        {VK_RETURN, "Enter"},  {VK_ESCAPE, "Esc"},
+    {VK_SPACE, "Space"},  {VK_PRIOR, "PgUp"},     {VK_NEXT, "PgDn"},     {VK_END, "End"},
+    {VK_HOME, "Home"},    {VK_LEFT, "Left"},      {VK_UP, "Up"},         {VK_RIGHT, "Right"},
+    {VK_DOWN, "Down"},    {VK_INSERT, "Ins"},     {VK_DELETE, "Del"},    {VK_MULTIPLY, "Num *"},
+    {VK_ADD, "Num +"},    {VK_SUBTRACT, "Num -"}, {VK_DECIMAL, "Num ."}, {VK_DIVIDE, "Num /"},
+    {VK_OEM_1, ";"},      {VK_OEM_PLUS, "="},     {VK_OEM_COMMA, ","},   {VK_OEM_MINUS, "-"},
+    {VK_OEM_PERIOD, "."}, {VK_OEM_2, "/"},        {VK_OEM_4, "["},       {VK_OEM_6, "]"},
 }};
 
 std::string KeyText(WORD key) {

@@ -36,7 +36,8 @@ void Edge(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
 void Dither(TCanvas& c, const TRect& r) {
     Fill(c, r, clBtnFace);
     for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left + ((y + r.left) & 1); x < r.right; x += 2) c.SetPixel(x, y, clBtnHighlight);
+        for (int x = r.left + ((y + r.left) & 1); x < r.right; x += 2)
+            c.SetPixel(x, y, clBtnHighlight);
 }
 
 int EdgeWidth(TEdgeStyle inner, TEdgeStyle outer) {
@@ -314,8 +315,11 @@ void TToolBar::TrackMenu(TToolButton* Button, bool SelectFirst) {
             TMenuItem* root = current->GetMenuItem();
             TMenu* menu = root ? root->GetParentMenu() : nullptr;
             if (!root || root->Count() == 0) {
-                menu = current->GetDropdownMenu();
-                root = menu->GetItems();
+                TPopupMenu* dropdown = current->GetDropdownMenu();
+                dropdown->DoPopup(dropdown);
+                if (!guard.Exists() || current->GetDropdownMenu() != dropdown) break;
+                menu = dropdown;
+                root = dropdown->GetItems();
             }
             // Submenus are filled in by their item's OnClick before they open.
             TComponentGuard item(root);
@@ -326,7 +330,8 @@ void TToolBar::TrackMenu(TToolButton* Button, bool SelectFirst) {
             TMenuTracker tracker(menu);
             tracker.OnMouseOutside = [&](UINT msg, TPoint screen) {
                 TToolButton* over = ButtonAt(ScreenToClient(screen));
-                const bool other = over && over != current && over->GetEnabled() && over->DropsMenu();
+                const bool other =
+                    over && over != current && over->GetEnabled() && over->DropsMenu();
                 if (msg == WM_MOUSEMOVE || IsPress(msg)) {
                     if (other) {
                         next = over;
@@ -348,7 +353,8 @@ void TToolBar::TrackMenu(TToolButton* Button, bool SelectFirst) {
                 return true;
             };
             const TPoint topLeft = ClientToScreen(current->BoundsRect().TopLeft());
-            const TRect below = Bounds(topLeft.x, topLeft.y, current->GetWidth(), current->GetHeight());
+            const TRect below =
+                Bounds(topLeft.x, topLeft.y, current->GetWidth(), current->GetHeight());
             chosen = tracker.TrackBelow(root, below, GetAncestor(Handle(), GA_ROOT), SelectFirst);
             if (!guard.Exists()) return;
             m_menuButton = nullptr;
@@ -449,7 +455,8 @@ void TToolBar::DrawButton(TCanvas& Canvas, TToolButton& Button, TCustomDrawState
         const int cx = x + kDropDownArrow / 2;
         const int cy = r.top + r.Height() / 2;
         const TColor arrow = (State & cdsDisabled) ? clGrayText : clBtnText;
-        for (int i = 0; i < 3; ++i) Fill(Canvas, Rect(cx - 2 + i, cy - 1 + i, cx + 3 - i, cy + i), arrow);
+        for (int i = 0; i < 3; ++i)
+            Fill(Canvas, Rect(cx - 2 + i, cy - 1 + i, cx + 3 - i, cy + i), arrow);
     }
     const bool enabled = !(State & cdsDisabled);
     const TImageList* images = (State & cdsHot) && m_hotImages ? m_hotImages : m_images;
@@ -463,7 +470,8 @@ void TToolBar::DrawButton(TCanvas& Canvas, TToolButton& Button, TCustomDrawState
         const int h = images->GetHeight();
         int x, y;
         if (m_list || caption.empty()) {
-            x = m_list && !caption.empty() ? content.left + 5 : content.left + (content.Width() - w) / 2;
+            x = m_list && !caption.empty() ? content.left + 5
+                                           : content.left + (content.Width() - w) / 2;
             y = content.top + (content.Height() - h) / 2;
             text.left = x + w + 2;
         } else {

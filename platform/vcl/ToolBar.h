@@ -25,7 +25,12 @@ enum TCustomDrawStateFlag : unsigned {
 };
 using TCustomDrawState = unsigned;
 
-enum TEdgeBorder : unsigned { ebLeft = 1u << 0, ebTop = 1u << 1, ebRight = 1u << 2, ebBottom = 1u << 3 };
+enum TEdgeBorder : unsigned {
+    ebLeft = 1u << 0,
+    ebTop = 1u << 1,
+    ebRight = 1u << 2,
+    ebBottom = 1u << 3
+};
 using TEdgeBorders = unsigned;
 enum TEdgeStyle { esNone, esRaised, esLowered };
 
@@ -34,8 +39,8 @@ class TToolBar;
 using TTBCustomDrawEvent = TEvent<void(TToolBar* Sender, const TRect& ARect, bool& DefaultDraw)>;
 // One button, on the bar's Canvas at the button's bounds; False in DefaultDraw replaces the
 // classic face.
-using TTBCustomDrawBtnEvent = TEvent<void(TToolBar* Sender, TToolButton* Button,
-                                          TCustomDrawState State, bool& DefaultDraw)>;
+using TTBCustomDrawBtnEvent =
+    TEvent<void(TToolBar* Sender, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw)>;
 
 class TToolBar : public TCustomControl {
     QV_DECLARE_CLASS(TToolBar, TCustomControl)

@@ -140,8 +140,8 @@ TEST(MenuHotkeys, AutomaticAcceleratorsAvoidLettersTakenBySiblings) {
     std::vector<std::string> captions;
     for (int i = 0; i < menu.GetItems()->Count(); ++i)
         captions.push_back(menu.GetItems()->Items(i)->GetCaption());
-    EXPECT_EQ(captions, (std::vector<std::string>{"C&opy", "&Cut", "&Paste", "P&roperties", "-",
-                                                  "&12"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"C&opy", "&Cut", "&Paste", "P&roperties", "-", "&12"}));
     EXPECT_EQ(StripHotkey("Fish && &Chips"), "Fish & Chips");
 }
 

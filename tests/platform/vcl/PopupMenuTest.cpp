@@ -120,7 +120,8 @@ TEST_F(PopupMenuTest, KeysMoveThroughItemsOpenSubmenusAndChoose) {
         {"escape chooses nothing", {VK_DOWN, VK_ESCAPE}, ""},
         {"a letter chooses its item", {'S'}, "Save"},
         {"a disabled item stays", {'P', VK_RETURN, VK_ESCAPE}, ""},
-        {"right opens a submenu", {VK_END, VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN},
+        {"right opens a submenu",
+         {VK_END, VK_UP, VK_UP, VK_RIGHT, VK_DOWN, VK_RETURN},
          "Recent Two"},
         {"a letter opens a submenu", {'R', 'T'}, "Recent Two"},
         {"left closes only the submenu", {'R', VK_LEFT, VK_DOWN, VK_DOWN, VK_RETURN}, "Exit"},
@@ -263,8 +264,7 @@ TEST_F(PopupMenuTest, ClassicItemsShowTheHighlightTheCheckAndTheShortcutColumn) 
         EXPECT_EQ(shot.GetPixel(r.right - 6, top + height / 2), ColorToRGB(clHighlight));
         EXPECT_EQ(shot.GetPixel(left + 6, top + height / 2 - 2), ColorToRGB(clHighlightText));
         // The second item on the menu's colour, with its shortcut's text right of Italic.
-        EXPECT_EQ(shot.GetPixel(r.right - 6, top + height + height / 2),
-                  ColorToRGB(clMenu));
+        EXPECT_EQ(shot.GetPixel(r.right - 6, top + height + height / 2), ColorToRGB(clMenu));
         bool shortcutInk = false;
         for (int x = r.left + r.Width() / 2; x < r.right - 20; ++x)
             for (int y = top + height; y < top + 2 * height; ++y)

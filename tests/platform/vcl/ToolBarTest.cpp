@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/vcl/MainMenu.h"
+#include "platform/vcl/PopupMenu.h"
 #include "platform/vcl/ToolBar.h"
 #include "platform/vcl/ToolButton.h"
 #include "tests/platform/vcl/ControlTestFixture.h"
@@ -56,7 +57,8 @@ protected:
         return button;
     }
     TPoint ScreenCentre(const TToolButton* b) const {
-        return bar->ClientToScreen({b->GetLeft() + b->GetWidth() / 2, b->GetTop() + b->GetHeight() / 2});
+        return bar->ClientToScreen(
+            {b->GetLeft() + b->GetWidth() / 2, b->GetTop() + b->GetHeight() / 2});
     }
     void ClickOn(const TToolButton* b) {
         const TPoint p = ScreenCentre(b);
@@ -77,7 +79,10 @@ TEST_F(ToolBarTest, ButtonsGoInRowsThatWrapAndTheBarFitsThem) {
     const std::vector<Case> cases = {
         {"one row", 300, true, {{0, 2, 23, 24}, {23, 2, 31, 24}, {31, 2, 54, 24}, {54, 2, 77, 24}}},
         {"wrapped", 60, true, {{0, 2, 23, 24}, {23, 2, 31, 24}, {31, 2, 54, 24}, {0, 24, 23, 46}}},
-        {"not wrapable", 60, false, {{0, 2, 23, 24}, {23, 2, 31, 24}, {31, 2, 54, 24}, {54, 2, 77, 24}}},
+        {"not wrapable",
+         60,
+         false,
+         {{0, 2, 23, 24}, {23, 2, 31, 24}, {31, 2, 54, 24}, {54, 2, 77, 24}}},
     };
     bar->SetAlign(alNone);
     bar->SetAutoSize(true);
@@ -173,6 +178,31 @@ TEST_F(ToolBarTest, CustomDrawGetsTheBarAndEachButtonWithItsState) {
     EXPECT_EQ(stateOf("plain"), 0u);
 }
 
+TEST_F(ToolBarTest, ADropdownMenuOpensBelowItsButtonAfterOnPopup) {
+    auto* popup = new TPopupMenu(form.get());
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption("&Refresh");
+    popup->GetItems()->Add(item);
+    int popups = 0;
+    int refreshes = 0;
+    popup->OnPopup = [&](TObject*) { ++popups; };
+    item->OnClick = [&](TObject*) { ++refreshes; };
+    TToolButton* button = Add("", tbsDropDown);
+    button->SetDropdownMenu(popup);
+    EXPECT_EQ(button->GetWidth(), 23 + 14);
+    TPoint opened;
+    driver->WhenIdle([&] {
+        opened = WindowRect(OpenMenus().at(0)).TopLeft();
+        Headless::KeyPress(VK_DOWN);
+        Headless::KeyPress(VK_RETURN, '\r');
+    });
+    ClickOn(button);
+    Headless::ProcessMessages();
+    EXPECT_EQ(opened, bar->ClientToScreen({button->GetLeft(), button->BoundsRect().bottom}));
+    EXPECT_EQ(popups, 1);
+    EXPECT_EQ(refreshes, 1);
+}
+
 class ToolBarMenuTest : public ToolBarTest {
 protected:
     void SetUp() override {
@@ -180,7 +210,8 @@ protected:
         bar->SetFlat(true);
         bar->SetShowCaptions(true);
         menu = new TMainMenu(form.get());
-        for (const auto& [top, items] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+        for (const auto& [top, items] :
+             std::vector<std::pair<std::string, std::vector<std::string>>>{
                  {"&File", {"&New", "&Open"}}, {"&Edit", {"Cu&t"}}, {"&Help", {"&About"}}}) {
             auto* item = new TMenuItem(form.get());
             item->SetCaption(top);
@@ -241,7 +272,8 @@ TEST_F(ToolBarMenuTest, MovingAlongTheBarOrPressingRightOpensTheNeighboursMenu) 
     Headless::ProcessMessages();
     const int editLeft = bar->ClientToScreen(edit->BoundsRect().TopLeft()).x;
     const int helpLeft = bar->ClientToScreen(help->BoundsRect().TopLeft()).x;
-    EXPECT_EQ(seen, (std::vector<std::pair<TToolButton*, int>>{{edit, editLeft}, {help, helpLeft}}));
+    EXPECT_EQ(seen,
+              (std::vector<std::pair<TToolButton*, int>>{{edit, editLeft}, {help, helpLeft}}));
     EXPECT_EQ(clicked, (std::vector<std::string>{"&About"}));
 }
 
