@@ -201,17 +201,15 @@ void TScrollBar::MouseMove(TShiftState Shift, int X, int Y) {
     DoScroll(scTrack, pos);
 }
 
-void TScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button == mbLeft && m_pressed != Part::None) {
-        const bool dragged = m_pressed == Part::Thumb;
-        StopTracking();
-        TComponentGuard guard(this);
-        if (dragged) DoScroll(scPosition, m_trackPos);
-        if (!guard.Exists()) return;
-        DoScroll(scEndScroll, m_position);
-        if (!guard.Exists()) return;
-    }
-    inherited::MouseUp(Button, Shift, X, Y);
+bool TScrollBar::FinishTracking() {
+    if (m_pressed == Part::None) return true;
+    const bool dragged = m_pressed == Part::Thumb;
+    StopTracking();
+    TComponentGuard guard(this);
+    if (dragged) DoScroll(scPosition, m_trackPos);
+    if (!guard.Exists()) return false;
+    DoScroll(scEndScroll, m_position);
+    return guard.Exists();
 }
 
 void TScrollBar::RepeatPressed() {
@@ -275,6 +273,9 @@ void TScrollBar::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TScrollBar::WndProc(TMessage& Message) {
+    // The release ends the tracking before the mouse capture goes, since losing the capture
+    // otherwise abandons it.
+    if (Message.Msg == WM_LBUTTONUP && !FinishTracking()) return;
     if (HandleScrollMessage(Message)) return;
     inherited::WndProc(Message);
 }

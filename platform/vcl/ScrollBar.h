@@ -65,7 +65,6 @@ protected:
     void WndProc(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
-    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     virtual void Change();
     virtual void Scroll(TScrollCode ScrollCode, int& ScrollPos);
@@ -82,6 +81,8 @@ private:
     int StepTarget(TScrollCode Code) const;
     void RepeatPressed();
     void StopTracking();
+    // Ends a press at the button's release; false when a handler freed the bar.
+    bool FinishTracking();
     void PaintButton(const TRect& Rect, bool Pressed);
     void PaintArrow(const TRect& Rect, bool Pressed, bool Forward);
     TRect PartRect(int From, int To) const;
