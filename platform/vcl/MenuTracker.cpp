@@ -67,6 +67,8 @@ TMenuItem* TMenuTracker::Run(TMenuItem* Root, TPoint Pos, const TRect& Anchor, T
         TMenuWindow& root = *m_levels.front();
         if (SelectFirst) root.SetSelected(root.NextSelectable(-1, 1));
         SetCapture(root.Handle());
+        // A menu opened by a key (Alt+Space) finds that key's character next in the queue.
+        EatCharacter();
         Loop();
     } catch (...) {
         CloseAll();

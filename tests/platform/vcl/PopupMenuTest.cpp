@@ -165,6 +165,29 @@ TEST_F(PopupMenuTest, KeysMoveThroughItemsOpenSubmenusAndChoose) {
     }
 }
 
+TEST_F(PopupMenuTest, AMenuOpenedByAltSpaceLeavesTheSpaceBehind) {
+    AddItems(menu.GetItems(), {"&Restore", "&Close"});
+    // Opened from the message hook, as a form's window menu is on Alt+Space.
+    const MessageHook previous = SetMessageHook([&](MSG& msg) {
+        if (msg.message != WM_SYSKEYDOWN || msg.wParam != VK_SPACE) return false;
+        menu.Popup(0, 0);
+        return true;
+    });
+    const std::size_t beeps = driver->Beeps().size();
+    driver->WhenIdle([] {
+        Headless::KeyPress(VK_UP);
+        Headless::KeyPress(VK_RETURN, '\r');
+    });
+    Headless::KeyDown(VK_MENU);
+    Headless::KeyPress(VK_SPACE, ' ');
+    Headless::KeyUp(VK_MENU);
+    Headless::ProcessMessages();
+    SetMessageHook(previous);
+    EXPECT_EQ(clicked, (std::vector<std::string>{"Close"}));
+    EXPECT_EQ(driver->Beeps().size(), beeps);
+    EXPECT_EQ(typed, "");
+}
+
 TEST_F(PopupMenuTest, TheMouseHighlightsChoosesAndOpensSubmenusAfterAPause) {
     AddItems(menu.GetItems(), {"&New", "-", "&Recent", "!&Print"});
     TMenuItem* recent = menu.GetItems()->Items(2);
