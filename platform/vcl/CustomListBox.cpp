@@ -358,6 +358,12 @@ void TCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
     TCustomControl::MouseMove(Shift, X, Y);
 }
 
+void TCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    // The press took the mouse through the window manager; the release gives it back.
+    if (HandleAllocated() && GetCapture() == m_handle) ReleaseCapture();
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
 // Painting.
 
 void TCustomListBox::Paint() {

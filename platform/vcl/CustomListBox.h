@@ -76,6 +76,7 @@ protected:
     void KeyPress(char& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void WMSize(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
     // Draws one item: OnDrawItem for owner-drawn styles, else the text.

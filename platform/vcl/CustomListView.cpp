@@ -547,6 +547,8 @@ void TCustomListView::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TCustomListView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     m_sizingColumn = -1;
+    // The press took the mouse through the window manager; the release gives it back.
+    if (HandleAllocated() && GetCapture() == m_handle) ReleaseCapture();
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 

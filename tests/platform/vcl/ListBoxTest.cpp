@@ -132,6 +132,7 @@ TEST_F(ListBoxTest, MouseSelectsDragsAndWheels) {
     EXPECT_EQ(box->GetItemIndex(), 2);
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(box->Focused());
+    EXPECT_EQ(GetCapture(), nullptr) << "the release gives the mouse back";
 
     // Dragging below the list moves the selection on and scrolls after it.
     Headless::MouseDown();
