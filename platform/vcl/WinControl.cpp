@@ -1,6 +1,7 @@
 #include "platform/vcl/WinControl.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "platform/vcl/ClassBuilder.h"
 #include "platform/vcl/ComponentGuard.h"
@@ -226,6 +227,7 @@ int TWinControl::GetTabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int Value) {
+    if (ComponentState() & csLoading) m_readTabOrder = Value;
     if (!GetParent()) return;
     auto& list = GetParent()->m_tabList;
     std::erase(list, this);
@@ -369,6 +371,14 @@ void TWinControl::SetText(const std::string& Value) {
 
 void TWinControl::Loaded() {
     inherited::Loaded();
+    // A sibling read later may have been given a smaller tab order, which could not be
+    // placed in full while it was read.
+    std::stable_sort(m_tabList.begin(), m_tabList.end(), [](TWinControl* a, TWinControl* b) {
+        const auto key = [](TWinControl* c) {
+            return c->m_readTabOrder < 0 ? INT_MAX : c->m_readTabOrder;
+        };
+        return key(a) < key(b);
+    });
     Realign();
 }
 

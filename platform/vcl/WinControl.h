@@ -163,6 +163,8 @@ private:
 
     std::vector<TControl*> m_controls;
     std::vector<TWinControl*> m_tabList;
+    // The tab order a form description gave, applied once all the siblings are read.
+    int m_readTabOrder = -1;
     bool m_tabStop = false;
     int m_alignLevel = 0;
     bool m_aligning = false;
