@@ -3,6 +3,7 @@
 
 #include "platform/vcl/Edit.h"
 #include "platform/vcl/EditConsts.h"
+#include "platform/vcl/MaskEdit.h"
 #include "tests/platform/vcl/EditTestFixture.h"
 
 using vcltest::EditTest;
@@ -19,6 +20,29 @@ protected:
         TEdit::KeyPress(Key);
         if (Key >= '0' && Key <= '9') Key = 0;
         if (Key == 'x') Key = 'y';
+    }
+};
+
+// Paints a two-ring frame over the band after the edit's own painting, as a skinned edit does.
+class TFramedEdit : public TCustomMaskEdit {
+public:
+    explicit TFramedEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
+        SetBorderStyle(bsNone);
+        SetBorderWidth(2);
+    }
+
+protected:
+    void WMPaint(TMessage& Message) override {
+        TCustomMaskEdit::WMPaint(Message);
+        HDC dc = GetWindowDC(Handle());
+        const TRect outer{0, 0, GetWidth(), GetHeight()};
+        HBRUSH red = CreateSolidBrush(clRed);
+        HBRUSH inner = CreateSolidBrush(GetColor());
+        FrameRect(dc, outer, red);
+        FrameRect(dc, outer.Inflate(-1, -1), inner);
+        DeleteObject(red);
+        DeleteObject(inner);
+        ReleaseDC(Handle(), dc);
     }
 };
 
@@ -369,4 +393,30 @@ TEST_F(EditTest, CaretStaysVisibleInTextLongerThanTheEdit) {
     EXPECT_LT(edit->CaretPoint().x, format.right);
     Key(VK_HOME);
     EXPECT_EQ(edit->CaretPoint().x, format.left);
+}
+
+TEST_F(EditTest, FrameADescendantPaintsAfterTheEditSurvivesTypingAndSelecting) {
+    auto* edit = Place<TFramedEdit>(10, 10, 60, 21);
+    edit->SetCharCase(ecUpperCase);
+    edit->SetFocus();
+    Type("framed text longer than the edit");
+    Key(VK_HOME, true);
+    win::Headless::AdvanceTime(2000);
+    const gfx::Bitmap shot = Shot(edit);
+    EXPECT_EQ(edit->GetText(), "FRAMED TEXT LONGER THAN THE EDIT");
+    EXPECT_EQ(edit->GetClientRect(), (TRect{0, 0, 56, 17}));
+    const TColor window = ColorToRGB(clWindow);
+    for (int x = 0; x < 60; ++x) {
+        ASSERT_EQ(shot.GetPixel(x, 0), clRed) << x;
+        ASSERT_EQ(shot.GetPixel(x, 20), clRed) << x;
+        if (x > 0 && x < 59) {
+            ASSERT_EQ(shot.GetPixel(x, 1), window) << x;
+            ASSERT_EQ(shot.GetPixel(x, 19), window) << x;
+        }
+    }
+    for (int y = 1; y < 20; ++y) {
+        ASSERT_EQ(shot.GetPixel(0, y), clRed) << y;
+        ASSERT_EQ(shot.GetPixel(1, y), window) << y;
+        ASSERT_EQ(shot.GetPixel(58, y), window) << y;
+    }
 }
