@@ -2,6 +2,7 @@
 #include "platform/win/NonClient.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/gfx/Canvas.h"
 #include "platform/win/Dce.h"
@@ -111,10 +112,46 @@ void RaisedBox(gfx::Canvas& c, const TRect& r) {
     Edge(c, r.Inflate(-1, -1), clBtnHighlight, clBtnShadow);
 }
 
+// The classic track: a checkerboard of the highlight and the bar's colour.
+void FillTrack(gfx::Canvas& c, const TRect& r) {
+    auto pattern = std::make_shared<gfx::Bitmap>(2, 2);
+    for (int i = 0; i < 4; ++i)
+        pattern->SetPixel(i % 2, i / 2,
+                          ColorToRGB((i == 0 || i == 3) ? clBtnHighlight : clScrollBar));
+    const gfx::Brush saved = c.GetBrush();
+    c.GetBrush().style = gfx::BrushStyle::Pattern;
+    c.GetBrush().pattern = pattern;
+    c.FillRect(r);
+    c.SetBrush(saved);
+}
+
+// A triangle pointing up or left (forward false) or down or right; etched when disabled.
+void PaintArrow(gfx::Canvas& c, const TRect& box, bool vertical, bool forward, bool enabled) {
+    const int size = std::max(std::min(box.Width(), box.Height()) / 4, 2);
+    const int cx = (box.left + box.right) / 2;
+    const int cy = (box.top + box.bottom) / 2;
+    for (int pass = enabled ? 1 : 0; pass < 2; ++pass) {
+        const int offset = pass == 0 ? 1 : 0;
+        c.GetBrush().style = gfx::BrushStyle::Solid;
+        c.GetBrush().color = enabled ? clBtnText : pass == 0 ? clBtnHighlight : clBtnShadow;
+        for (int i = 0; i < size; ++i) {
+            // Row i of the triangle, counted from its tip, is 2i+1 pixels wide.
+            const int tip = forward ? size / 2 - i : i - size / 2;
+            if (vertical) {
+                const int y = cy + tip + offset;
+                c.FillRect({cx - i + offset, y, cx + i + 1 + offset, y + 1});
+            } else {
+                const int x = cx + tip + offset;
+                c.FillRect({x, cy - i + offset, x + 1, cy + i + 1 + offset});
+            }
+        }
+    }
+}
+
 void PaintScrollBar(gfx::Canvas& c, HWND hwnd, int bar) {
     const ScrollBarGeometry g = ScrollBarLayout(hwnd, bar);
     if (g.bar.IsEmpty()) return;
-    Fill(c, g.bar, clScrollBar);
+    FillTrack(c, g.bar);
     const bool vertical = bar == SB_VERT;
     const TRect first = vertical ? Bounds(g.bar.left, g.bar.top, g.bar.Width(), g.arrow)
                                  : Bounds(g.bar.left, g.bar.top, g.arrow, g.bar.Height());
@@ -123,6 +160,10 @@ void PaintScrollBar(gfx::Canvas& c, HWND hwnd, int bar) {
                            : TRect{g.bar.right - g.arrow, g.bar.top, g.bar.right, g.bar.bottom};
     RaisedBox(c, first);
     RaisedBox(c, last);
+    // Without a thumb there is nothing to scroll, and the arrows show it.
+    const bool enabled = g.thumbBottom > g.thumbTop;
+    PaintArrow(c, first, vertical, false, enabled);
+    PaintArrow(c, last, vertical, true, enabled);
     if (g.thumbBottom > g.thumbTop) {
         const TRect thumb = vertical ? TRect{g.bar.left, g.bar.top + g.thumbTop, g.bar.right,
                                              g.bar.top + g.thumbBottom}

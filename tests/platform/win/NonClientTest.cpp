@@ -160,6 +160,39 @@ TEST_F(NonClientTest, ScrollInformationShowsHidesAndPlacesTheThumb) {
     EXPECT_EQ(bar.rgstate[0], STATE_SYSTEM_UNAVAILABLE);
 }
 
+TEST_F(NonClientTest, ScrollBarsDrawArrowsOverACheckeredTrack) {
+    HWND host = TopLevel(0, 0, 300, 300);
+    HWND list = Child(host, 0, 0, 100, 116);
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 99;
+    info.nPage = 21;
+    info.nPos = 0;
+    SetScrollInfo(list, SB_VERT, &info, TRUE);
+    Headless::ProcessMessages();
+    gfx::Bitmap shot = Headless::CaptureWindow(host);
+    // The bar is x 84 to 100; each arrow is a triangle of four rows in its 16-pixel box.
+    const TColor text = ColorToRGB(clBtnText), face = ColorToRGB(clBtnFace);
+    EXPECT_EQ(shot.GetPixel(92, 6), text);  // the up arrow's tip
+    EXPECT_EQ(shot.GetPixel(92, 5), face);
+    EXPECT_EQ(shot.GetPixel(89, 9), text);    // its base, seven pixels wide
+    EXPECT_EQ(shot.GetPixel(92, 110), text);  // the down arrow's tip
+    EXPECT_EQ(shot.GetPixel(92, 111), face);
+    const TColor left = shot.GetPixel(90, 60), right = shot.GetPixel(91, 60);
+    EXPECT_NE(left, right);
+    EXPECT_TRUE(left == ColorToRGB(clBtnHighlight) || right == ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(shot.GetPixel(90, 61), right);
+
+    info.fMask |= SIF_DISABLENOSCROLL;
+    info.nPage = 100;  // nothing to scroll: the arrows are etched
+    SetScrollInfo(list, SB_VERT, &info, TRUE);
+    Headless::ProcessMessages();
+    shot = Headless::CaptureWindow(host);
+    EXPECT_EQ(shot.GetPixel(92, 6), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(shot.GetPixel(92, 10), ColorToRGB(clBtnHighlight));  // the etching under it
+}
+
 TEST_F(NonClientTest, DraggingTheCaptionMovesTheWindowUntilTheButtonIsReleased) {
     HWND form = TopLevel(100, 100, 200, 100, WS_POPUP | WS_VISIBLE | WS_CAPTION);
     Headless::ProcessMessages();
