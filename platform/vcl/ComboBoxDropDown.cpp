@@ -21,7 +21,12 @@ void TComboBoxDropDown::CreateParams(TCreateParams& Params) {
     TCustomListBox::CreateParams(Params);
     Params.Style = (Params.Style & ~WS_CHILD) | WS_POPUP | WS_BORDER;
     Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST;
-    Params.WndParent = nullptr;
+    // Owned by the combo box's form, as a menu is by its window, so that a backend that
+    // hands the keyboard to every window it shows knows to leave the form active.
+    auto* combo = dynamic_cast<TWinControl*>(Owner());
+    Params.WndParent = combo != nullptr && combo->HandleAllocated()
+                           ? GetAncestor(combo->Handle(), GA_ROOT)
+                           : nullptr;
 }
 
 void TComboBoxDropDown::Open(const TRect& Bounds) {

@@ -76,12 +76,17 @@ xdotool key Home
 xdotool type --delay 60 "0123456789"
 expect_line "change medPhone (012) 345-6789"
 
-# The drop-down list opens from a click, and Down with Return picks the next entry.
+# The drop-down list opens from a click and stays open; Down with Return picks the next
+# entry, and that Return is the list's, not the default button's.
 click_at 289 322
 expect_line "dropdown cbxStyle"
 shot combo
+grep -qx "closeup cbxStyle" "$log" && fail "the list closed as soon as it opened"
 xdotool key Down Return
 expect_line "select cbxStyle Protein"
+expect_line "closeup cbxStyle"
+sleep 0.3
+grep -qx "click btnHello" "$log" && fail "Return in the open list pressed the default button too"
 
 # The menu bar's File menu: the first item is chosen from the keyboard.
 click_at 22 11

@@ -82,6 +82,9 @@ TEST_F(ComboBoxTest, ButtonDropsTheListBelowAndAClickChooses) {
     EXPECT_EQ(info.stateButton, STATE_SYSTEM_PRESSED);
     ASSERT_NE(info.hwndList, nullptr);
     EXPECT_TRUE(IsWindowVisible(info.hwndList));
+    // Owned by the combo box's top-level window, as a menu is, which stays active.
+    EXPECT_EQ(GetWindow(info.hwndList, GW_OWNER), host->Handle());
+    EXPECT_EQ(GetActiveWindow(), host->Handle());
     RECT list, field;
     GetWindowRect(info.hwndList, &list);
     GetWindowRect(combo->Handle(), &field);
