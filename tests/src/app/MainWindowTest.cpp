@@ -1,0 +1,273 @@
+// The reference window: its controls as described, the filters and the summary line,
+// type-ahead selection, Find, Delete through the popup menu, Save by Alt+S, the link, and
+// what the user is told about a damaged or unsavable data file.
+#include <filesystem>
+#include <map>
+
+#include "tests/src/app/AppTestFixture.h"
+
+using apptest::AppTest;
+using apptest::Box;
+using apptest::Info;
+
+namespace {
+
+// ADD is in both categories, ALC only in commands, ALW only in keywords, ZZ in neither.
+const std::vector<AbbrInfo> FourRecords = {
+    Info("ADD", "add", AbbrFlagCommand | AbbrFlagKeyword),
+    Info("ALC", "allocate", AbbrFlagCommand),
+    Info("ALW", "allow", AbbrFlagKeyword),
+    Info("ZZ", "neither"),
+};
+
+}  // namespace
+
+TEST_F(AppTest, ControlsStandWhereTheDescriptionPutsThem) {
+    OpenMain({});
+    struct Case {
+        TControl* control;
+        const char* name;
+        TRect bounds;  // left, top, right, bottom
+        const char* caption;
+        int tabOrder;  // -1 for controls without one
+        bool visible;
+    };
+    const Case cases[] = {
+        {form->Label1, "Label1", {26, 77, 102, 90}, "Abbreviation:", -1, true},
+        {form->Label2, "Label2", {65, 108, 101, 121}, "Show:", -1, true},
+        {form->edtAbbr, "edtAbbr", {113, 75, 222, 94}, "", 1, true},
+        {form->btnFind, "btnFind", {247, 71, 327, 98}, "&Find", 2, true},
+        {form->lvData, "lvData", {25, 136, 562, 384}, "", 3, true},
+        {form->rbtnAll, "rbtnAll", {111, 104, 213, 125}, "All Abbreviations", 4, true},
+        {form->rbtnCommand, "rbtnCommand", {244, 106, 382, 127}, "Command Abbreviations", 5, true},
+        {form->rbtnKeyword, "rbtnKeyword", {408, 106, 540, 127}, "Keyword Abbreviations", 6, true},
+        {form->btnAdd, "btnAdd", {375, 73, 455, 100}, "&Add", 7, false},
+        {form->btnSave, "btnSave", {472, 74, 552, 101}, "&Save", 8, false},
+        {form->lblSum, "lblSum", {28, 398, 59, 411}, "0 abbreviations in total.", -1, true},
+        {form->skURLLabel1,
+         "skURLLabel1",
+         {70, 429, 505, 442},
+         "Brontide - Complete information for IBM System i CL commands ",
+         -1,
+         true},
+    };
+    // The description's tab orders, mapped to the ones the controls got: the same order.
+    std::map<int, int> byTabOrder;
+    for (const Case& c : cases) {
+        ASSERT_NE(c.control, nullptr) << c.name;
+        EXPECT_EQ(c.control->GetParent(), form->sfMain) << c.name;
+        // Labels size themselves to their text in the font at hand.
+        if (dynamic_cast<TLabel*>(c.control))
+            EXPECT_EQ(c.control->BoundsRect().TopLeft(), c.bounds.TopLeft()) << c.name;
+        else
+            EXPECT_EQ(c.control->BoundsRect(), c.bounds) << c.name;
+        EXPECT_EQ(c.control->GetCaption(), c.caption) << c.name;
+        EXPECT_EQ(c.control->GetVisible(), c.visible) << c.name;
+        if (auto* w = dynamic_cast<TWinControl*>(c.control); w && c.tabOrder >= 0)
+            byTabOrder[c.tabOrder] = w->GetTabOrder();
+    }
+    for (auto it = byTabOrder.begin(); std::next(it) != byTabOrder.end(); ++it)
+        EXPECT_LT(it->second, std::next(it)->second) << "tab order " << it->first;
+    EXPECT_EQ(form->GetCaption(), "Quorvane Reference");
+    EXPECT_EQ(form->GetClientWidth(), 594);
+    EXPECT_EQ(form->GetClientHeight(), 469);
+    EXPECT_EQ(form->imgTop->GetPicture()->GetWidth(), 600);
+    EXPECT_EQ(form->imgTop->GetPicture()->GetHeight(), 37);
+    EXPECT_EQ(form->edtAbbr->GetCharCase(), ecUpperCase);
+    EXPECT_TRUE(form->rbtnAll->GetChecked());
+    ASSERT_EQ(form->lvData->GetColumns()->Count(), 2);
+    EXPECT_EQ(form->lvData->GetColumns()->Items(0)->GetCaption(), "Abbreviations");
+    EXPECT_EQ(form->lvData->GetColumns()->Items(1)->GetWidth(), 360);
+    EXPECT_EQ(form->lvData->GetPopupMenu(), form->pmInfo);
+    EXPECT_EQ(form->miDel->GetCaption(), "&Delete");
+}
+
+TEST_F(AppTest, FiltersShowTheirCategoryAndTheSummaryCountsTheRowsShown) {
+    OpenMain(FourRecords);
+    struct Case {
+        TRadioButton* TfmMain::*button;
+        std::vector<std::string> rows;
+        const char* summary;
+    };
+    const Case cases[] = {
+        {&TfmMain::rbtnCommand, {"ADD", "ALC"}, "2 abbreviations in total."},
+        {&TfmMain::rbtnKeyword, {"ADD", "ALW"}, "2 abbreviations in total."},
+        {&TfmMain::rbtnAll, {"ADD", "ALC", "ALW", "ZZ"}, "4 abbreviations in total."},
+    };
+    for (const Case& c : cases) {
+        ClickOn((*form).*c.button);
+        win::Headless::ProcessMessages();
+        EXPECT_TRUE(((*form).*c.button)->GetChecked()) << c.summary;
+        EXPECT_EQ(Rows(), c.rows);
+        EXPECT_EQ(form->lblSum->GetCaption(), c.summary);
+        for (int i = 0; i < form->lvData->GetItems()->GetCount(); ++i) {
+            const TListItem* item = form->lvData->GetItems()->GetItem(i);
+            const auto* p = static_cast<const AbbrInfo*>(item->GetData());
+            EXPECT_EQ(item->GetCaption(), p->szTitle);
+            EXPECT_EQ(item->GetSubItems()->Strings(0), p->szInfo);
+        }
+    }
+}
+
+TEST_F(AppTest, TypingSelectsTheExactOrTheNearestPrecedingEntry) {
+    OpenMain({Info("ADD"), Info("ALC"), Info("ALW")});
+    struct Case {
+        const char* typed;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"AL", "ADD"}, {"ALC", "ALC"}, {"ALD", "ALC"},    {"ZZZ", "ALW"},
+        {"0", "ADD"},  {"", "ADD"},    {"ALWAYS", "ALW"},
+    };
+    for (const Case& c : cases) {
+        form->edtAbbr->SetText(c.typed);
+        EXPECT_EQ(SelectedRow(), c.selected) << "typed \"" << c.typed << "\"";
+    }
+    // Keys go through the edit, which makes them upper case.
+    form->edtAbbr->SetText("");
+    form->edtAbbr->SetFocus();
+    win::Headless::TypeText("alc");
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(form->edtAbbr->GetText(), "ALC");
+    EXPECT_EQ(SelectedRow(), "ALC");
+}
+
+TEST_F(AppTest, TypeAheadScrollsTheSelectionIntoViewAndAnEmptyListSelectsNothing) {
+    std::vector<AbbrInfo> records;
+    for (char a = 'A'; a <= 'Z'; ++a)
+        for (char b : {'A', 'B'}) records.push_back(Info(std::string{a, b}.c_str()));
+    OpenMain(records);
+    form->edtAbbr->SetText("ZB");
+    ASSERT_EQ(SelectedRow(), "ZB");
+    const int last = form->lvData->GetItems()->GetCount() - 1;
+    EXPECT_GE(last, form->lvData->GetTopIndex());
+    EXPECT_LT(last, form->lvData->GetTopIndex() + form->lvData->VisibleRowCount() + 1);
+    EXPECT_GT(form->lvData->GetTopIndex(), 0);
+
+    form->edtAbbr->SetText("AA");
+    EXPECT_EQ(form->lvData->GetTopIndex(), 0);
+
+    ClickOn(form->rbtnCommand);  // no record has a category: no rows
+    win::Headless::ProcessMessages();
+    form->edtAbbr->SetText("AB");
+    EXPECT_EQ(SelectedRow(), "(none)");
+}
+
+TEST_F(AppTest, FindReportsATextThatIsNoEntryWholeWhateverItsLength) {
+    const std::string longText(300, 'Q');
+    struct Case {
+        std::vector<AbbrInfo> records;
+        std::string typed;
+        std::vector<Box> expected;
+    };
+    const Case cases[] = {
+        {FourRecords, "ALC", {}},
+        {FourRecords, "AL", {{"Information", "Information for \"AL\" not found."}}},
+        {FourRecords,
+         longText,
+         {{"Information", "Information for \"" + longText + "\" not found."}}},
+        {{}, "ADD", {{"Information", "Information for \"ADD\" not found."}}},
+    };
+    for (const Case& c : cases) {
+        boxes.clear();
+        OpenMain(c.records);
+        form->edtAbbr->SetText(c.typed);
+        if (!c.expected.empty()) AnswerBox();
+        ClickOn(form->btnFind);
+        win::Headless::ProcessMessages();
+        EXPECT_EQ(boxes, c.expected) << c.typed.substr(0, 10);
+        form.reset();
+    }
+}
+
+TEST_F(AppTest, DeleteFromThePopupMenuRemovesTheSelectedRowAtOnce) {
+    OpenMain(FourRecords);
+    form->edtAbbr->SetText("ALC");
+    const TRect row = form->lvData->ItemRect(1, drBounds);
+    const TPoint p = form->lvData->ClientToScreen({row.left + 10, row.top + 3});
+    driver->WhenIdle([] { win::Headless::KeyPress('D', U'd'); });
+    win::Headless::Click(p.x, p.y, 1);
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"ADD", "ALW", "ZZ"}));
+    EXPECT_EQ(form->lblSum->GetCaption(), "3 abbreviations in total.");
+    EXPECT_EQ(form->m_pList->GetCount(), 3u);
+    EXPECT_EQ(Record("ALC"), nullptr);
+    // Only Save changes the file.
+    EXPECT_EQ(Titles(ReadDataFile()), (std::vector<std::string>{"ADD", "ALC", "ALW", "ZZ"}));
+
+    // With nothing selected, Delete does nothing.
+    form->lvData->SetItemIndex(-1);
+    form->miDelClick(form->miDel);
+    EXPECT_EQ(form->m_pList->GetCount(), 3u);
+}
+
+TEST_F(AppTest, AltSSavesTheListInItsOrderAndConfirms) {
+    AbbrInfo kept = Info("ZZ", "kept whole", 0x10 | AbbrFlagKeyword, "SMPL");
+    kept.nReserved[2] = -7;
+    kept.szReserved[3][0] = 'x';
+    OpenMain({Info("ALW"), kept, Info("ADD")});
+    delete form->RemoveInfo(Record("ALW"));
+    form->FillList();
+    AnswerBox();
+    AltKey('S');
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(boxes, (std::vector<Box>{{"Information", "Quorvane Reference saved successfully."}}));
+    const std::vector<AbbrInfo> saved = ReadDataFile();
+    EXPECT_EQ(Titles(saved), (std::vector<std::string>{"ADD", "ZZ"}));
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(std::memcmp(&saved[1], &kept, sizeof kept), 0);
+}
+
+TEST_F(AppTest, AFailedSaveShowsAnErrorAndNoConfirmation) {
+    OpenMain(FourRecords);
+    form->SetDataPath(dir.Path("missing/quorvane.dat"));
+    AnswerBox();
+    AnswerBox();
+    AltKey('S');
+    win::Headless::ProcessMessages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_NE(boxes[0].text.find("was not saved"), std::string::npos) << boxes[0].text;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("missing")));
+}
+
+TEST_F(AppTest, LoadingReportsRefusedRecordsAndDamageAndKeepsWhatWasWhole) {
+    WriteDataFile(
+        {Info("ALC"), Info("ADD", "first"), Info("ADD", "second"), Info(""), Info("ALW")});
+    std::string bytes = TempDir::ReadAll(path);
+    bytes.resize(bytes.size() - 3);  // the last record's last reserved string is cut short
+    TempDir::WriteAll(path, bytes);
+    const std::string before = TempDir::ReadAll(path);
+
+    form.reset(TCustomForm::Create<TfmMain>(nullptr));
+    form->SetDataPath(path);
+    for (int i = 0; i < 4; ++i) AnswerBox();
+    EXPECT_TRUE(form->LoadData());
+    form->FillList();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0], (Box{"Error", "Duplicate information found : \"ADD\""}));
+    EXPECT_EQ(boxes[1], (Box{"Error", "Empty title found!"}));
+    EXPECT_EQ(boxes[2].caption, "Error");
+    EXPECT_NE(boxes[2].text.find("damaged"), std::string::npos) << boxes[2].text;
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"ADD", "ALC"}));
+    EXPECT_STREQ(Record("ADD")->szInfo, "first");
+    EXPECT_EQ(TempDir::ReadAll(path), before);
+}
+
+TEST_F(AppTest, AMissingFileStartsEmptyWithoutAMessage) {
+    form.reset(TCustomForm::Create<TfmMain>(nullptr));
+    form->SetDataPath(dir.Path("none.dat"));
+    AnswerBox();
+    EXPECT_FALSE(form->LoadData());
+    form->FillList();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(form->lblSum->GetCaption(), "0 abbreviations in total.");
+}
+
+TEST_F(AppTest, TheLinkOpensItsPageOnTheExampleHost) {
+    OpenMain({});
+    ClickOn(form->skURLLabel1);
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(driver->OpenedUrls(),
+              (std::vector<std::string>{"https://brontide.example/brontide/index.htm"}));
+}
