@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs Quorvane Reference on the SDL backend under Xvfb with a data file of its own, adds an
+# entry with Alt+A through the entry dialog, saves with Alt+S and checks that the saved file
+# holds the entry in title order.
+# Usage: quorvane_add_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without xvfb-run
+# or xdotool.
+set -euo pipefail
+
+program=$1
+qvdat=$2
+out=$3
+
+if [[ ${4:-} != --inner ]]; then
+  for tool in xvfb-run xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "skipped: $tool is not installed"
+      exit 77
+    fi
+  done
+  mkdir -p "$out"
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program" "$qvdat" "$out" --inner
+fi
+
+source "$(dirname "$0")/quorvane_common.sh"
+start_quorvane "$program" "$qvdat"
+
+xdotool key alt+a
+wait_window "Quorvane" >/dev/null
+sleep 0.5
+# Title, meaning and sample in tab order, lower case where the dialog forces upper case;
+# then the Command box, past Keyword, and OK, all by the keyboard.
+xdotool type --delay 50 crt
+xdotool key Tab
+xdotool type --delay 50 create
+xdotool key Tab
+xdotool type --delay 50 crtlib
+xdotool key Tab space Tab Tab
+sleep 0.3
+import -window root "$out/quorvane-dialog.png"
+xdotool key space
+sleep 0.5
+expect_running
+xdotool search --name "^Quorvane$" >/dev/null && fail "the dialog stayed up after OK"
+
+xdotool key alt+s
+wait_window "Information" >/dev/null
+sleep 0.3
+xdotool key Return
+wait_saved
+expect_running
+
+expected=$(printf 'ADD\nALC\nALW\nCRT\tcreate\tCRTLIB\t1\nZZ')
+got=$("$qvdat" export "$app/quorvane.dat" | awk -F'\t' '$1 == "CRT" { print $1 "\t" $2 "\t" $3 "\t" $4; next } { print $1 }')
+[[ $got == "$expected" ]] || fail "the saved file holds:
+$got
+expected:
+$expected"
+echo "passed; screenshots in $out"

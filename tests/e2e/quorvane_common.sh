@@ -1,0 +1,73 @@
+# Shared by the quorvane_*_e2e.sh scripts: a copy of the program in a folder of its own with
+# a data file made by the test, started on the SDL backend under the Xvfb that the script
+# runs in, and helpers that find its window and wait for what it writes.
+
+# Lays out $out/app with the program and a data file of four records, and starts it.
+start_quorvane() {
+  local program=$1 qvdat=$2
+  app=$out/app
+  rm -rf "$app"
+  mkdir -p "$app"
+  cp "$program" "$app/quorvane"
+  printf '%s\t%s\t%s\t%s\t0\t0\t0\t0\t\t\t\t\n' \
+    ADD add ADDLIBLE 3 \
+    ALC allocate ALCOBJ 1 \
+    ALW allow ALWLMT 2 \
+    ZZ neither '' 0 >"$app/records.tsv"
+  "$qvdat" import "$app/records.tsv" "$app/quorvane.dat" || fail "qvdat could not write the data file"
+  data_stamp=$(stat -c %Y.%s "$app/quorvane.dat")
+  "$app/quorvane" >"$out/quorvane.log" 2>&1 &
+  quorvane_pid=$!
+  trap 'kill $quorvane_pid 2>/dev/null || true' EXIT
+
+  window=$(timeout 20 xdotool search --sync --name "^Quorvane Reference$" | head -1)
+  [[ -n $window ]] || fail "no window titled \"Quorvane Reference\""
+  # Let SDL settle the keyboard focus on the new window.
+  sleep 0.5
+  # The client area is 594 x 469 inside an even border and a caption on top.
+  local geometry x y w h
+  geometry=$(xdotool getwindowgeometry --shell "$window")
+  x=$(sed -n 's/^X=//p' <<<"$geometry")
+  y=$(sed -n 's/^Y=//p' <<<"$geometry")
+  w=$(sed -n 's/^WIDTH=//p' <<<"$geometry")
+  h=$(sed -n 's/^HEIGHT=//p' <<<"$geometry")
+  local border=$(((w - 594) / 2))
+  client_x=$((x + border))
+  client_y=$((y + h - border - 469))
+}
+
+fail() {
+  echo "FAILED: $*" >&2
+  echo "--- program output ---" >&2
+  cat "$out/quorvane.log" >&2 || true
+  exit 1
+}
+
+# Waits up to ten seconds for a window with this exact title and prints its id.
+wait_window() {
+  local id
+  id=$(timeout 10 xdotool search --sync --name "^$1\$" | head -1) || true
+  [[ -n $id ]] || fail "no window titled \"$1\""
+  echo "$id"
+}
+
+# Waits up to ten seconds for the data file to be replaced.
+wait_saved() {
+  for _ in $(seq 100); do
+    [[ $(stat -c %Y.%s "$app/quorvane.dat") != "$data_stamp" ]] && return 0
+    # A save within the same second and of the same size shows in the titles instead.
+    [[ $("$qvdat" export "$app/quorvane.dat" | cut -f1 | tr '\n' ' ') != "ADD ALC ALW ZZ " ]] && return 0
+    sleep 0.1
+  done
+  fail "the data file was not saved"
+}
+
+# Clicks at a point of the main window's client area.
+click_client() {
+  xdotool mousemove $((client_x + $1)) $((client_y + $2)) click "${3:-1}"
+}
+
+# The program is still running: nothing crashed on the way.
+expect_running() {
+  kill -0 "$quorvane_pid" 2>/dev/null || fail "the program ended"
+}
