@@ -440,6 +440,10 @@ void TControl::WMContextMenu(TMessage& Message) {
 }
 
 bool TControl::MouseCapture() const {
+    // A windowed control holds the window manager's capture itself; only graphic controls
+    // are remembered here, since their parent's window holds it for them.
+    if (auto* win = dynamic_cast<TWinControl*>(const_cast<TControl*>(this)))
+        return win->HandleAllocated() && GetCapture() == win->Handle();
     return g_captureControl == this;
 }
 

@@ -238,6 +238,7 @@ TEST_F(EditTest, MouseClickDragShiftClickAndDoubleClickSelect) {
     EXPECT_TRUE(edit->Focused());
     EXPECT_EQ(edit->GetSelStart(), 16);
     EXPECT_EQ(edit->GetSelLength(), 0);
+    EXPECT_EQ(GetCapture(), nullptr) << "the release gives the mouse back";
 
     win::Headless::MouseMove(farLeft.x, farLeft.y);
     win::Headless::MouseDown();
