@@ -136,6 +136,7 @@ class TfmGallery : public TForm {
                (static_cast<TCheckBox*>(Sender)->GetChecked() ? "1" : "0"));
     }
     void RadioClick(TObject* Sender) { Status("radio " + Name(Sender)); }
+    void EditEnter(TObject* Sender) { Log("enter " + Name(Sender)); }
     void EditChange(TObject* Sender) {
         Log("change " + Name(Sender) + " " + OneLine(static_cast<TControl*>(Sender)->GetText()));
     }
@@ -198,6 +199,7 @@ const TClassInfo& TfmGallery::StaticClassInfo() {
                                        .Method("btnCloseClick", &C::btnCloseClick)
                                        .Method("CheckClick", &C::CheckClick)
                                        .Method("RadioClick", &C::RadioClick)
+                                       .Method("EditEnter", &C::EditEnter)
                                        .Method("EditChange", &C::EditChange)
                                        .Method("ListViewSelectItem", &C::ListViewSelectItem)
                                        .Method("ListBoxClick", &C::ListBoxClick)

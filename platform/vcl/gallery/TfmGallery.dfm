@@ -189,6 +189,7 @@ object fmGallery: TfmGallery
     TabOrder = 5
     Text = ''
     OnChange = EditChange
+    OnEnter = EditEnter
   end
   object lblPhone: TLabel
     Left = 8
@@ -206,6 +207,7 @@ object fmGallery: TfmGallery
     TabOrder = 6
     Text = '(   )    -    '
     OnChange = EditChange
+    OnEnter = EditEnter
   end
   object memNotes: TMemo
     Left = 8
@@ -224,6 +226,7 @@ object fmGallery: TfmGallery
     ScrollBars = ssVertical
     TabOrder = 7
     OnChange = EditChange
+    OnEnter = EditEnter
   end
   object lvFiles: TListView
     Left = 220
