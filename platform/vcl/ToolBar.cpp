@@ -374,8 +374,10 @@ void TToolBar::TrackMenu(TToolButton* Button, bool SelectFirst) {
     // The pointer may have left the buttons while the menu held the mouse.
     POINT cursor;
     GetCursorPos(&cursor);
-    const TToolButton* under = ButtonAt(ScreenToClient(cursor));
+    TToolButton* under = ButtonAt(ScreenToClient(cursor));
     for (TToolButton* b : m_buttons) b->m_hot = b == under;
+    // Made the mouse control again, so that the button hears when the pointer leaves it.
+    if (under) SetMouseControl(under);
     Repaint();
     if (chosen) chosen->Click();
 }

@@ -65,6 +65,7 @@ click_at() {
 
 # The edit takes the keyboard from a click and reports every change.
 click_at 108 286
+expect_line "enter edtName"
 xdotool type --delay 60 "Hi there"
 expect_line "change edtName Hi there"
 xdotool key BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
@@ -72,6 +73,7 @@ expect_line "change edtName Hi"
 
 # The masked edit keeps its literals while digits are typed into it.
 click_at 20 330
+expect_line "enter medPhone"
 xdotool key Home
 xdotool type --delay 60 "0123456789"
 expect_line "change medPhone (012) 345-6789"

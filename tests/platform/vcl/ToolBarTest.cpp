@@ -292,4 +292,20 @@ TEST_F(ToolBarMenuTest, ClickingTheOpenButtonAgainOrOutsideClosesTheMenu) {
     EXPECT_TRUE(clicked.empty());
 }
 
+TEST_F(ToolBarMenuTest, TheButtonStopsBeingHotWhenThePointerLeavesAfterItsMenu) {
+    TToolButton* file = bar->Buttons(0);
+    // Another window to move to once the menu is closed from the keyboard.
+    THostControl other(nullptr);
+    other.SetBounds(500, 100, 100, 100);
+    ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
+    driver->WhenIdle([] { Headless::KeyPress(VK_ESCAPE); });
+    ClickOn(file);
+    Headless::ProcessMessages();
+    ASSERT_TRUE(OpenMenus().empty());
+    EXPECT_TRUE(file->Hot()) << "the pointer is still on it";
+    Headless::MouseMove(550, 150);
+    Headless::ProcessMessages();
+    EXPECT_FALSE(file->Hot());
+}
+
 }  // namespace
