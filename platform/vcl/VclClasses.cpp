@@ -49,6 +49,14 @@ void RegisterVclClasses() {
     RegisterClass(TMaskEdit::StaticClassInfo());
     RegisterClass(TMemo::StaticClassInfo());
     RegisterClass(TScrollBar::StaticClassInfo());
+    RegisterClass(TForm::StaticClassInfo());
+    RegisterClass(TPanel::StaticClassInfo());
+    RegisterClass(TLabel::StaticClassInfo());
+    RegisterClass(TImage::StaticClassInfo());
+    RegisterClass(TTimer::StaticClassInfo());
+    RegisterClass(TButton::StaticClassInfo());
+    RegisterClass(TCheckBox::StaticClassInfo());
+    RegisterClass(TRadioButton::StaticClassInfo());
     RegisterClass(TListView::StaticClassInfo());
     RegisterClass(TListBox::StaticClassInfo());
     RegisterClass(TCheckListBox::StaticClassInfo());
