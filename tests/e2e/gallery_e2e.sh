@@ -2,40 +2,17 @@
 # Runs the controls gallery on the SDL backend under Xvfb, types into its edit, picks from
 # its combo box, opens its menus from the menu bar, the tool bar and a right click, and
 # checks what it printed. Screenshots of each step are left in the output folder.
-# Usage: gallery_e2e.sh GALLERY_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run or
-# xdotool.
+# Usage: gallery_e2e.sh GALLERY_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# xdotool or ImageMagick.
 set -euo pipefail
 
 gallery=$1
 out=$2
-
-if [[ ${3:-} != --inner ]]; then
-  for tool in xvfb-run xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "skipped: $tool is not installed"
-      exit 77
-    fi
-  done
-  mkdir -p "$out"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$gallery" "$out" --inner
-fi
+source "$(dirname "$0")/e2e_lib.sh"
+run_under_xvfb "$out" "$@"
 
 log=$out/gallery.log
-fail() {
-  echo "FAILED: $*" >&2
-  echo "--- gallery output ---" >&2
-  cat "$log" >&2 || true
-  exit 1
-}
-
-# Waits up to ten seconds for a line in the gallery's output.
-expect_line() {
-  for _ in $(seq 100); do
-    grep -qx "$1" "$log" && return 0
-    sleep 0.1
-  done
-  fail "the gallery never printed \"$1\""
-}
+program_name=gallery
 
 # A screenshot when ImageMagick is there to take it; they are for a person to look at.
 shot() {

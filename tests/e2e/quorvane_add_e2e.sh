@@ -2,24 +2,16 @@
 # Runs Quorvane Reference on the SDL backend under Xvfb with a data file of its own, adds an
 # entry with Alt+A through the entry dialog, saves with Alt+S and checks that the saved file
 # holds the entry in title order.
-# Usage: quorvane_add_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without xvfb-run
-# or xdotool.
+# Usage: quorvane_add_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# xdotool or ImageMagick.
 set -euo pipefail
 
 program=$1
 qvdat=$2
 out=$3
 
-if [[ ${4:-} != --inner ]]; then
-  for tool in xvfb-run xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "skipped: $tool is not installed"
-      exit 77
-    fi
-  done
-  mkdir -p "$out"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$program" "$qvdat" "$out" --inner
-fi
+source "$(dirname "$0")/e2e_lib.sh"
+run_under_xvfb "$out" "$@"
 
 source "$(dirname "$0")/quorvane_common.sh"
 start_quorvane "$program" "$qvdat"

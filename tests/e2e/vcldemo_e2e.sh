@@ -8,39 +8,11 @@ set -euo pipefail
 
 demo=$1
 out=$2
-
-if [[ ${3:-} != --inner ]]; then
-  for tool in xvfb-run xdotool import convert; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "skipped: $tool is not installed"
-      exit 77
-    fi
-  done
-  mkdir -p "$out"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$demo" "$out" --inner
-fi
+source "$(dirname "$0")/e2e_lib.sh"
+run_under_xvfb "$out" "$@"
 
 log=$out/vcldemo.log
-fail() {
-  echo "FAILED: $*" >&2
-  echo "--- demo output ---" >&2
-  cat "$log" >&2 || true
-  exit 1
-}
-
-# Waits up to five seconds for a line in the demo's output.
-expect_line() {
-  for _ in $(seq 50); do
-    grep -qx "$1" "$log" && return 0
-    sleep 0.1
-  done
-  fail "the demo never printed \"$1\""
-}
-
-# "R G B" of one pixel of a screenshot.
-pixel() {
-  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
-}
+program_name=demo
 
 # A pixel within 24 of the expected colour in every channel (the banner is a JPEG).
 expect_near() {

@@ -2,50 +2,16 @@
 # Runs the window demo on the SDL backend under Xvfb, drives it with xdotool (a click, a
 # key, a drag of its title bar) and checks what it printed and what the screen shows.
 # Usage: windemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run or
-# xdotool.
+# xdotool or ImageMagick.
 set -euo pipefail
 
 demo=$1
 out=$2
-
-if [[ ${3:-} != --inner ]]; then
-  for tool in xvfb-run xdotool; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "skipped: $tool is not installed"
-      exit 77
-    fi
-  done
-  mkdir -p "$out"
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$demo" "$out" --inner
-fi
+source "$(dirname "$0")/e2e_lib.sh"
+run_under_xvfb "$out" "$@"
 
 log=$out/windemo.log
-fail() {
-  echo "FAILED: $*" >&2
-  echo "--- demo output ---" >&2
-  cat "$log" >&2 || true
-  exit 1
-}
-
-# Waits up to ten seconds for a line in the demo's output.
-expect_line() {
-  for _ in $(seq 100); do
-    grep -qx "$1" "$log" && return 0
-    sleep 0.1
-  done
-  fail "the demo never printed \"$1\""
-}
-
-# Prints "R G B" of one screen pixel of a screenshot.
-pixel() {
-  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
-}
-
-expect_pixel() {
-  local got
-  got=$(pixel "$1" "$2" "$3")
-  [[ $got == "$4" ]] || fail "pixel ($2, $3) of $(basename "$1") is $got, expected $4 ($5)"
-}
+program_name=demo
 
 "$demo" --timeout 30000 >"$log" 2>&1 &
 demo_pid=$!

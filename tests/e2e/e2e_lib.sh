@@ -1,0 +1,47 @@
+# Shared by the end-to-end scripts: running inside an Xvfb of their own, failing with the
+# program's output, waiting for the lines a program prints, and reading screenshot pixels.
+# A script sets `log` (the program's output file) and `program_name` before using them.
+
+# Runs the calling script again inside a fresh Xvfb, or exits 77 (skipped) when a tool it
+# needs is missing. Call it first, with the output folder and the script's own arguments.
+run_under_xvfb() {
+  local out=$1
+  shift
+  [[ ${E2E_UNDER_XVFB:-} == 1 ]] && return 0
+  local tool
+  for tool in xvfb-run xdotool import convert; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "skipped: $tool is not installed"
+      exit 77
+    fi
+  done
+  mkdir -p "$out"
+  E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+}
+
+fail() {
+  echo "FAILED: $*" >&2
+  echo "--- $program_name output ---" >&2
+  cat "$log" >&2 || true
+  exit 1
+}
+
+# Waits up to ten seconds for a line in the program's output.
+expect_line() {
+  for _ in $(seq 100); do
+    grep -qx "$1" "$log" && return 0
+    sleep 0.1
+  done
+  fail "the $program_name never printed \"$1\""
+}
+
+# Prints "R G B" of one pixel of a screenshot.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+expect_pixel() {
+  local got
+  got=$(pixel "$1" "$2" "$3")
+  [[ $got == "$4" ]] || fail "pixel ($2, $3) of $(basename "$1") is $got, expected $4 ($5)"
+}
