@@ -54,6 +54,13 @@ int OnXError(Display* display, XErrorEvent* error) {
     return 0;
 }
 
+// Without its display the program can neither show nor save anything; Xlib's default would
+// run the exit handlers, which talk to the lost display again and never finish.
+int OnXConnectionLost(Display*) {
+    std::fputs("The connection to the display was lost.\n", stderr);
+    _exit(1);
+}
+
 }  // namespace
 
 // Where the pointer is now, in screen coordinates. Asked of the X server itself: SDL's
@@ -77,6 +84,9 @@ TPoint SdlDriver::PointerNow() const {
 }
 
 SdlDriver::SdlDriver() {
+    // Our loop waits on the X connection, not on SDL's queue, so SDL's quit event would go
+    // unseen: a terminate signal must end the program as it ends any other.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -86,6 +96,7 @@ SdlDriver::SdlDriver() {
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("SDL cannot open the display: ") + SDL_GetError());
     XSetErrorHandler(OnXError);
+    XSetIOErrorHandler(OnXConnectionLost);
     if (pipe2(m_wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) m_wakePipe[0] = m_wakePipe[1] = -1;
     SDL_StartTextInput();
 }
