@@ -7,6 +7,7 @@
 #include "platform/vcl/BorderBand.h"
 #include "platform/vcl/ClassBuilder.h"
 #include "platform/vcl/ComponentGuard.h"
+#include "platform/vcl/ScrollRequest.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/Windows.h"
 
@@ -231,38 +232,8 @@ void TCustomListBox::CMFontChanged(TMessage& Message) {
 
 void TCustomListBox::WMVScroll(TMessage& Message) {
     const int page = std::max(VisibleItemCount(), 1);
-    switch (LOWORD(Message.WParam)) {
-        case SB_LINEUP:
-            SetTopIndex(m_topIndex - 1);
-            break;
-        case SB_LINEDOWN:
-            SetTopIndex(m_topIndex + 1);
-            break;
-        case SB_PAGEUP:
-            SetTopIndex(m_topIndex - page);
-            break;
-        case SB_PAGEDOWN:
-            SetTopIndex(m_topIndex + page);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            SCROLLINFO info;
-            info.fMask = SIF_TRACKPOS;
-            GetScrollInfo(m_handle, SB_VERT, &info);
-            // A position sent by a program rather than the bar's own tracking.
-            const int sent = HIWORD(Message.WParam);
-            SetTopIndex(info.nTrackPos != m_topIndex ? info.nTrackPos : sent);
-            break;
-        }
-        case SB_TOP:
-            SetTopIndex(0);
-            break;
-        case SB_BOTTOM:
-            SetTopIndex(m_items.Count());
-            break;
-        default:
-            break;
-    }
+    SetTopIndex(ScrollRequestPosition(m_handle, SB_VERT, Message.WParam, m_topIndex, 1, page,
+                                      m_items.Count()));
     Message.Result = 0;
 }
 

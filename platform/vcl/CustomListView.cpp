@@ -8,6 +8,7 @@
 #include "platform/gfx/Font.h"
 #include "platform/vcl/ClassBuilder.h"
 #include "platform/vcl/ComponentGuard.h"
+#include "platform/vcl/ScrollRequest.h"
 #include "platform/vcl/SysUtils.h"
 #include "platform/win/Windows.h"
 
@@ -381,70 +382,15 @@ void TCustomListView::WMSize(TMessage& Message) {
 
 void TCustomListView::WMVScroll(TMessage& Message) {
     const int rows = std::max(VisibleRowCount(), 1);
-    switch (LOWORD(Message.WParam)) {
-        case SB_LINEUP:
-            SetTopIndex(m_topIndex - 1);
-            break;
-        case SB_LINEDOWN:
-            SetTopIndex(m_topIndex + 1);
-            break;
-        case SB_PAGEUP:
-            SetTopIndex(m_topIndex - rows);
-            break;
-        case SB_PAGEDOWN:
-            SetTopIndex(m_topIndex + rows);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            // The tracking position, which is not cut to 16 bits as the message's is.
-            SCROLLINFO info;
-            info.fMask = SIF_TRACKPOS;
-            if (GetScrollInfo(m_handle, SB_VERT, &info)) SetTopIndex(info.nTrackPos);
-            break;
-        }
-        case SB_TOP:
-            SetTopIndex(0);
-            break;
-        case SB_BOTTOM:
-            SetTopIndex(m_items.Count());
-            break;
-        default:
-            break;
-    }
+    SetTopIndex(ScrollRequestPosition(m_handle, SB_VERT, Message.WParam, m_topIndex, 1, rows,
+                                      m_items.Count()));
     Message.Result = 0;
 }
 
 void TCustomListView::WMHScroll(TMessage& Message) {
     const int page = std::max(GetClientRect().Width(), 1);
-    switch (LOWORD(Message.WParam)) {
-        case SB_LINEUP:
-            SetScrollX(m_scrollX - kWheelLines * 5);
-            break;
-        case SB_LINEDOWN:
-            SetScrollX(m_scrollX + kWheelLines * 5);
-            break;
-        case SB_PAGEUP:
-            SetScrollX(m_scrollX - page);
-            break;
-        case SB_PAGEDOWN:
-            SetScrollX(m_scrollX + page);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            SCROLLINFO info;
-            info.fMask = SIF_TRACKPOS;
-            if (GetScrollInfo(m_handle, SB_HORZ, &info)) SetScrollX(info.nTrackPos);
-            break;
-        }
-        case SB_TOP:
-            SetScrollX(0);
-            break;
-        case SB_BOTTOM:
-            SetScrollX(m_columns.TotalWidth());
-            break;
-        default:
-            break;
-    }
+    SetScrollX(ScrollRequestPosition(m_handle, SB_HORZ, Message.WParam, m_scrollX,
+                                     kWheelLines * 5, page, m_columns.TotalWidth()));
     Message.Result = 0;
 }
 
