@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/Filer.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/Filer.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "platform/win/SysParams.h"
 
 namespace {

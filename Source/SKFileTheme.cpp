@@ -6,9 +6,9 @@
 
 #include "Source/SKFileThemeMgr.h"
 #include "Source/SKPublic.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/TypInfo.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/TypInfo.h"
 #include "platform/win/ModuleFileName.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Source/SKThemes.h"
-#include "platform/vcl/Component.h"
+#include "platform/vcl/core/Component.h"
 
 class TBitmap;
 class TskFileThemeMgr;

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "Source/SKThemes.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/ClassBuilder.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/core/ClassBuilder.h"
 
 namespace {
 

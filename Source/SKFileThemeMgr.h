@@ -6,7 +6,7 @@
 
 #include "Source/SKThemeFile.h"
 #include "platform/gfx/Color.h"
-#include "platform/vcl/Object.h"
+#include "platform/vcl/core/Object.h"
 
 class TBitmap;
 

@@ -2,8 +2,8 @@
 #include "Source/SKMgr.h"
 
 #include "Source/SKBuiltInFileTheme.h"
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/TypInfo.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/TypInfo.h"
 
 void InitSkinLibrary() {
     static const bool done = [] {

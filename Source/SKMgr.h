@@ -5,9 +5,9 @@
 
 #include "Source/SKFileTheme.h"
 #include "Source/SKThemes.h"
-#include "platform/vcl/Component.h"
-#include "platform/vcl/Event.h"
-#include "platform/vcl/StringList.h"
+#include "platform/vcl/core/Component.h"
+#include "platform/vcl/core/Event.h"
+#include "platform/vcl/core/StringList.h"
 
 // Makes the skin's pictures findable and registers its component classes with the form
 // reader. Call once at start-up, before any form is read; calling it again does nothing.

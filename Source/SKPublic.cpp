@@ -8,12 +8,12 @@
 #include "Source/SKFileTheme.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Region.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Application.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/Form.h"
-#include "platform/vcl/TypInfo.h"
-#include "platform/vcl/WinControl.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/controls/Application.h"
+#include "platform/vcl/graphics/Canvas.h"
+#include "platform/vcl/controls/Form.h"
+#include "platform/vcl/core/TypInfo.h"
+#include "platform/vcl/controls/WinControl.h"
 #include "platform/win/Windows.h"
 
 namespace {

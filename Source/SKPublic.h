@@ -6,7 +6,7 @@
 
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Geometry.h"
-#include "platform/vcl/TypInfo.h"  // IsHasProperty(component, name)
+#include "platform/vcl/core/TypInfo.h"  // IsHasProperty(component, name)
 #include "platform/win/WinDefs.h"
 
 #include "Source/SKThemes.h"

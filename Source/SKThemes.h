@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/gfx/Bitmap.h"
-#include "platform/vcl/ClassInfo.h"
+#include "platform/vcl/core/ClassInfo.h"
 
 class TBitmap;
 class TComponent;

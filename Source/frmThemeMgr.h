@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/Button.h"
-#include "platform/vcl/CheckListBox.h"
-#include "platform/vcl/Form.h"
+#include "platform/vcl/stdctrls/Button.h"
+#include "platform/vcl/stdctrls/CheckListBox.h"
+#include "platform/vcl/controls/Form.h"
 
 class TskThemeManager;
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "common/misc/CxAssert.h"
-#include "platform/vcl/ClassBuilder.h"
+#include "platform/vcl/core/ClassBuilder.h"
 
 const TClassInfo& TfmAbbr::StaticClassInfo() {
     static const TClassInfo info = TClassBuilder<TfmAbbr>("TfmAbbr")

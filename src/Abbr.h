@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/vcl/Button.h"
-#include "platform/vcl/CheckBox.h"
-#include "platform/vcl/CustomPanel.h"
-#include "platform/vcl/Edit.h"
-#include "platform/vcl/Form.h"
-#include "platform/vcl/Label.h"
+#include "platform/vcl/stdctrls/Button.h"
+#include "platform/vcl/stdctrls/CheckBox.h"
+#include "platform/vcl/stdctrls/CustomPanel.h"
+#include "platform/vcl/stdctrls/Edit.h"
+#include "platform/vcl/controls/Form.h"
+#include "platform/vcl/stdctrls/Label.h"
 #include "src/AbbrInfo.h"
 
 class TfmAbbr : public TForm {

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "common/misc/CxAssert.h"
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/MessageDlg.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/dialogs/MessageDlg.h"
 #include "platform/win/SysParams.h"
 #include "src/Abbr.h"
 #include "src/AbbrData.h"

@@ -1,10 +1,11 @@
 #include "src/QuorvaneApp.h"
 
-#include "platform/vcl/Application.h"
-#include "platform/vcl/ClassInfo.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/controls/Application.h"
+#include "platform/vcl/core/ClassInfo.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "src/Abbr.h"
 #include "src/Main.h"
+#include "platform/vcl/VclClasses.h"
 
 void RegisterQuorvaneResources();
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/vcl/Application.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/controls/Application.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "platform/win/Backend.h"
 #include "src/QuorvaneApp.h"
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/vcl/CustomControl.h"
-#include "platform/vcl/ListView.h"
+#include "platform/vcl/controls/CustomControl.h"
+#include "platform/vcl/comctrls/ListView.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 

@@ -10,20 +10,21 @@
 #include <string>
 
 #include "platform/gfx/PngCodec.h"
-#include "platform/vcl/Application.h"
-#include "platform/vcl/Button.h"
-#include "platform/vcl/CheckBox.h"
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/CustomPanel.h"
-#include "platform/vcl/Form.h"
-#include "platform/vcl/Image.h"
-#include "platform/vcl/Label.h"
-#include "platform/vcl/MessageDlg.h"
-#include "platform/vcl/RadioButton.h"
-#include "platform/vcl/Timer.h"
+#include "platform/vcl/controls/Application.h"
+#include "platform/vcl/stdctrls/Button.h"
+#include "platform/vcl/stdctrls/CheckBox.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/stdctrls/CustomPanel.h"
+#include "platform/vcl/controls/Form.h"
+#include "platform/vcl/stdctrls/Image.h"
+#include "platform/vcl/stdctrls/Label.h"
+#include "platform/vcl/dialogs/MessageDlg.h"
+#include "platform/vcl/stdctrls/RadioButton.h"
+#include "platform/vcl/controls/Timer.h"
 #include "platform/win/Backend.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
+#include "platform/vcl/VclClasses.h"
 
 void RegisterVclDemoResources();
 

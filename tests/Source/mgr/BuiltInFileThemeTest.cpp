@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "Source/SKBuiltInFileTheme.h"
-#include "platform/vcl/FormReader.h"
-#include "platform/vcl/FormWriter.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/streaming/FormReader.h"
+#include "platform/vcl/streaming/FormWriter.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "platform/win/SysParams.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
 

@@ -7,8 +7,8 @@
 
 #include "Source/SKFileTheme.h"
 #include "Source/SKThemeFile.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "platform/win/ModuleFileName.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
 

@@ -6,7 +6,7 @@
 
 #include "Source/SKFileTheme.h"
 #include "Source/SKMgr.h"
-#include "platform/vcl/Form.h"
+#include "platform/vcl/controls/Form.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
 

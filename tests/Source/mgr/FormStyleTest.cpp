@@ -5,12 +5,13 @@
 #include <string>
 
 #include "Source/SKThemes.h"
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/CustomPanel.h"
-#include "platform/vcl/Form.h"
-#include "platform/vcl/FormReader.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/stdctrls/CustomPanel.h"
+#include "platform/vcl/controls/Form.h"
+#include "platform/vcl/streaming/FormReader.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
+#include "platform/vcl/VclClasses.h"
 
 // The style a new skinned control takes from the skinned frame of its owner form.
 namespace {

@@ -7,7 +7,7 @@
 
 #include "Source/SKMgr.h"
 #include "Source/frmThemeMgr.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/mgr/MgrTestSupport.h"

@@ -7,7 +7,7 @@
 
 #include "Source/SKMgr.h"
 #include "platform/gfx/BmpCodec.h"
-#include "platform/vcl/ClassBuilder.h"
+#include "platform/vcl/core/ClassBuilder.h"
 
 namespace mgr_test {
 

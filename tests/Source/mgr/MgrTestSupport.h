@@ -8,7 +8,7 @@
 
 #include "Source/SKFileTheme.h"
 #include "Source/SKThemeFile.h"
-#include "platform/vcl/Component.h"
+#include "platform/vcl/core/Component.h"
 
 namespace mgr_test {
 

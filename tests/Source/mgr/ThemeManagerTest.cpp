@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "Source/SKMgr.h"
-#include "platform/vcl/FormReader.h"
-#include "platform/vcl/FormWriter.h"
+#include "platform/vcl/streaming/FormReader.h"
+#include "platform/vcl/streaming/FormWriter.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
 
 // The theme manager's list of components: kept clean when components go, and what follows

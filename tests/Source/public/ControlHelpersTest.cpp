@@ -6,11 +6,11 @@
 
 #include "Source/SKFileTheme.h"
 #include "Source/SKPublic.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/CustomControl.h"
-#include "platform/vcl/GraphicControl.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/graphics/Canvas.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/controls/CustomControl.h"
+#include "platform/vcl/controls/GraphicControl.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 

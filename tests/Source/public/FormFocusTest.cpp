@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "Source/SKPublic.h"
-#include "platform/vcl/Application.h"
-#include "platform/vcl/Form.h"
+#include "platform/vcl/controls/Application.h"
+#include "platform/vcl/controls/Form.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Source/SKPublic.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/graphics/Bitmap.h"
 #include "tests/Source/public/PictureFixtures.h"
 
 // Cutting frames out of strip pictures and turning pictures by a quarter.

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "Source/SKPublic.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/graphics/Canvas.h"
 #include "tests/Source/public/PictureFixtures.h"
 
 // Drawing pictures scaled by their borders, by their ends, and tiled.

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "platform/gfx/Bitmap.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/graphics/Bitmap.h"
 
 namespace public_test {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Source/SKPublic.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/graphics/Bitmap.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/public/PictureFixtures.h"

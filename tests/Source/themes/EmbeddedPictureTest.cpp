@@ -4,8 +4,8 @@
 #include <string>
 
 #include "Source/SKThemes.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Resources.h"
+#include "platform/vcl/graphics/Bitmap.h"
+#include "platform/vcl/core/Resources.h"
 
 // The pictures built into the program: every one that the style tables and the skinned
 // controls name is found by name, without any folder, with the size the drawing relies on.

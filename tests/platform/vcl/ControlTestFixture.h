@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/vcl/CustomControl.h"
-#include "platform/vcl/GraphicControl.h"
-#include "platform/vcl/SysUtils.h"
+#include "platform/vcl/controls/CustomControl.h"
+#include "platform/vcl/controls/GraphicControl.h"
+#include "platform/vcl/core/SysUtils.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 

@@ -1,7 +1,8 @@
 #include "tests/platform/vcl/TestComponents.h"
 
-#include "platform/vcl/ClassBuilder.h"
-#include "platform/vcl/Filer.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/Filer.h"
+#include "platform/vcl/VclClasses.h"
 
 static const TEnumInfo ShapeInfo{"TTestShape", {"tsCircle", "tsSquare", "tsTriangle"}};
 static const TEnumInfo OptionInfo{"TTestOption", {"toBold", "toWide", "toTall"}};

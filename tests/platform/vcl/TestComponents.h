@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "platform/gfx/Color.h"
-#include "platform/vcl/Collection.h"
-#include "platform/vcl/Component.h"
-#include "platform/vcl/Font.h"
-#include "platform/vcl/ImageList.h"
-#include "platform/vcl/Picture.h"
-#include "platform/vcl/StringList.h"
+#include "platform/vcl/core/Collection.h"
+#include "platform/vcl/core/Component.h"
+#include "platform/vcl/graphics/Font.h"
+#include "platform/vcl/graphics/ImageList.h"
+#include "platform/vcl/graphics/Picture.h"
+#include "platform/vcl/core/StringList.h"
 
 enum class TTestShape { tsCircle, tsSquare, tsTriangle };
 enum TTestOption : unsigned { toBold = 1, toWide = 2, toTall = 4 };

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/misc/CxFile.h"
-#include "platform/vcl/MessageDlg.h"
+#include "platform/vcl/dialogs/MessageDlg.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "src/Abbr.h"

@@ -1,9 +1,0 @@
-#pragma once
-// TComboBox: the combo box with its properties published for form descriptions.
-#include "platform/vcl/CustomComboBox.h"
-
-class TComboBox : public TCustomComboBox {
-    QV_DECLARE_CLASS(TComboBox, TCustomComboBox)
-
-    explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
-};

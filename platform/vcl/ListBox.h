@@ -1,9 +1,0 @@
-#pragma once
-// TListBox: the list box with its properties published for form descriptions.
-#include "platform/vcl/CustomListBox.h"
-
-class TListBox : public TCustomListBox {
-    QV_DECLARE_CLASS(TListBox, TCustomListBox)
-
-    explicit TListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
-};

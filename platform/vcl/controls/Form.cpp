@@ -1,0 +1,574 @@
+#include "platform/vcl/controls/Form.h"
+
+#include <algorithm>
+
+#include "platform/vcl/controls/Application.h"
+#include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/ComponentGuard.h"
+#include "platform/vcl/streaming/FormReader.h"
+#include "platform/vcl/core/Resources.h"
+#include "platform/win/Windows.h"
+
+namespace {
+
+const TEnumInfo FormBorderStyleInfo{
+    "TFormBorderStyle",
+    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const TEnumInfo BorderIconInfo{"TBorderIcon",
+                               {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+const TEnumInfo PositionInfo{
+    "TPosition",
+    {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+     "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+const TEnumInfo WindowStateInfo{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
+const TEnumInfo FormStyleInfo{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
+
+constexpr const char* kMDIClientClass = "QvMDIClient";
+
+std::vector<TCustomForm*>& FormList() {
+    static std::vector<TCustomForm*> forms;
+    return forms;
+}
+
+void RegisterMDIClientClass() {
+    WNDCLASS existing;
+    if (GetClassInfo(kMDIClientClass, &existing)) return;
+    WNDCLASS wc;
+    wc.lpszClassName = kMDIClientClass;
+    wc.lpfnWndProc = DefWindowProc;
+    wc.hbrBackground = clAppWorkSpace;
+    RegisterClass(wc);
+}
+
+}  // namespace
+
+const TClassInfo& TCustomForm::StaticClassInfo() {
+    using C = TCustomForm;
+    static const TClassInfo info =
+        TClassBuilder<C>("TCustomForm")
+            .Publish("Caption")
+            .Publish("Width")
+            .NotStored()
+            .Publish("Height")
+            .NotStored()
+            .Reference("ActiveControl", &C::GetActiveControl, &C::SetActiveControl)
+            .Set("BorderIcons", BorderIconInfo, &C::GetBorderIcons, &C::SetBorderIcons, 7)
+            .Enum("BorderStyle", FormBorderStyleInfo, &C::GetBorderStyle, &C::SetBorderStyle,
+                  bsSizeable)
+            .Integer("ClientHeight", &C::GetClientHeight, &C::SetClientHeight)
+            .Integer("ClientWidth", &C::GetClientWidth, &C::SetClientWidth)
+            .Enum("FormStyle", FormStyleInfo, &C::GetFormStyle, &C::SetFormStyle, fsNormal)
+            .Boolean("KeyPreview", &C::GetKeyPreview, &C::SetKeyPreview, false)
+            .Boolean("OldCreateOrder", &C::GetOldCreateOrder, &C::SetOldCreateOrder, false)
+            .Enum("Position", PositionInfo, &C::GetPosition, &C::SetPosition, poDesigned)
+            .Boolean("Scaled", &C::GetScaled, &C::SetScaled, true)
+            .Boolean("AutoScroll", &C::GetAutoScroll, &C::SetAutoScroll, true)
+            .Enum("WindowState", WindowStateInfo, &C::GetWindowState, &C::SetWindowState, wsNormal)
+            .Event("OnActivate", &C::OnActivate)
+            .Event("OnClose", &C::OnClose)
+            .Event("OnCloseQuery", &C::OnCloseQuery)
+            .Event("OnCreate", &C::OnCreate)
+            .Event("OnDeactivate", &C::OnDeactivate)
+            .Event("OnDestroy", &C::OnDestroy)
+            .Event("OnHide", &C::OnHide)
+            .Event("OnPaint", &C::OnPaint)
+            .Event("OnShow", &C::OnShow)
+            .Integer("PixelsPerInch", &C::GetPixelsPerInch, &C::SetPixelsPerInch, 96)
+            .Integer("TextHeight", &C::GetTextHeight, &C::SetTextHeight, 13)
+            .Build();
+    return info;
+}
+
+const TClassInfo& TForm::StaticClassInfo() {
+    static const TClassInfo info = TClassBuilder<TForm>("TForm").Build();
+    return info;
+}
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), m_canvas(this) {
+    m_controlStyle =
+        csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    UpdateBoundsFields(0, 0, 320, 240);
+    SetColor(clBtnFace);
+    SetParentFont(false);
+    GetFont()->SetName("MS Sans Serif");
+    GetFont()->SetHeight(-11);
+    SetVisible(false);
+    FormList().push_back(this);
+}
+
+TCustomForm::~TCustomForm() {
+    Destroying();
+    DoDestroy();
+    std::erase(FormList(), this);
+    // The controls are about to go; the focus changes their windows cause on the way out
+    // must not reach them through these.
+    m_activeControl = nullptr;
+    m_focusedControl = nullptr;
+    m_canvas.FreeHandle();
+}
+
+const std::vector<TCustomForm*>& TCustomForm::Forms() {
+    return FormList();
+}
+
+void TCustomForm::AfterConstruction() {
+    if (ClassInfo().Name() != "TForm" && ClassInfo().Name() != "TCustomForm")
+        ReadComponentResource(*this, ClassName());
+    DoCreate();
+}
+
+void TCustomForm::DoCreate() {
+    if (OnCreate) OnCreate(this);
+}
+
+void TCustomForm::DoDestroy() {
+    if (OnDestroy) OnDestroy(this);
+}
+
+void TCustomForm::DoShow() {
+    if (OnShow) OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+    if (OnHide) OnHide(this);
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+    if (OnClose) OnClose(this, Action);
+}
+
+void TCustomForm::Loaded() {
+    inherited::Loaded();
+    if (m_activeControl) m_activeControl->FreeNotification(this);
+}
+
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+    if (Root == this)
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (!Components(i)->HasParent()) Proc(Components(i));
+    TWinControl::GetChildren(Proc, Root);
+}
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+    TWinControl::CreateParams(Params);
+    Params.Style &= ~(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | WS_DISABLED);
+    Params.Style |= WS_CLIPCHILDREN;
+    Params.WndParent = nullptr;
+    Params.ExStyle = 0;
+    const bool sysMenu = m_borderIcons & (1u << biSystemMenu);
+    switch (m_borderStyle) {
+        case bsNone:
+            Params.Style |= WS_POPUP;
+            break;
+        case bsSingle:
+            Params.Style |= WS_CAPTION | WS_BORDER;
+            break;
+        case bsSizeable:
+            Params.Style |= WS_CAPTION | WS_THICKFRAME;
+            break;
+        case bsDialog:
+            Params.Style |= WS_POPUP | WS_CAPTION;
+            Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+            break;
+        case bsToolWindow:
+            Params.Style |= WS_CAPTION;
+            Params.ExStyle |= WS_EX_TOOLWINDOW;
+            break;
+        case bsSizeToolWin:
+            Params.Style |= WS_CAPTION | WS_THICKFRAME;
+            Params.ExStyle |= WS_EX_TOOLWINDOW;
+            break;
+    }
+    if (m_borderStyle != bsNone && sysMenu) Params.Style |= WS_SYSMENU;
+    if ((m_borderStyle == bsSingle || m_borderStyle == bsSizeable) && sysMenu) {
+        if (m_borderIcons & (1u << biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+        if (m_borderIcons & (1u << biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+    }
+    if (m_formStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+    if (m_formStyle == fsMDIChild) {
+        TCustomForm* frame = MDIParent();
+        if (!frame)
+            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+        Params.ExStyle |= WS_EX_MDICHILD;
+        Params.WndParent = frame->ClientHandle();
+    }
+}
+
+void TCustomForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (m_formStyle == fsMDIForm) {
+        RegisterMDIClientClass();
+        RECT client;
+        ::GetClientRect(m_handle, &client);
+        m_clientHandle = CreateWindowEx(WS_EX_CLIENTEDGE, kMDIClientClass, "",
+                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                                        0, 0, client.Width(), client.Height(), m_handle);
+    }
+    if (m_formStyle == fsStayOnTop)
+        SetWindowPos(m_handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::DestroyWnd() {
+    m_clientHandle = nullptr;
+    TWinControl::DestroyWnd();
+}
+
+void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
+    TWinControl::AlignControls(AControl, Rect);
+    // The MDI client takes what the aligned controls leave.
+    if (m_clientHandle)
+        MoveWindow(m_clientHandle, Rect.left, Rect.top, Rect.Width(), Rect.Height(), TRUE);
+}
+
+TRect TCustomForm::GetClientRect() const {
+    if (m_handle) return TWinControl::GetClientRect();
+    TCreateParams params;
+    const_cast<TCustomForm*>(this)->CreateParams(params);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+    return {0, 0, std::max(0, GetWidth() - frame.Width()),
+            std::max(0, GetHeight() - frame.Height())};
+}
+
+TPoint TCustomForm::ClientOrigin() const {
+    if (m_handle) return TWinControl::ClientOrigin();
+    return {GetLeft(), GetTop()};
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+    if (Value == m_borderStyle) return;
+    m_borderStyle = Value;
+    RecreateWnd();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+    if (Value == m_borderIcons) return;
+    m_borderIcons = Value;
+    RecreateWnd();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value) {
+    if (Value == m_formStyle) return;
+    m_formStyle = Value;
+    RecreateWnd();
+}
+
+TWindowState TCustomForm::GetWindowState() const {
+    if (m_handle && IsWindowVisible(m_handle)) {
+        if (IsZoomed(m_handle)) return wsMaximized;
+        if (IsIconic(m_handle)) return wsMinimized;
+        return wsNormal;
+    }
+    return m_windowState;
+}
+
+void TCustomForm::SetWindowState(TWindowState Value) {
+    m_windowState = Value;
+    if (!m_handle || !IsWindowVisible(m_handle)) return;
+    static const int commands[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
+    ShowWindow(m_handle, commands[Value]);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* Value) {
+    if (Value == m_activeControl) return;
+    if (Value && (Value == this || GetParentForm(Value) != this ||
+                  (!(ComponentState() & csLoading) && !Value->CanFocus())))
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    if (m_activeControl) m_activeControl->RemoveFreeNotification(this);
+    m_activeControl = Value;
+    if (Value) Value->FreeNotification(this);
+    if (!(ComponentState() & csLoading) && m_active) SetWindowFocus();
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == m_activeControl) m_activeControl = nullptr;
+    if (AComponent == m_focusedControl) m_focusedControl = nullptr;
+}
+
+bool TCustomForm::CanFocus() const {
+    return GetVisible() && GetEnabled();
+}
+
+void TCustomForm::SetFocus() {
+    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    SetActiveWindow(Handle());
+}
+
+void TCustomForm::SetWindowFocus() {
+    if (!m_handle) return;
+    TWinControl* target = nullptr;
+    if (m_activeControl && m_activeControl->CanFocus())
+        target = m_activeControl;
+    else
+        target = FindNextControl(nullptr, true, true, false);
+    ::SetFocus(target ? target->Handle() : m_handle);
+}
+
+void TCustomForm::ApplyPosition() {
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    TCustomForm* over = nullptr;
+    switch (m_position) {
+        case poScreenCenter:
+        case poDesktopCenter:
+            SetBounds(screen.left + (screen.Width() - GetWidth()) / 2,
+                      screen.top + (screen.Height() - GetHeight()) / 2, GetWidth(), GetHeight());
+            break;
+        case poMainFormCenter:
+            over = Application->MainForm();
+            [[fallthrough]];
+        case poOwnerFormCenter:
+            if (!over) over = dynamic_cast<TCustomForm*>(Owner());
+            if (over && over != this && over->HandleAllocated()) {
+                RECT r;
+                GetWindowRect(over->Handle(), &r);
+                SetBounds(r.left + (r.Width() - GetWidth()) / 2,
+                          r.top + (r.Height() - GetHeight()) / 2, GetWidth(), GetHeight());
+            } else {
+                SetBounds((screen.Width() - GetWidth()) / 2, (screen.Height() - GetHeight()) / 2,
+                          GetWidth(), GetHeight());
+            }
+            break;
+        case poDefault:
+        case poDefaultPosOnly: {
+            const int step = 22 * static_cast<int>(FormList().size() % 8);
+            SetBounds(40 + step, 40 + step, GetWidth(), GetHeight());
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void TCustomForm::UpdateShowing() {
+    if (GetVisible()) {
+        HandleNeeded();
+        if (!m_positioned) {
+            m_positioned = true;
+            if (m_formStyle != fsMDIChild) ApplyPosition();
+        }
+        TComponentGuard guard(this);
+        DoShow();
+        if (!guard.Exists() || !GetVisible()) return;
+        static const int commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+        ShowWindow(m_handle, commands[m_windowState]);
+        if (m_formStyle == fsMDIChild) BringWindowToTop(m_handle);
+        m_shown = true;
+        if (GetActiveWindow() == m_handle) SetWindowFocus();
+        return;
+    }
+    if (!m_handle || !IsWindowVisible(m_handle)) return;
+    TComponentGuard guard(this);
+    DoHide();
+    if (guard.Exists()) ShowWindow(m_handle, SW_HIDE);
+}
+
+void TCustomForm::PaintWindow(HDC DC) {
+    m_canvas.SetHandle(DC);
+    try {
+        Paint();
+    } catch (...) {
+        m_canvas.SetHandle(nullptr);
+        throw;
+    }
+    m_canvas.SetHandle(nullptr);
+}
+
+void TCustomForm::Paint() {
+    if (OnPaint) OnPaint(this);
+}
+
+void TCustomForm::WndProc(TMessage& Message) {
+    switch (Message.Msg) {
+        case WM_ACTIVATE:
+            WMActivate(Message);
+            return;
+        case WM_CLOSE:
+            Close();
+            return;
+        case CM_RELEASE:
+            delete this;
+            return;
+        default:
+            TWinControl::WndProc(Message);
+            return;
+    }
+}
+
+void TCustomForm::WMActivate(TMessage& Message) {
+    DefaultHandler(Message);
+    if (LOWORD(Message.WParam) != WA_INACTIVE) {
+        m_active = true;
+        SetWindowFocus();
+        Activate();
+    } else {
+        m_active = false;
+        Deactivate();
+    }
+}
+
+void TCustomForm::WMSize(TMessage& Message) {
+    if (Message.WParam == SIZE_MAXIMIZED) m_windowState = wsMaximized;
+    if (Message.WParam == SIZE_MINIMIZED) m_windowState = wsMinimized;
+    if (Message.WParam == SIZE_RESTORED) m_windowState = wsNormal;
+    TWinControl::WMSize(Message);
+    Realign();
+}
+
+void TCustomForm::Activate() {
+    if (OnActivate) OnActivate(this);
+}
+
+void TCustomForm::Deactivate() {
+    if (OnDeactivate) OnDeactivate(this);
+}
+
+void TCustomForm::CMFocusChanged(TMessage& Message) {
+    auto* control = reinterpret_cast<TWinControl*>(Message.LParam);
+    if (control && control != this && control != m_focusedControl && ContainsControl(control)) {
+        TWinControl* old = m_focusedControl;
+        if (old) old->RemoveFreeNotification(this);
+        m_focusedControl = control;
+        control->FreeNotification(this);
+        if (m_activeControl != control) {
+            if (m_activeControl) m_activeControl->RemoveFreeNotification(this);
+            m_activeControl = control;
+            control->FreeNotification(this);
+        }
+        TComponentGuard guard(control);
+        if (old) old->Perform(CM_EXIT);
+        if (guard.Exists()) control->Perform(CM_ENTER);
+    }
+    TWinControl::CMFocusChanged(Message);
+}
+
+void TCustomForm::CMDialogKey(TMessage& Message) {
+    const bool alt = GetKeyState(VK_MENU) & 0x8000;
+    if (!alt) {
+        switch (Message.WParam) {
+            case VK_TAB:
+                if (GetKeyState(VK_CONTROL) & 0x8000) break;
+                SelectNext(m_activeControl, !(GetKeyState(VK_SHIFT) & 0x8000), true);
+                Message.Result = 1;
+                return;
+            case VK_LEFT:
+            case VK_RIGHT:
+            case VK_UP:
+            case VK_DOWN:
+                if (m_activeControl && m_activeControl->GetParent()) {
+                    m_activeControl->GetParent()->SelectNext(
+                        m_activeControl, Message.WParam == VK_RIGHT || Message.WParam == VK_DOWN,
+                        false);
+                    Message.Result = 1;
+                }
+                return;
+            default:
+                break;
+        }
+    }
+    TWinControl::CMDialogKey(Message);
+}
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    if (m_formStyle == fsMDIForm)
+        for (int i = 0; i < MDIChildCount(); ++i)
+            if (!MDIChildren(i)->CloseQuery()) return false;
+    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::Close() {
+    if (m_modal) {
+        m_modalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = m_formStyle == fsMDIChild ? caMinimize : caHide;
+    TComponentGuard guard(this);
+    DoClose(action);
+    if (!guard.Exists() || action == caNone) return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+        case caHide:
+            Hide();
+            break;
+        case caMinimize:
+            SetWindowState(wsMinimized);
+            break;
+        default:
+            Release();
+            break;
+    }
+}
+
+void TCustomForm::CloseModal() {
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone) m_modalResult = mrNone;
+}
+
+void TCustomForm::Release() {
+    PostMessage(Handle(), CM_RELEASE);
+}
+
+TModalResult TCustomForm::ShowModal() {
+    if (GetVisible() || !GetEnabled() || m_modal || m_formStyle == fsMDIChild)
+        throw EInvalidOperation("Cannot make a visible window modal");
+    if (GetCapture()) SendMessage(GetCapture(), WM_CANCELMODE);
+    ReleaseCapture();
+    const HWND activeBefore = GetActiveWindow();
+    std::vector<HWND> disabled;
+    for (TCustomForm* f : FormList())
+        if (f != this && f->m_handle && IsWindowVisible(f->m_handle) &&
+            IsWindowEnabled(f->m_handle)) {
+            EnableWindow(f->m_handle, FALSE);
+            disabled.push_back(f->m_handle);
+        }
+    const auto restore = [&] {
+        for (HWND h : disabled)
+            if (IsWindow(h)) EnableWindow(h, TRUE);
+        if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+    };
+    m_modal = true;
+    m_modalResult = mrNone;
+    TComponentGuard guard(this);
+    try {
+        Show();
+        for (;;) {
+            Application->HandleMessage();
+            if (!guard.Exists())
+                throw EInvalidOperation("A modal form was freed while it was shown");
+            if (Application->Terminated()) m_modalResult = mrCancel;
+            if (m_modalResult == mrNone) continue;
+            CloseModal();
+            if (m_modalResult != mrNone) break;
+        }
+    } catch (...) {
+        if (guard.Exists()) {
+            m_modal = false;
+            Hide();
+        }
+        restore();
+        throw;
+    }
+    const TModalResult result = m_modalResult;
+    m_modal = false;
+    Hide();
+    restore();
+    return result;
+}
+
+TCustomForm* GetParentForm(TControl* Control) {
+    if (!Control) return nullptr;
+    while (Control->GetParent()) Control = Control->GetParent();
+    return dynamic_cast<TCustomForm*>(Control);
+}
