@@ -1,5 +1,5 @@
 // Theme files carried inside form descriptions.
-#include "Source/SKBuiltInFileTheme.h"
+#include "Source/theme/SKBuiltInFileTheme.h"
 
 #include <filesystem>
 #include <fstream>

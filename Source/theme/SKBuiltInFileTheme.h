@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKFileTheme.h"
+#include "Source/theme/SKFileTheme.h"
 
 class TskBuiltInFileTheme : public TskFileTheme {
     QV_DECLARE_CLASS(TskBuiltInFileTheme, TskFileTheme)

@@ -1,11 +1,11 @@
 // File themes: finding and loading a theme file, and the rule that picks it over a
 // built-in style.
-#include "Source/SKFileTheme.h"
+#include "Source/theme/SKFileTheme.h"
 
 #include <filesystem>
 
-#include "Source/SKFileThemeMgr.h"
-#include "Source/SKPublic.h"
+#include "Source/theme/SKFileThemeMgr.h"
+#include "Source/theme/SKPublic.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/TypInfo.h"

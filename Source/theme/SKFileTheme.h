@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/vcl/core/Component.h"
 
 class TBitmap;

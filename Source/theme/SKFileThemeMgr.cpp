@@ -1,9 +1,9 @@
 // Theme item lookups in a loaded theme file.
-#include "Source/SKFileThemeMgr.h"
+#include "Source/theme/SKFileThemeMgr.h"
 
 #include <filesystem>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/core/ClassBuilder.h"
 

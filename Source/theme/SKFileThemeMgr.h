@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "Source/SKThemeFile.h"
+#include "Source/theme/SKThemeFile.h"
 #include "platform/gfx/Color.h"
 #include "platform/vcl/core/Object.h"
 

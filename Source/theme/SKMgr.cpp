@@ -1,7 +1,7 @@
 // The theme manager and the skin library's start-up.
-#include "Source/SKMgr.h"
+#include "Source/theme/SKMgr.h"
 
-#include "Source/SKBuiltInFileTheme.h"
+#include "Source/theme/SKBuiltInFileTheme.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/TypInfo.h"
 

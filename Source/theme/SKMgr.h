@@ -3,8 +3,8 @@
 // its form, and InitSkinLibrary, which readies the skin library at start-up.
 #include <string>
 
-#include "Source/SKFileTheme.h"
-#include "Source/SKThemes.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/vcl/core/Component.h"
 #include "platform/vcl/core/Event.h"
 #include "platform/vcl/core/StringList.h"

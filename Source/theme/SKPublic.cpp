@@ -1,11 +1,11 @@
 // The shared drawing helpers and platform queries of the skin library.
-#include "Source/SKPublic.h"
+#include "Source/theme/SKPublic.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <vector>
 
-#include "Source/SKFileTheme.h"
+#include "Source/theme/SKFileTheme.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Region.h"
 #include "platform/vcl/graphics/Bitmap.h"

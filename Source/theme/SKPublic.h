@@ -9,7 +9,7 @@
 #include "platform/vcl/core/TypInfo.h"  // IsHasProperty(component, name)
 #include "platform/win/WinDefs.h"
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 
 class TBitmap;
 class TCanvas;

@@ -1,5 +1,5 @@
 // Writing and reading theme files.
-#include "Source/SKThemeFile.h"
+#include "Source/theme/SKThemeFile.h"
 
 #include <strings.h>
 

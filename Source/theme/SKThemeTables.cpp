@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <strings.h>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 
 const std::array<const char*, SK_ITEM_COUNT + 1> SK_FILETHEME_ITEMNAME = {
     "",

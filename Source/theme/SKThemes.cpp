@@ -1,5 +1,5 @@
 // The lookups of the built-in styles and the store of the skin's pictures.
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 
 #include <filesystem>
 #include <map>

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKThemeFile.h"
+#include "Source/theme/SKThemeFile.h"
 
 struct ThemeManifestLine {
     TskThemeEntryKind Kind = TskThemeEntryKind::Integer;

@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Source/SKThemeFile.h"
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemeFile.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/gfx/BmpCodec.h"
 #include "tools/sktheme/ThemeManifest.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 #include "tools/sktheme/ThemeTool.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKBuiltInFileTheme.h"
+#include "Source/theme/SKBuiltInFileTheme.h"
 #include "platform/vcl/streaming/FormReader.h"
 #include "platform/vcl/streaming/FormWriter.h"
 #include "platform/vcl/core/SysUtils.h"

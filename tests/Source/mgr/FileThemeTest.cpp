@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKFileTheme.h"
-#include "Source/SKThemeFile.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKThemeFile.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/win/ModuleFileName.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKFileTheme.h"
-#include "Source/SKMgr.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKMgr.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/mgr/MgrTestSupport.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/stdctrls/CustomPanel.h"
 #include "platform/vcl/controls/Form.h"

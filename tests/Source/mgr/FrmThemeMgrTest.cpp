@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKMgr.h"
-#include "Source/frmThemeMgr.h"
+#include "Source/theme/SKMgr.h"
+#include "Source/theme/frmThemeMgr.h"
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "Source/SKMgr.h"
+#include "Source/theme/SKMgr.h"
 #include "platform/gfx/BmpCodec.h"
 #include "platform/vcl/core/ClassBuilder.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKFileTheme.h"
-#include "Source/SKThemeFile.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKThemeFile.h"
 #include "platform/vcl/core/Component.h"
 
 namespace mgr_test {

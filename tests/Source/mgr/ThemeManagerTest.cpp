@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKMgr.h"
+#include "Source/theme/SKMgr.h"
 #include "platform/vcl/streaming/FormReader.h"
 #include "platform/vcl/streaming/FormWriter.h"
 #include "tests/Source/mgr/MgrTestSupport.h"

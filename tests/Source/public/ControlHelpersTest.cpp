@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKFileTheme.h"
-#include "Source/SKPublic.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKPublic.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/Canvas.h"
 #include "platform/vcl/core/ClassBuilder.h"

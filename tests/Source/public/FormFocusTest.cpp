@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Source/SKPublic.h"
+#include "Source/theme/SKPublic.h"
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/win/Windows.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Source/SKPublic.h"
+#include "Source/theme/SKPublic.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "tests/Source/public/PictureFixtures.h"
 

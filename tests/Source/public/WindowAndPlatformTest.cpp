@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKPublic.h"
+#include "Source/theme/SKPublic.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"

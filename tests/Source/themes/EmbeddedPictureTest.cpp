@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/core/Resources.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "Source/SKThemeFile.h"
+#include "Source/theme/SKThemeFile.h"
 #include "platform/gfx/Color.h"
 #include "tests/Source/themes/ThemeTestSupport.h"
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/gfx/BmpCodec.h"
 #include "tests/Source/themes/ThemeTestSupport.h"
 

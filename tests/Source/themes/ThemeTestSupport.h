@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemes.h"
 
 namespace theme_test {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <sys/wait.h>
 
-#include "Source/SKThemeFile.h"
-#include "Source/SKThemes.h"
+#include "Source/theme/SKThemeFile.h"
+#include "Source/theme/SKThemes.h"
 #include "platform/gfx/BmpCodec.h"
 #include "tests/Source/themes/ThemeTestSupport.h"
 
