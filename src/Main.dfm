@@ -468,8 +468,24 @@ object fmMain: TfmMain
       OnClick = btnSaveClick
     end
   end
-  object pmInfo: TPopupMenu
+  object pmInfo: TskPopupMenu
     OwnerDraw = True
+    UIStyle = MacOS
+    MenuItemHeight = 20
+    SeparatorHeight = 12
+    BarWidth = 26
+    BarColor = clBlack
+    Color = clBlack
+    SeparatorColor = clBlack
+    SelectedBorderColor = 12874553
+    SelectedColor = 12874553
+    SelectedFontColor = clWhite
+    FontColor = clBlack
+    BorderColor = clBlack
+    FlatMenu = False
+    FontName = 'MS Sans Serif'
+    FontSize = 8
+    UseSystemFont = True
     object miDel: TMenuItem
       Caption = '&Delete'
       OnClick = miDelClick

@@ -15,6 +15,7 @@
 #include "platform/vcl/stdctrls/MaskEdit.h"
 #include "platform/vcl/menus/MenuItem.h"
 #include "platform/vcl/menus/PopupMenu.h"
+#include "Source/frame/SKPopupMenu.h"
 #include "platform/vcl/stdctrls/RadioButton.h"
 #include "src/AbbrInfo.h"
 
@@ -40,7 +41,7 @@ class TfmMain : public TForm {
     TButton* btnAdd = nullptr;
     TButton* btnSave = nullptr;
     TLabel* lblSum = nullptr;
-    TPopupMenu* pmInfo = nullptr;
+    TskPopupMenu* pmInfo = nullptr;
     TMenuItem* miDel = nullptr;
     TLabel* skURLLabel1 = nullptr;
 

@@ -3,6 +3,7 @@
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/core/ClassInfo.h"
 #include "platform/vcl/core/SysUtils.h"
+#include "Source/frame/SKFrameClasses.h"
 #include "src/Abbr.h"
 #include "src/Main.h"
 #include "platform/vcl/VclClasses.h"
@@ -11,6 +12,7 @@ void RegisterQuorvaneResources();
 
 void RegisterQuorvane() {
     RegisterVclClasses();
+    RegisterFrameClasses();
     RegisterClass(TfmMain::StaticClassInfo());
     RegisterClass(TfmAbbr::StaticClassInfo());
     RegisterQuorvaneResources();

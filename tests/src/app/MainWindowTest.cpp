@@ -80,6 +80,12 @@ TEST_F(AppTest, ControlsStandWhereTheDescriptionPutsThem) {
     EXPECT_EQ(form->lvData->GetColumns()->Items(1)->GetWidth(), 360);
     EXPECT_EQ(form->lvData->GetPopupMenu(), form->pmInfo);
     EXPECT_EQ(form->miDel->GetCaption(), "&Delete");
+    // The skin draws the popup menu in the stored style and colours.
+    EXPECT_EQ(form->pmInfo->GetUIStyle(), MacOS);
+    EXPECT_EQ(form->pmInfo->GetMenuItemHeight(), 20);
+    EXPECT_EQ(form->pmInfo->GetSelectedColor(), 0xC47339);
+    EXPECT_EQ(form->pmInfo->GetBarColor(), clBlack);
+    EXPECT_TRUE(static_cast<bool>(form->miDel->OnDrawItem));
 }
 
 TEST_F(AppTest, FiltersShowTheirCategoryAndTheSummaryCountsTheRowsShown) {
