@@ -5,7 +5,6 @@
 #include "common/misc/CxAssert.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/dialogs/MessageDlg.h"
-#include "platform/win/SysParams.h"
 #include "src/Abbr.h"
 #include "src/AbbrData.h"
 #include "src/AbbrStore.h"
@@ -61,7 +60,6 @@ void TfmMain::FormCreate(TObject*) {
     InitData();
     LoadData();
     FillList();
-    skURLLabel1->OnClick = [this](TObject* Sender) { OpenLink(Sender); };
 }
 
 void TfmMain::FormDestroy(TObject*) {
@@ -237,10 +235,4 @@ void TfmMain::rbtnKeywordClick(TObject*) {
 
 void TfmMain::ShowMessage(const std::string& szText, const char* szCaption) {
     MessageBox(Handle(), szText.c_str(), szCaption, MB_OK | MB_ICONINFORMATION);
-}
-
-void TfmMain::OpenLink(TObject*) {
-    if (ShellExecute(Handle(), "open", LinkURL, nullptr, nullptr, SW_SHOWNORMAL) <= 32)
-        ShowMessage(std::string("The page ") + LinkURL + " could not be opened.",
-                    AbbrStore::ErrorCaption);
 }

@@ -316,7 +316,7 @@ object fmMain: TfmMain
       ParentFont = False
       Transparent = True
     end
-    object skURLLabel1: TLabel
+    object skURLLabel1: TskURLLabel
       Left = 70
       Top = 429
       Width = 435
@@ -329,6 +329,9 @@ object fmMain: TfmMain
       Font.Style = [fsBold, fsUnderline]
       ParentFont = False
       Transparent = True
+      URL = 'https://brontide.example/brontide/index.htm'
+      FontHoverColor = clRed
+      FontLinkColor = clBlue
     end
     object btnFind: TButton
       Left = 247

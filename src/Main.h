@@ -6,6 +6,7 @@
 
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
+#include "Source/edits/SKURLLabel.h"
 #include "platform/vcl/stdctrls/Button.h"
 #include "platform/vcl/stdctrls/CustomPanel.h"
 #include "platform/vcl/controls/Form.h"
@@ -25,9 +26,6 @@ class TfmMain : public TForm {
     explicit TfmMain(TComponent* AOwner);
     ~TfmMain() override;
 
-    // The link label's page on the maker's site.
-    static constexpr const char* LinkURL = "https://brontide.example/brontide/index.htm";
-
     TPanel* sfMain = nullptr;
     TImage* imgTop = nullptr;
     TLabel* Label1 = nullptr;
@@ -43,7 +41,7 @@ class TfmMain : public TForm {
     TLabel* lblSum = nullptr;
     TskPopupMenu* pmInfo = nullptr;
     TMenuItem* miDel = nullptr;
-    TLabel* skURLLabel1 = nullptr;
+    TskURLLabel* skURLLabel1 = nullptr;
 
     CxList* m_pList = nullptr;
     CxFile* m_pFile = nullptr;
@@ -85,7 +83,6 @@ private:
     bool IsShown(std::int32_t nFlag) const;
     // An OK box with the information icon, owned by this window.
     void ShowMessage(const std::string& szText, const char* szCaption);
-    void OpenLink(TObject* Sender);
     // Why an edit in place that gave *pInfo its title cannot stand, or empty when it can.
     std::string EditRefusal(const AbbrInfo* pInfo) const;
 

@@ -7,12 +7,14 @@
 #include "src/Abbr.h"
 #include "src/Main.h"
 #include "platform/vcl/VclClasses.h"
+#include "Source/SkinClasses.h"
 
 void RegisterQuorvaneResources();
 
 void RegisterQuorvane() {
     RegisterVclClasses();
     RegisterFrameClasses();
+    RegisterSkinClasses();
     RegisterClass(TfmMain::StaticClassInfo());
     RegisterClass(TfmAbbr::StaticClassInfo());
     RegisterQuorvaneResources();

@@ -57,7 +57,7 @@ TEST_F(AppTest, ControlsStandWhereTheDescriptionPutsThem) {
         ASSERT_NE(c.control, nullptr) << c.name;
         EXPECT_EQ(c.control->GetParent(), form->sfMain) << c.name;
         // Labels size themselves to their text in the font at hand.
-        if (dynamic_cast<TLabel*>(c.control))
+        if (dynamic_cast<TCustomLabel*>(c.control))
             EXPECT_EQ(c.control->BoundsRect().TopLeft(), c.bounds.TopLeft()) << c.name;
         else
             EXPECT_EQ(c.control->BoundsRect(), c.bounds) << c.name;

@@ -1,0 +1,14 @@
+#include "Source/SkinClasses.h"
+
+#include "Source/edits/SKProgressBar.h"
+#include "Source/edits/SKURLLabel.h"
+#include "Source/frame/SKFrameClasses.h"
+#include "Source/theme/SKMgr.h"
+
+// One line per unit; each unit registers the classes that form descriptions create.
+void RegisterSkinClasses() {
+    InitSkinLibrary();
+    RegisterFrameClasses();
+    RegisterSKURLLabelClasses();
+    RegisterSKProgressBarClasses();
+}

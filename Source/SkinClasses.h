@@ -1,0 +1,4 @@
+#pragma once
+// RegisterSkinClasses: readies the skin library and makes every skinned component class
+// known to the form reader. Call once at start-up, before any form is read.
+void RegisterSkinClasses();
