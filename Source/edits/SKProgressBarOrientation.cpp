@@ -1,0 +1,6 @@
+#include "Source/edits/SKProgressBarOrientation.h"
+
+const TEnumInfo& TskProgressBarOrientationInfo() {
+    static const TEnumInfo info{"TskProgressBarOrientation", {"skHorizontal", "skVertical"}};
+    return info;
+}
