@@ -1,6 +1,7 @@
 #include "Source/SkinClasses.h"
 
 #include "Source/edits/SKProgressBar.h"
+#include "Source/edits/SKToolBar.h"
 #include "Source/edits/SKURLLabel.h"
 #include "Source/frame/SKFrameClasses.h"
 #include "Source/theme/SKMgr.h"
@@ -11,4 +12,5 @@ void RegisterSkinClasses() {
     RegisterFrameClasses();
     RegisterSKURLLabelClasses();
     RegisterSKProgressBarClasses();
+    RegisterSKToolBarClasses();
 }
