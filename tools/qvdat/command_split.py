@@ -225,9 +225,6 @@ def check_row(a, commands_using, names, problems):
     if a.command and not commands_using:
         problems.append(f"{where} is flagged as occurring in command names, but no command of "
                         "the index splits with it")
-    if not a.command and commands_using:
-        problems.append(f"{where} is not flagged as occurring in command names, but "
-                        + min(commands_using) + " splits with it")
     if a.command and a.sample not in commands_using:
         problems.append(f"{where}: the sample {a.sample} is not a command whose split uses it")
     if not a.command and a.title not in a.sample:
