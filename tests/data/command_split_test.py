@@ -118,9 +118,11 @@ class SplitTest(unittest.TestCase):
             with self.subTest(row=row):
                 self.assertIn(problem, run(rows=replaced(row.split("\t")[0], row)))
 
-    def test_a_title_given_twice_is_reported(self):
-        problems = run(rows=ROWS + ["ADD\tadd\tADDLIBLE\t1\t0\tcmd:ADDLIBLE"])
+    def test_a_title_given_twice_or_empty_is_reported(self):
+        problems = run(rows=ROWS + ["ADD\tadd\tADDLIBLE\t1\t0\tcmd:ADDLIBLE",
+                                    "\tnothing\tADDLIBLE\t1\t0\tcmd:ADDLIBLE"])
         self.assertIn("line 11: ADD was already given on line 5", problems)
+        self.assertIn("line 12: the title is empty", problems)
 
 
 class ExceptionTest(unittest.TestCase):

@@ -18,6 +18,7 @@ import sys
 # matched word for word instead.
 STOP_WORDS = frozenset("a an and the of for to with in on by or from as at into".split())
 
+
 def words(text):
     """The lower-case words of a text; C++ stays one word."""
     return [w.lower() for w in re.findall(r"[A-Za-z0-9]+(?:\+\+)?", text)]
@@ -102,6 +103,8 @@ def needed_words(meaning):
 
 
 class Abbreviation:
+    """One row of the abbreviation table, with its meanings as the words a name must hold."""
+
     def __init__(self, line_number, fields):
         self.line = line_number
         self.title, self.meaning, self.sample = fields[0], fields[1], fields[2]
@@ -120,7 +123,7 @@ class Abbreviation:
                    for need in self.needs)
 
 
-class Exception_:
+class SplitException:
     """A command, or a pattern of commands such as *BRM, whose descriptive name leaves out
     the meaning of some parts (or that is not built of abbreviations at all: no parts)."""
 
@@ -153,6 +156,8 @@ def read_table(path, columns):
 
 
 class Splitter:
+    """Splits command names into the abbreviations of the table."""
+
     def __init__(self, abbreviations):
         self.by_start = {}
         for abbreviation in sorted(abbreviations, key=lambda a: (-len(a.title), a.title)):
@@ -254,9 +259,12 @@ def check(abbreviations, commands, exceptions):
     problems = []
     seen = {}
     for a in abbreviations:
-        if a.title in seen:
+        if not a.title:
+            problems.append(f"line {a.line}: the title is empty")
+        elif a.title in seen:
             problems.append(f"line {a.line}: {a.title} was already given on line {seen[a.title]}")
         seen.setdefault(a.title, a.line)
+    abbreviations = [a for a in abbreviations if a.title]
     splitter = Splitter(abbreviations)
     names = dict(commands)
     used_in = {}  # title -> the commands whose splits use it
@@ -277,7 +285,7 @@ def check(abbreviations, commands, exceptions):
 def load(abbreviations_path, commands_path, exceptions_path):
     abbreviations = [Abbreviation(n, f) for n, f in read_table(abbreviations_path, 6)]
     commands = [(f[0], f[1]) for _, f in read_table(commands_path, 2)]
-    exceptions = [Exception_(n, f) for n, f in read_table(exceptions_path, 3)]
+    exceptions = [SplitException(n, f) for n, f in read_table(exceptions_path, 3)]
     return abbreviations, commands, exceptions
 
 
