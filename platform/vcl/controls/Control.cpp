@@ -6,6 +6,7 @@
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/core/TypInfo.h"
 #include "platform/vcl/controls/ContextMenu.h"
+#include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/win/Windows.h"
 
@@ -81,6 +82,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
 TControl::~TControl() {
     if (g_captureControl == this) g_captureControl = nullptr;
     if (g_mouseControl == this) g_mouseControl = nullptr;
+    ForgetHintControl(this);
     if (m_parent) m_parent->RemoveControl(this);
 }
 
@@ -566,4 +568,5 @@ void SetMouseControl(TControl* Control) {
         if (Control && !guard.Exists()) return;
     }
     if (Control && g_mouseControl == Control) Control->Perform(CM_MOUSEENTER);
+    if (g_mouseControl == Control) HintMouseControlChanged(Control);
 }

@@ -1,6 +1,7 @@
 // TWinControl's message handling: the window procedure's dispatch, painting, the routing of
 // mouse messages to graphic children, focus, and the keyboard's dialog navigation.
 #include "platform/vcl/core/ComponentGuard.h"
+#include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/win/Windows.h"
 
@@ -8,6 +9,11 @@ namespace {
 
 bool IsMouseMessage(UINT msg) {
     return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK;
+}
+
+bool IsButtonPress(UINT msg) {
+    return msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP && msg != WM_RBUTTONUP &&
+           msg != WM_MBUTTONUP;
 }
 
 bool IsDialogKey(WORD key) {
@@ -43,6 +49,7 @@ void TWinControl::WndProc(TMessage& Message) {
             SetMouseControl(over);
             if (!guard.Exists()) return;
         }
+        if (IsButtonPress(msg)) CancelHint();
         if (RouteMouseToChild(Message)) return;
         TControl::WndProc(Message);
         return;
@@ -73,6 +80,7 @@ void TWinControl::WndProc(TMessage& Message) {
             return;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
+            CancelHint();
             WMKeyDown(Message);
             return;
         case WM_KEYUP:

@@ -8,6 +8,7 @@
 
 #include "Source/edits/SKToolBar.h"
 #include "platform/vcl/comctrls/ToolButton.h"
+#include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/ImageList.h"
 #include "platform/vcl/menus/MenuItem.h"
@@ -230,6 +231,22 @@ TEST_F(ToolBar, ATextOnlyPressedCaptionSitsOnePixelLowerThanTheHotOne) {
     EXPECT_NEAR(hotBox.left, (button->GetWidth() - w) / 2, 1);
     EXPECT_GE(hotBox.top, 4);
     EXPECT_NEAR(hotBox.Width(), w, 1) << "the underlined O to the n";
+}
+
+TEST_F(ToolBar, AButtonsHintShowsAfterThePauseAndGoesOnItsClick) {
+    TToolButton* button = Add("");
+    button->SetHint("Refresh|Reads the list again");
+    bar->SetShowHint(true);
+    Headless::ProcessMessages();
+    PointAt(button);
+    Headless::AdvanceTime(HintPause + 10);
+    ASSERT_NE(ShownHintWindow(), nullptr);
+    EXPECT_EQ(ShownHintWindow()->GetCaption(), "Refresh");
+    Headless::MouseDown();
+    Headless::MouseUp();
+    Headless::ProcessMessages();
+    EXPECT_EQ(ShownHintWindow(), nullptr);
+    PointAway();
 }
 
 }  // namespace
