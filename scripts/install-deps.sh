@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   xvfb xdotool x11-apps imagemagick
   python3 python3-pil
+  libsqlite3-dev
 )
 
 missing=()
