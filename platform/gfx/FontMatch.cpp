@@ -124,4 +124,34 @@ FontMatch MatchFont(const std::string& name, bool bold, bool italic) {
     return match;
 }
 
+std::optional<FontMatch> MatchFontForChar(char32_t ch, bool bold, bool italic) {
+    static std::mutex mutex;
+    static std::map<std::tuple<char32_t, bool, bool>, std::optional<FontMatch>> cache;
+    std::lock_guard lock(mutex);
+    const auto key = std::make_tuple(ch, bold, italic);
+    if (const auto it = cache.find(key); it != cache.end()) return it->second;
+    std::optional<FontMatch> found;
+    PatternPtr pattern(FcPatternCreate());
+    FcCharSet* chars = FcCharSetCreate();
+    if (!pattern || !chars) throw std::runtime_error("fontconfig: out of memory");
+    FcCharSetAddChar(chars, ch);
+    FcPatternAddCharSet(pattern.get(), FC_CHARSET, chars);
+    FcCharSetDestroy(chars);
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>("sans"));
+    FcPatternAddInteger(pattern.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern.get(), FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(Config(), pattern.get(), FcMatchPattern);
+    FcDefaultSubstitute(pattern.get());
+    FcResult result = FcResultNoMatch;
+    PatternPtr font(FcFontMatch(Config(), pattern.get(), &result));
+    FcCharSet* covered = nullptr;
+    // The best match by family may still lack the character; only one that has it serves.
+    if (font && FcPatternGetCharSet(font.get(), FC_CHARSET, 0, &covered) == FcResultMatch &&
+        FcCharSetHasChar(covered, ch))
+        found = ToMatch(font.get(), bold, italic);
+    cache.emplace(key, found);
+    return found;
+}
+
 }  // namespace gfx

@@ -1,5 +1,6 @@
 #pragma once
 // Finds the font file for a face name and style through fontconfig.
+#include <optional>
 #include <string>
 
 namespace gfx {
@@ -17,6 +18,10 @@ struct FontMatch {
 // name that is not installed falls back to Liberation Sans, then to fontconfig's "sans".
 // Throws std::runtime_error when fontconfig finds no font file at all.
 FontMatch MatchFont(const std::string& name, bool bold, bool italic);
+
+// A font that has a glyph for the character, for text whose chosen face lacks it (Chinese
+// captions in a Latin face); none when no installed font covers it.
+std::optional<FontMatch> MatchFontForChar(char32_t ch, bool bold, bool italic);
 
 // The family a Windows face name is looked up as.
 std::string SubstituteFamily(const std::string& name);

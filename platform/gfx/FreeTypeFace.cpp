@@ -118,7 +118,40 @@ FreeTypeFace::FreeTypeFace(const FontMatch& match, int emPixels, FontStyles styl
 
 FreeTypeFace::~FreeTypeFace() {
     std::lock_guard lock(FreeTypeMutex());
+    for (auto& [key, face] : m_fallbacks)
+        if (face) FT_Done_Face(face);
     FT_Done_Face(m_face);
+}
+
+FT_Face FreeTypeFace::FaceFor(char32_t ch, FT_UInt& index, bool& synthesizeBold) const {
+    index = FT_Get_Char_Index(m_face, ch);
+    synthesizeBold = m_emboldened;
+    if (index != 0 || ch < 0x80) return m_face;
+    const std::optional<FontMatch> match =
+        MatchFontForChar(ch, (m_style & fsBold) != 0, (m_style & fsItalic) != 0);
+    if (!match || match->file == m_file) return m_face;
+    const std::string key = match->file + "#" + std::to_string(match->index);
+    auto it = m_fallbacks.find(key);
+    if (it == m_fallbacks.end()) {
+        FT_Face face = nullptr;
+        try {
+            face = OpenFace(match->file, match->index);
+            if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(m_em)) != 0) {
+                std::lock_guard lock(FreeTypeMutex());
+                FT_Done_Face(face);
+                face = nullptr;
+            }
+        } catch (const std::runtime_error&) {
+            face = nullptr;
+        }
+        it = m_fallbacks.emplace(key, face).first;
+    }
+    if (!it->second) return m_face;
+    const FT_UInt fallbackIndex = FT_Get_Char_Index(it->second, ch);
+    if (fallbackIndex == 0) return m_face;
+    index = fallbackIndex;
+    synthesizeBold = match->synthesizeBold;
+    return it->second;
 }
 
 void FreeTypeFace::ComputeMetrics() {
@@ -137,14 +170,16 @@ void FreeTypeFace::ComputeMetrics() {
 
 FreeTypeFace::Glyph FreeTypeFace::LoadGlyph(char32_t ch) const {
     Glyph glyph;
-    // A character the face lacks gets glyph 0, the face's own missing-glyph box.
-    const FT_UInt index = FT_Get_Char_Index(m_face, ch);
-    if (FT_Load_Glyph(m_face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0 &&
-        FT_Load_Glyph(m_face, 0, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0)
+    // A character no installed face has gets glyph 0, the face's own missing-glyph box.
+    FT_UInt index = 0;
+    bool embolden = false;
+    FT_Face face = FaceFor(ch, index, embolden);
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0 &&
+        FT_Load_Glyph(face, 0, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0)
         return glyph;
-    FT_GlyphSlot slot = m_face->glyph;
+    FT_GlyphSlot slot = face->glyph;
     if (m_slanted) FT_GlyphSlot_Oblique(slot);
-    if (m_emboldened) FT_GlyphSlot_Embolden(slot);
+    if (embolden) FT_GlyphSlot_Embolden(slot);
     glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
     const FT_Bitmap& bitmap = slot->bitmap;

@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 
 #include <mutex>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -43,6 +44,9 @@ private:
         std::vector<std::uint8_t> coverage;
     };
     const Glyph& GetGlyph(char32_t ch) const;
+    // The face to take a character from: this one when it has it, else a fallback face of
+    // the same size that does (opened once and kept), else this one's missing-glyph box.
+    FT_Face FaceFor(char32_t ch, FT_UInt& index, bool& synthesizeBold) const;
     Glyph LoadGlyph(char32_t ch) const;
     void ComputeMetrics();
     void RenderLine(int x, int y, int width, const PlotFn& plot) const;
@@ -60,6 +64,7 @@ private:
     int m_strikeOutOffset = 0;  // pixels above the baseline
     mutable std::mutex m_mutex;
     mutable std::unordered_map<char32_t, Glyph> m_glyphs;
+    mutable std::unordered_map<std::string, FT_Face> m_fallbacks;  // by file and index
 };
 
 // The FreeType library shared by every face, with a lock around calls that touch it.

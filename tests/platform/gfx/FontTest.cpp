@@ -214,3 +214,17 @@ TEST(Font, MissingBoldAndItalicFacesAreSynthesised) {
     EXPECT_NE(RenderToMap(*emboldened, "H"), RenderToMap(*plain, "H"));
     EXPECT_NE(RenderToMap(*slanted, "H"), RenderToMap(*plain, "H"));
 }
+
+TEST(Font, CharactersTheFaceLacksComeFromAFaceThatHasThem) {
+    // The title bar's window menu captions: Chinese in a Latin dialog face.
+    const auto face = FontFace::Get(Desc(-11, fsBold, "Tahoma"));
+    ASSERT_TRUE(MatchFontForChar(U'最', false, false).has_value());
+    const Coverage first = RenderToMap(*face, "最");
+    const Coverage second = RenderToMap(*face, "关");
+    EXPECT_FALSE(first.empty());
+    // The missing-glyph box would look the same for every character.
+    EXPECT_NE(first, second);
+    EXPECT_GE(face->CharWidth(U'最'), 9);
+    // Latin text keeps its own face.
+    EXPECT_EQ(RenderToMap(*face, "Close"), RenderToMap(*FontFace::Get(Desc(-11, fsBold)), "Close"));
+}
