@@ -3,7 +3,9 @@
 #include "platform/vcl/core/ClassInfo.h"
 
 #include "Source/frame/SKPopupMenu.h"
+#include "Source/frame/SKTitleBar.h"
 
 void RegisterFrameClasses() {
     RegisterClass(TskPopupMenu::StaticClassInfo());
+    RegisterClass(TskTitleBar::StaticClassInfo());
 }

@@ -317,6 +317,11 @@ void TControl::WndProc(TMessage& Message) {
         case WM_MBUTTONDBLCLK:
             HandleMouseMessage(Message);
             break;
+        case WM_CANCELMODE:
+            // A press whose release went elsewhere (a move loop took it) is no click.
+            m_clicking = false;
+            DefaultHandler(Message);
+            break;
         case CM_MOUSEENTER:
             CMMouseEnter(Message);
             break;
