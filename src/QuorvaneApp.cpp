@@ -3,7 +3,6 @@
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/core/ClassInfo.h"
 #include "platform/vcl/core/SysUtils.h"
-#include "Source/frame/SKFrameClasses.h"
 #include "src/Abbr.h"
 #include "src/Main.h"
 #include "platform/vcl/VclClasses.h"
@@ -13,7 +12,6 @@ void RegisterQuorvaneResources();
 
 void RegisterQuorvane() {
     RegisterVclClasses();
-    RegisterFrameClasses();
     RegisterSkinClasses();
     RegisterClass(TfmMain::StaticClassInfo());
     RegisterClass(TfmAbbr::StaticClassInfo());
