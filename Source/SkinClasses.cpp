@@ -4,6 +4,7 @@
 #include "Source/edits/SKToolBar.h"
 #include "Source/edits/SKURLLabel.h"
 #include "Source/frame/SKFrameClasses.h"
+#include "Source/frame/SKMSNPopForm.h"
 #include "Source/theme/SKMgr.h"
 
 // One line per unit; each unit registers the classes that form descriptions create.
@@ -13,4 +14,5 @@ void RegisterSkinClasses() {
     RegisterSKURLLabelClasses();
     RegisterSKProgressBarClasses();
     RegisterSKToolBarClasses();
+    RegisterMSNPopClasses();
 }
