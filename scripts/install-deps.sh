@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  libsdl2-dev libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-wqy-microhei
+  libx11-dev libxext-dev libsdl2-dev libfreetype-dev libfontconfig-dev fonts-liberation2
+  fonts-wqy-microhei
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   xvfb xdotool x11-apps imagemagick

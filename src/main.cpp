@@ -10,7 +10,7 @@
 
 int main() {
     try {
-        win::SelectBackend("sdl");
+        win::SelectBackend("x11");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorvane: %s\n", e.what());
         return 1;

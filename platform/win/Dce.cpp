@@ -60,6 +60,7 @@ HDC WindowDC(HWND hwnd, bool client, const gfx::Region* clientClip) {
         visible = visible.Intersected(clip);
     }
     dc->canvas->SetBaseClip(visible);
+    dc->drawable = std::move(visible);
     return Register(std::move(dc));
 }
 
@@ -68,7 +69,8 @@ void WriteBackDesktop(const DeviceContext& dc) {
     WindowManager& wm = WM();
     struct Shown {
         WindowObject* window;
-        gfx::Region shape;  // screen coordinates
+        gfx::Region shape;                  // screen coordinates
+        std::vector<gfx::RowSpan> changed;  // window coordinates, one pixel each
     };
     std::vector<Shown> shown;
     for (HWND top : VisibleTopLevelWindows()) {
@@ -76,7 +78,7 @@ void WriteBackDesktop(const DeviceContext& dc) {
         if (!t->surface) continue;
         gfx::Region shape = TopLevelShape(top);
         shape.Offset(t->rect.left, t->rect.top);
-        shown.push_back({t, std::move(shape)});
+        shown.push_back({t, std::move(shape), {}});
     }
     const gfx::Bitmap& now = *dc.screen;
     const gfx::Bitmap& before = *dc.before;
@@ -87,12 +89,16 @@ void WriteBackDesktop(const DeviceContext& dc) {
             if (a[x] == b[x]) continue;
             for (Shown& s : shown) {
                 if (!s.shape.Contains(x, y)) continue;
-                s.window->surface->At(x - s.window->rect.left, y - s.window->rect.top) = a[x];
-                s.window->surfaceDirty = true;
+                const int wx = x - s.window->rect.left, wy = y - s.window->rect.top;
+                s.window->surface->At(wx, wy) = a[x];
+                s.changed.push_back({wy, wx, wx + 1});
                 break;
             }
         }
     }
+    for (Shown& s : shown)
+        if (!s.changed.empty())
+            MarkSurfaceChanged(s.window->handle, gfx::Region::FromRowSpans(std::move(s.changed)));
 }
 
 }  // namespace
@@ -118,7 +124,7 @@ int ReleaseDC(HWND, HDC hdc) {
     if (dc->kind == DeviceContext::Kind::Desktop)
         WriteBackDesktop(*dc);
     else
-        MarkSurfaceChanged(WM().TopLevelOf(dc->hwnd));
+        MarkSurfaceChanged(WM().TopLevelOf(dc->hwnd), dc->drawable);
     DeviceContexts().Remove(reinterpret_cast<std::uintptr_t>(hdc));
     return 1;
 }

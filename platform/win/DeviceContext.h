@@ -19,7 +19,8 @@ struct DeviceContext {
     // For the desktop: the composed screen and a copy of it, to find what was drawn.
     std::unique_ptr<gfx::Bitmap> screen;
     std::unique_ptr<gfx::Bitmap> before;
-    TPoint base;  // device position of the DC's logical origin before any org changes
+    gfx::Region drawable;  // window DCs: where drawing may land, in the surface's coordinates
+    TPoint base;           // device position of the DC's logical origin before any org changes
     TPoint windowOrg;
     TPoint viewportOrg;
     std::vector<std::pair<TPoint, TPoint>> savedOrgs;

@@ -12,7 +12,9 @@ namespace win {
 // Input as a device reports it, in screen coordinates; the window manager turns it into
 // window messages when the message loop reaches it.
 struct InputEvent {
-    enum class Kind { MouseMove, MouseDown, MouseUp, Wheel, KeyDown, KeyUp, Char };
+    // MouseLeave: the pointer left every window of the program (onto the desktop or another
+    // program's window).
+    enum class Kind { MouseMove, MouseDown, MouseUp, Wheel, MouseLeave, KeyDown, KeyUp, Char };
     Kind kind = Kind::MouseMove;
     TPoint screen;       // mouse events
     int button = 0;      // 0 left, 1 right, 2 middle
@@ -50,12 +52,18 @@ public:
     virtual void WindowZOrderChanged(HWND) {}
     virtual void WindowActivated(HWND) {}
     virtual void CaptureChanged(HWND) {}
+    // The move loop asks whether the display's own window manager moves the window while
+    // the left button is held. When it does, the backend reports the moves itself and
+    // queues the button's release when the move ends; the loop only waits for it.
+    virtual bool BeginSystemMove(HWND) { return false; }
     // Shows what was painted into the surfaces since the last call.
     virtual void Present() {}
     // A timed slide or reveal of a top-level window (AnimateWindow); the window is already
     // shown (or still shown, when hiding).
     virtual void Animate(HWND, DWORD milliseconds, DWORD flags);
 
+    // The picture a desktop shows for the program's windows (task bar, window switcher).
+    virtual void SetIcon(const gfx::Bitmap&) {}
     virtual void SetCursorShape(int) {}
     virtual void SetCursorPos(TPoint) {}
     virtual void Beep(UINT) {}

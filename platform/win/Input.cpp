@@ -319,6 +319,14 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
     }
 }
 
+// The pointer went where no window of the program is; a capturing window still follows it.
+void LeaveEvent(std::deque<MSG>& out) {
+    WindowManager& wm = WM();
+    if (wm.capture || !wm.mouseWindow) return;
+    out.push_back(Make(wm.mouseWindow, WM_MOUSELEAVE, 0, 0));
+    wm.mouseWindow = nullptr;
+}
+
 void KeyEvent(const InputEvent& event, std::deque<MSG>& out) {
     WindowManager& wm = WM();
     const bool down = event.kind == InputEvent::Kind::KeyDown;
@@ -368,6 +376,9 @@ void ConvertInput(const InputEvent& event, std::deque<MSG>& out) {
             break;
         case InputEvent::Kind::Char:
             CharEvent(event, out);
+            break;
+        case InputEvent::Kind::MouseLeave:
+            LeaveEvent(out);
             break;
         default:
             MouseEvent(event, out);

@@ -263,6 +263,9 @@ void MoveLoop(HWND hwnd) {
     wm.inMoveLoop = true;
     SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
     SetCapture(hwnd);
+    // A desktop's window manager moves the window itself (snapping, its own feedback) and
+    // tells where it went; the loop then only waits for the release.
+    const bool systemMove = wm.Find(hwnd) && wm.GetDriver().BeginSystemMove(hwnd);
     MSG msg;
     bool quit = false;
     try {
@@ -273,7 +276,9 @@ void MoveLoop(HWND hwnd) {
             }
             const UINT m = msg.message;
             const bool released = m == WM_LBUTTONUP || m == WM_NCLBUTTONUP;
-            if (m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE || released) {
+            if (systemMove && (released || m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE)) {
+                if (released) break;
+            } else if (m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE || released) {
                 // The release counts as a last move: its position may be newer than the
                 // last motion's.
                 SetWindowPos(hwnd, nullptr, startRect.left + wm.cursor.x - start.x,

@@ -1,5 +1,7 @@
 #include "platform/win/Screen.h"
 
+#include <utility>
+
 #include "platform/win/WindowManager.h"
 
 namespace win {
@@ -26,15 +28,17 @@ gfx::Region TopLevelShape(HWND hwnd) {
     return w->region ? w->region->Intersected(bounds) : gfx::Region(bounds);
 }
 
-bool TakeSurfaceDirty(HWND hwnd) {
+gfx::Region TakeSurfaceDamage(HWND hwnd) {
     WindowObject* w = WM().Find(hwnd);
-    if (!w || !w->surfaceDirty) return false;
-    w->surfaceDirty = false;
-    return true;
+    if (!w) return {};
+    return std::exchange(w->surfaceDamage, gfx::Region());
 }
 
-void MarkSurfaceChanged(HWND topLevel) {
-    if (WindowObject* w = WM().Find(topLevel)) w->surfaceDirty = true;
+void MarkSurfaceChanged(HWND topLevel, const gfx::Region& area) {
+    WindowObject* w = WM().Find(topLevel);
+    if (!w || area.IsEmpty()) return;
+    w->surfaceDamage =
+        w->surfaceDamage.United(area.Intersected(TRect{0, 0, w->Width(), w->Height()}));
 }
 
 void PresentSurfaces() {

@@ -18,8 +18,9 @@ std::vector<HWND> VisibleTopLevelWindows();
 const gfx::Bitmap* TopLevelSurface(HWND hwnd);
 // The window's shape in window coordinates (its whole rectangle without a region).
 gfx::Region TopLevelShape(HWND hwnd);
-// True once after the window's surface was painted; clears the mark.
-bool TakeSurfaceDirty(HWND hwnd);
+// What was painted on the window's surface since the last call (window coordinates);
+// clears it.
+gfx::Region TakeSurfaceDamage(HWND hwnd);
 
 // The screen as a user would see it: every visible top-level window drawn bottom to top,
 // clipped to its shape, over the desktop colour.

@@ -113,7 +113,8 @@ inline WindowManager& WM() {
 void SetLastErrorInvalidHandle();
 void DestroyAllWindows();
 void InvalidateAfterGeometryChange(HWND hwnd, const gfx::Region& oldAreaInParent);
-void MarkSurfaceChanged(HWND topLevel);
+// Records that `area` (in the top-level window's coordinates) of its surface was drawn on.
+void MarkSurfaceChanged(HWND topLevel, const gfx::Region& area);
 // RedrawWindow's work on a region in the window's client coordinates.
 void InvalidateClientRegion(HWND hwnd, const gfx::Region& area, UINT flags);
 // The next window of the calling thread that needs WM_NCPAINT or WM_PAINT; sends

@@ -61,7 +61,7 @@ struct WindowObject {
     // Top-level windows only; shared with the device contexts drawing on it, so that a DC
     // kept past its window's end draws into a detached bitmap instead of freed memory.
     std::shared_ptr<gfx::Bitmap> surface;
-    bool surfaceDirty = false;  // painted since the backend last presented it
+    gfx::Region surfaceDamage;  // painted since the backend last presented it (window coordinates)
 
     ScrollBarState scroll[2];  // SB_HORZ, SB_VERT
     bool created = false;      // WM_CREATE has been answered

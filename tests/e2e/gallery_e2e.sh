@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the controls gallery on the SDL backend under Xvfb, types into its edit, picks from
+# Runs the controls gallery on the X11 backend under Xvfb, types into its edit, picks from
 # its combo box, opens its menus from the menu bar, the tool bar and a right click, and
 # checks what it printed. Screenshots of each step are left in the output folder.
 # Usage: gallery_e2e.sh GALLERY_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
@@ -25,10 +25,10 @@ gallery_pid=$!
 trap 'kill $gallery_pid 2>/dev/null || true' EXIT
 
 for _ in $(seq 100); do
-  grep -q "^ready sdl " "$log" && break
+  grep -q "^ready x11 " "$log" && break
   sleep 0.1
 done
-read -r _ _ x y < <(grep "^ready sdl " "$log") || fail "the gallery never said it was ready"
+read -r _ _ x y < <(grep "^ready x11 " "$log") || fail "the gallery never said it was ready"
 grep -q "^created [0-9]* components$" "$log" || fail "the form was not read from its description"
 window=$(xdotool search --sync --name "^Controls gallery$" | head -1)
 [[ -n $window ]] || fail "no window titled \"Controls gallery\""
@@ -86,6 +86,21 @@ click_at 260 94 3
 shot popup
 xdotool key Down Down Return
 expect_line "menu piRename"
+
+# A click outside every window of the program closes an open popup menu: the menu's
+# pointer grab brings it the click, wherever it lands, and no item is chosen.
+click_at 260 94 3
+sleep 0.3
+shot popup-open
+[[ $(pixel "$out/gallery-popup-open.png" $((x + 307)) $((y + 159))) != "255 255 255" ]] ||
+  fail "the popup menu did not open over the list view"
+menus_before=$(grep -c "^menu " "$log")
+xdotool mousemove 900 700 click 1
+sleep 0.3
+shot popup-closed
+expect_pixel "$out/gallery-popup-closed.png" $((x + 307)) $((y + 159)) "255 255 255" \
+  "the list view where the popup menu was"
+[[ $(grep -c "^menu " "$log") == "$menus_before" ]] || fail "the click outside chose a menu item"
 
 # A check box, a radio button and the default button.
 click_at 24 150

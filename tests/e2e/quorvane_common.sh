@@ -1,5 +1,5 @@
 # Shared by the quorvane_*_e2e.sh scripts: a copy of the program in a folder of its own with
-# a data file made by the test, started on the SDL backend under the Xvfb that the script
+# a data file made by the test, started on the X11 backend under the Xvfb that the script
 # runs in, and helpers that find its window and wait for what it writes.
 
 # Lays out $out/app with the program and a data file of four records, and starts it.
@@ -22,7 +22,7 @@ start_quorvane() {
 
   window=$(timeout 20 xdotool search --sync --name "^Quorvane Reference$" | head -1)
   [[ -n $window ]] || fail "no window titled \"Quorvane Reference\""
-  # Let SDL settle the keyboard focus on the new window.
+  # Let the program map its window and take the keyboard.
   sleep 0.5
   # The client area is 594 x 469 inside an even border and a caption on top.
   local geometry x y w h

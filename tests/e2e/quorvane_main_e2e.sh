@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs Quorvane Reference on the SDL backend under Xvfb with a data file of its own, types an
+# Runs Quorvane Reference on the X11 backend under Xvfb with a data file of its own, types an
 # abbreviation, deletes a row through the popup menu, saves with Alt+S, answers the
 # confirmation with Enter and checks the saved file.
 # Usage: quorvane_main_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
@@ -41,4 +41,14 @@ titles=$("$qvdat" export "$app/quorvane.dat" | cut -f1 | tr '\n' ' ')
 [[ $titles == "ADD ALW ZZ " ]] || fail "the saved file holds \"$titles\", expected \"ADD ALW ZZ \""
 "$qvdat" check "$app/quorvane.dat" >/dev/null || fail "qvdat check finds fault with the saved file"
 [[ -z $box ]] && fail "no confirmation"
+
+# A termination signal ends the program as closing its window does.
+kill -TERM "$quorvane_pid"
+for _ in $(seq 50); do
+  kill -0 "$quorvane_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$quorvane_pid" 2>/dev/null && fail "the program did not end on SIGTERM"
+wait "$quorvane_pid" || fail "the program ended with status $? on SIGTERM"
+trap - EXIT
 echo "passed; screenshots in $out"

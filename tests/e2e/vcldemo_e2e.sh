@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the VCL demo (a form read from its description) on the SDL backend under Xvfb,
+# Runs the VCL demo (a form read from its description) on the X11 backend under Xvfb,
 # drives its check box, radio button, buttons, a hidden button's accelerator and a message
 # box with xdotool, and checks what it printed and what the screen shows.
 # Usage: vcldemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
@@ -32,10 +32,10 @@ trap 'kill $demo_pid 2>/dev/null || true' EXIT
 
 expect_line "created 12 components"
 for _ in $(seq 50); do
-  grep -q "^ready sdl " "$log" && break
+  grep -q "^ready x11 " "$log" && break
   sleep 0.1
 done
-read -r _ _ x y < <(grep "^ready sdl " "$log") || fail "the demo never said it was ready"
+read -r _ _ x y < <(grep "^ready x11 " "$log") || fail "the demo never said it was ready"
 window=$(xdotool search --sync --name "^VCL demo$" | head -1)
 [[ -n $window ]] || fail "no window titled \"VCL demo\""
 sleep 0.3

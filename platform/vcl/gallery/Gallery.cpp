@@ -217,7 +217,7 @@ const TClassInfo& TfmGallery::StaticClassInfo() {
 }
 
 int main(int argc, char** argv) {
-    std::string backend = "sdl";
+    std::string backend = "x11";
     long timeout = 0;
     std::string screenshot;
     for (int i = 1; i < argc; ++i) {

@@ -145,6 +145,10 @@ void Headless::Wheel(int delta) {
     Queue(e);
 }
 
+void Headless::MouseLeave() {
+    Queue(Event(InputEvent::Kind::MouseLeave, Pointer()));
+}
+
 void Headless::KeyDown(int vk) {
     InputEvent e = Event(InputEvent::Kind::KeyDown);
     e.vk = vk;

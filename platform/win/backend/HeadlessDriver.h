@@ -83,6 +83,8 @@ public:
     static void MouseUp(int button = 0);
     static void Click(int x, int y, int button = 0);
     static void Wheel(int delta);
+    // The pointer leaves every window of the program (onto another program's window).
+    static void MouseLeave();
     static void KeyDown(int vk);
     static void KeyUp(int vk);
     // Down and up, with the character it types when it has one.

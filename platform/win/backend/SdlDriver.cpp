@@ -283,7 +283,7 @@ void SdlDriver::Blit(HWND hwnd, Native& native) {
 void SdlDriver::Present() {
     for (HWND hwnd : VisibleTopLevelWindows()) {
         auto it = m_windows.find(hwnd);
-        const bool dirty = TakeSurfaceDirty(hwnd);
+        const bool dirty = !TakeSurfaceDamage(hwnd).IsEmpty();
         if (it == m_windows.end() || !it->second.shown) continue;
         if (dirty || it->second.needsPaint) Blit(hwnd, it->second);
     }

@@ -274,7 +274,7 @@ void CreateDemo() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string backend = "sdl";
+    std::string backend = "x11";
     long timeout = 0;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--headless"))

@@ -120,6 +120,15 @@ TEST_F(InputTest, MouseMessagesCarryClientCoordinatesAndCaptureRedirectsThem) {
     Headless::ProcessMessages();
     EXPECT_EQ(Count(left, WM_MOUSELEAVE), 1);
     EXPECT_EQ(Count(right, WM_MOUSEMOVE), 1);
+    // So is leaving onto another program's window, except to a window holding the capture.
+    SetCapture(right);
+    Headless::MouseLeave();
+    Headless::ProcessMessages();
+    EXPECT_EQ(Count(right, WM_MOUSELEAVE), 0);
+    ReleaseCapture();
+    Headless::MouseLeave();
+    Headless::ProcessMessages();
+    EXPECT_EQ(Count(right, WM_MOUSELEAVE), 1);
 }
 
 TEST_F(InputTest, ButtonsWheelAndDoubleClicks) {

@@ -1,6 +1,7 @@
 // The frame by style, WM_NCCALCSIZE/WM_NCPAINT on frame changes, hit-testing, scroll bars
 // and the move loop.
 #include "WinTestFixture.h"
+#include "platform/win/WindowManager.h"
 
 using namespace wintest;
 using win::Headless;
@@ -334,6 +335,37 @@ TEST_F(ScrollTrackTest, ArrowsRepeatWhileHeldAndTheThumbFollowsThePointer) {
     for (const Received& r : log)
         if (r.message == WM_VSCROLL) codes.push_back(LOWORD(r.wParam));
     EXPECT_EQ(codes, (std::vector<WPARAM>{SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}));
+}
+
+// A desktop's window manager that moves windows itself: the loop leaves the window where
+// the window manager put it and ends with the release.
+class SystemMoveDriver : public win::HeadlessDriver {
+public:
+    bool BeginSystemMove(HWND hwnd) override {
+        moved = hwnd;
+        return true;
+    }
+    HWND moved = nullptr;
+};
+
+TEST_F(NonClientTest, AWindowManagerThatMovesTheWindowItselfHasTheLastWord) {
+    auto owned = std::make_unique<SystemMoveDriver>();
+    SystemMoveDriver& system = *owned;
+    win::WindowManager::Reset(std::move(owned));
+    RegisterClassesAndTrace();
+    HWND form = TopLevel(100, 100, 200, 100, WS_POPUP | WS_VISIBLE | WS_CAPTION);
+    Headless::MouseMove(150, 110);
+    Headless::MouseDown();
+    Headless::MouseMove(300, 300);
+    Headless::MouseUp();
+    Headless::ProcessMessages();
+    EXPECT_EQ(system.moved, form);
+    RECT r;
+    GetWindowRect(form, &r);
+    EXPECT_EQ(r.TopLeft(), (POINT{100, 100}));
+    EXPECT_EQ(MessagesOf(form, {WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE}),
+              (std::vector<UINT>{WM_ENTERSIZEMOVE, WM_EXITSIZEMOVE}));
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 }  // namespace

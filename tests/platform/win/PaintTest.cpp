@@ -257,4 +257,19 @@ TEST_F(ReparentTest, UpdateWindowPaintsAtOnceAndScrollWindowMovesChildren) {
     EXPECT_EQ(shot.GetPixel(15, 75), clRed);
 }
 
+TEST_F(PaintTest, ABackendIsToldOnlyWhatWasPainted) {
+    HWND top = SolidTop(10, 10, 200, 100, clWhite);
+    HWND child = SolidChild(top, 50, 20, 30, 30, clRed);
+    Headless::ProcessMessages();
+    EXPECT_EQ(win::TakeSurfaceDamage(top).BoundingBox(), (TRect{0, 0, 200, 100}));
+    EXPECT_TRUE(win::TakeSurfaceDamage(top).IsEmpty());  // taken once
+    InvalidateRect(child, nullptr, FALSE);
+    Headless::ProcessMessages();
+    EXPECT_EQ(win::TakeSurfaceDamage(top), gfx::Region(TRect{50, 20, 80, 50}));
+    RECT part{5, 5, 10, 10};
+    InvalidateRect(top, &part, FALSE);
+    Headless::ProcessMessages();
+    EXPECT_EQ(win::TakeSurfaceDamage(top), gfx::Region(TRect{5, 5, 10, 10}));
+}
+
 }  // namespace

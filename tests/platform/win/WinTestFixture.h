@@ -45,6 +45,10 @@ class WinTest : public ::testing::Test {
 protected:
     void SetUp() override {
         driver = &win::Headless::Install();
+        RegisterClassesAndTrace();
+    }
+    // What SetUp prepares on a fresh desktop; again after a test installs a driver of its own.
+    void RegisterClassesAndTrace() {
         WNDCLASS plain;
         plain.lpszClassName = "Plain";
         plain.lpfnWndProc = DefWindowProc;
