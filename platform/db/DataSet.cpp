@@ -423,6 +423,16 @@ const TRecordData* TDataSet::ReadRecord() const {
     return nullptr;
 }
 
+Variant TDataSet::GetFieldValueAt(int Index, const TField* Field) const {
+    if (!Field || Field->m_fieldNo <= 0 || Index < 0 ||
+        Index >= static_cast<int>(m_records.size()))
+        return {};
+    const TRecordData& record = (Index == m_current && (m_state == dsEdit || m_state == dsInsert))
+                                    ? m_editBuffer
+                                    : m_records[static_cast<std::size_t>(Index)];
+    return record.Values[static_cast<std::size_t>(Field->m_fieldNo - 1)];
+}
+
 Variant TDataSet::GetFieldValue(const TField& Field) const {
     const TRecordData* record = ReadRecord();
     if (!record || Field.m_fieldNo <= 0) return {};

@@ -126,6 +126,9 @@ class TDataSet : public TComponent {
     int GetDisplayRecord() const { return m_displayRecord; }
     // The records a grid may show, an inserted one included.
     int BufferRecordCount() const { return static_cast<int>(m_records.size()); }
+    // A data field's value in record Index (from 0) without moving: for lists that show
+    // every record of a lookup set. The current record in edit reads its edit buffer.
+    Variant GetFieldValueAt(int Index, const TField* Field) const;
 
     TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose;
     TDataSetNotifyEvent BeforeInsert, AfterInsert, BeforeEdit, AfterEdit;
