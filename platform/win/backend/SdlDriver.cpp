@@ -156,12 +156,15 @@ void SdlDriver::WindowShown(HWND hwnd) {
     native->needsPaint = true;
     // Without a window manager SDL hands every window it shows the keyboard; a window that
     // is not activated (a notification, a menu) gives it back to the active one.
+    GiveFocusBack(hwnd);
+}
+
+void SdlDriver::GiveFocusBack(HWND hwnd) {
     const HWND active = WM().active;
-    if (active && active != hwnd) {
-        auto it = m_windows.find(active);
-        if (it != m_windows.end() && it->second.window && it->second.shown)
-            SDL_SetWindowInputFocus(it->second.window);
-    }
+    if (!active || active == hwnd) return;
+    auto it = m_windows.find(active);
+    if (it != m_windows.end() && it->second.window && it->second.shown)
+        SDL_SetWindowInputFocus(it->second.window);
 }
 
 void SdlDriver::WindowHidden(HWND hwnd) {
@@ -397,6 +400,12 @@ void SdlDriver::Translate(const SDL_Event& event) {
                     PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
                     break;
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) {
+                        // A notification or a hint that X gave the keyboard hands it back:
+                        // activating it would start a tug of war with the active window.
+                        GiveFocusBack(hwnd);
+                        break;
+                    }
                     if (wm.active != hwnd && IsWindowEnabled(hwnd) && !IsPopupMenu(hwnd))
                         SetActiveWindow(hwnd);
                     break;

@@ -57,6 +57,9 @@ private:
     void Blit(HWND hwnd, Native& native);
     void ApplyShape(HWND hwnd, Native& native, int revealTop = 0, int revealBottom = -1);
     void Translate(const SDL_Event& event);
+    // Hands the keyboard back to the active window when hwnd, which takes no activation, got
+    // it.
+    void GiveFocusBack(HWND hwnd);
     HWND FromWindowId(unsigned id) const;
     TPoint PointerNow() const;
 
