@@ -1,11 +1,13 @@
 // Theme item lookups in a loaded theme file.
 #include "Source/theme/SKFileThemeMgr.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "Source/theme/SKThemes.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/SysUtils.h"
 
 namespace {
 
@@ -13,6 +15,26 @@ namespace {
 std::string ItemName(int item) {
     if (item < 1 || item > SK_ITEM_COUNT) return {};
     return SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(item)];
+}
+
+// The sane range of each integer item. A theme file may hold any number; a size or offset
+// far outside these would draw out of bounds, and a negative one would turn rectangles
+// inside out.
+struct IntRange {
+    int item;
+    int low;
+    int high;
+};
+constexpr IntRange kIntRanges[] = {
+    {SkItem::TitleBarButtonLeftOffsetInt, 0, 256}, {SkItem::TitleBarButtonRightOffsetInt, 0, 256},
+    {SkItem::TitleBarButtonTopInt, 0, 64},         {SkItem::FormMinWidthInt, 0, 4096},
+    {SkItem::FormRoundCornerInt, 0, 64},           {SkItem::FormBorderWidthInt, 0, 32},
+};
+
+bool HasInteger(const TskThemeFileReader& reader, const std::string& name) {
+    for (const TskThemeFileEntry& entry : reader.Entries())
+        if (entry.Kind == TskThemeEntryKind::Integer && SameText(entry.Name, name)) return true;
+    return false;
 }
 
 }  // namespace
@@ -42,11 +64,18 @@ void TskFileThemeMgr::GetBitmap(int Item, TBitmap* Bitmap) const {
 }
 
 TColor TskFileThemeMgr::GetColor(int Item) const {
-    return GetInt(Item);
+    return m_reader ? m_reader->GetInteger(ItemName(Item)) : 0;
 }
 
 int TskFileThemeMgr::GetInt(int Item) const {
-    return m_reader ? m_reader->GetInteger(ItemName(Item)) : 0;
+    if (!m_reader) return 0;
+    const std::string name = ItemName(Item);
+    const int value = m_reader->GetInteger(name);
+    // A missing item keeps its -1, which callers take as "not given".
+    if (!HasInteger(*m_reader, name)) return value;
+    for (const IntRange& range : kIntRanges)
+        if (range.item == Item) return std::clamp(value, range.low, range.high);
+    return value;
 }
 
 bool TskFileThemeMgr::GetBool(int Item) const {

@@ -26,6 +26,7 @@ class TskFileThemeMgr : public TObject {
     void GetBitmap(int Item, TBitmap* Bitmap) const;
     // 0 without a reader; -1 when the file lacks the item.
     TColor GetColor(int Item) const;
+    // The same, with sizes and offsets kept within their sane range whatever the file says.
     int GetInt(int Item) const;
     // False without a reader or when the file lacks the item.
     bool GetBool(int Item) const;

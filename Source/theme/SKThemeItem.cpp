@@ -1,7 +1,5 @@
 #include "Source/theme/SKThemeItem.h"
 
-#include <algorithm>
-
 #include "Source/theme/SKFileTheme.h"
 
 TColor ThemeItemColor(const TskFileTheme* FileTheme, TskUIStyle Style, int Item) {
@@ -16,12 +14,4 @@ void ThemeItemPicture(const TskFileTheme* FileTheme, TskUIStyle Style, int Item,
         FileTheme->GetBitmap(Item, Bitmap);
     else
         GetInsideThemeBitmap(effective, Item, Bitmap, 0, 0);
-}
-
-int ThemeItemInt(const TskFileTheme* FileTheme, TskUIStyle Style, int Item, int Low, int High) {
-    TskUIStyle effective = Style;
-    const int value = UsingFileTheme(FileTheme, Style, effective)
-                          ? FileTheme->GetInt(Item)
-                          : GetInsideThemeInt(effective, Item);
-    return std::clamp(value, Low, High);
 }

@@ -9,6 +9,3 @@ class TskFileTheme;
 TColor ThemeItemColor(const TskFileTheme* FileTheme, TskUIStyle Style, int Item);
 // The item's whole picture, uncut.
 void ThemeItemPicture(const TskFileTheme* FileTheme, TskUIStyle Style, int Item, TBitmap* Bitmap);
-// An integer item kept within [Low, High]: a theme file may hold any number, and sizes,
-// offsets and counts outside their sane range would draw out of bounds or divide by zero.
-int ThemeItemInt(const TskFileTheme* FileTheme, TskUIStyle Style, int Item, int Low, int High);
