@@ -4,6 +4,7 @@
 #include "platform/db/Fields.h"
 #include "platform/db/controls/DBComboBox.h"
 #include "platform/db/controls/DBEdit.h"
+#include "platform/db/controls/DBGrid.h"
 #include "platform/db/controls/DBImage.h"
 #include "platform/db/controls/DBListBox.h"
 #include "platform/db/controls/DBLookup.h"
@@ -22,5 +23,6 @@ void RegisterDBClasses() {
                      &TDBEdit::StaticClassInfo(), &TDBMemo::StaticClassInfo(),
                      &TDBImage::StaticClassInfo(), &TDBListBox::StaticClassInfo(),
                      &TDBComboBox::StaticClassInfo(), &TDBLookupListBox::StaticClassInfo(),
-                     &TDBLookupComboBox::StaticClassInfo()});
+                     &TDBLookupComboBox::StaticClassInfo(), &TDBGrid::StaticClassInfo(),
+                     &TColumn::StaticClassInfo()});
 }

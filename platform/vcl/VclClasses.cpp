@@ -12,6 +12,7 @@
 #include "platform/vcl/stdctrls/RadioButton.h"
 #include "platform/vcl/controls/Timer.h"
 #include "platform/vcl/graphics/Brush.h"
+#include "platform/vcl/grids/Grids.h"
 #include "platform/vcl/core/ClassInfo.h"
 #include "platform/vcl/graphics/Font.h"
 #include "platform/vcl/graphics/ImageList.h"
@@ -63,4 +64,5 @@ void RegisterVclClasses() {
     RegisterClass(TListBox::StaticClassInfo());
     RegisterClass(TCheckListBox::StaticClassInfo());
     RegisterClass(TComboBox::StaticClassInfo());
+    RegisterClass(TDrawGrid::StaticClassInfo());
 }
