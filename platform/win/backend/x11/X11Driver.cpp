@@ -574,7 +574,10 @@ void X11Driver::Animate(HWND hwnd, DWORD milliseconds, DWORD flags) {
             ApplyShape(hwnd, it->second, height - shown, height);
         else
             ApplyShape(hwnd, it->second, 0, shown);
-        XFlush(m_display);
+        // What the shape uncovers was never drawn (the server keeps no pixels outside a
+        // shape), and the loop answers no Expose until it ends: put the picture again.
+        it->second.repaintAll = true;
+        Present();
         Sleep(milliseconds / static_cast<DWORD>(steps));
     }
     ApplyShape(hwnd, it->second);
