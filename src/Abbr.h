@@ -6,7 +6,7 @@
 
 #include "platform/vcl/stdctrls/Button.h"
 #include "platform/vcl/stdctrls/CheckBox.h"
-#include "platform/vcl/stdctrls/CustomPanel.h"
+#include "Source/frame/SKForm.h"
 #include "platform/vcl/stdctrls/Edit.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/stdctrls/Label.h"
@@ -17,7 +17,7 @@ class TfmAbbr : public TForm {
 
     explicit TfmAbbr(TComponent* AOwner) : TForm(AOwner) {}
 
-    TPanel* skForm1 = nullptr;
+    TskForm* skForm1 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;

@@ -8,7 +8,7 @@
 #include "common/misc/CxList.h"
 #include "Source/edits/SKURLLabel.h"
 #include "platform/vcl/stdctrls/Button.h"
-#include "platform/vcl/stdctrls/CustomPanel.h"
+#include "Source/frame/SKForm.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/stdctrls/Image.h"
 #include "platform/vcl/stdctrls/Label.h"
@@ -26,7 +26,7 @@ class TfmMain : public TForm {
     explicit TfmMain(TComponent* AOwner);
     ~TfmMain() override;
 
-    TPanel* sfMain = nullptr;
+    TskForm* sfMain = nullptr;
     TImage* imgTop = nullptr;
     TLabel* Label1 = nullptr;
     TButton* btnFind = nullptr;

@@ -2,10 +2,12 @@
 
 #include "platform/vcl/core/ClassInfo.h"
 
+#include "Source/frame/SKForm.h"
 #include "Source/frame/SKPopupMenu.h"
 #include "Source/frame/SKTitleBar.h"
 
 void RegisterFrameClasses() {
     RegisterClass(TskPopupMenu::StaticClassInfo());
     RegisterClass(TskTitleBar::StaticClassInfo());
+    RegisterClass(TskForm::StaticClassInfo());
 }

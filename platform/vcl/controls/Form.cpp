@@ -55,8 +55,8 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Set("BorderIcons", BorderIconInfo, &C::GetBorderIcons, &C::SetBorderIcons, 7)
             .Enum("BorderStyle", FormBorderStyleInfo, &C::GetBorderStyle, &C::SetBorderStyle,
                   bsSizeable)
-            .Integer("ClientHeight", &C::GetClientHeight, &C::SetClientHeight)
-            .Integer("ClientWidth", &C::GetClientWidth, &C::SetClientWidth)
+            .Integer("ClientHeight", &C::GetClientHeight, &C::SetStoredClientHeight)
+            .Integer("ClientWidth", &C::GetClientWidth, &C::SetStoredClientWidth)
             .Enum("FormStyle", FormStyleInfo, &C::GetFormStyle, &C::SetFormStyle, fsNormal)
             .Boolean("KeyPreview", &C::GetKeyPreview, &C::SetKeyPreview, false)
             .Boolean("OldCreateOrder", &C::GetOldCreateOrder, &C::SetOldCreateOrder, false)
@@ -137,8 +137,23 @@ void TCustomForm::DoClose(TCloseAction& Action) {
     if (OnClose) OnClose(this, Action);
 }
 
+void TCustomForm::SetStoredClientWidth(int Value) {
+    if (ComponentState() & csReading) m_storedClientWidth = Value;
+    SetClientWidth(Value);
+}
+
+void TCustomForm::SetStoredClientHeight(int Value) {
+    if (ComponentState() & csReading) m_storedClientHeight = Value;
+    SetClientHeight(Value);
+}
+
 void TCustomForm::Loaded() {
     inherited::Loaded();
+    // The stored client size holds once the whole description is read, whatever the
+    // controls read after it did to the frame (a skinned frame removes the caption).
+    if (m_storedClientWidth >= 0) SetClientWidth(m_storedClientWidth);
+    if (m_storedClientHeight >= 0) SetClientHeight(m_storedClientHeight);
+    m_storedClientWidth = m_storedClientHeight = -1;
     if (m_activeControl) m_activeControl->FreeNotification(this);
 }
 

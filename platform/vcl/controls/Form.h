@@ -73,6 +73,10 @@ class TCustomForm : public TWinControl {
     bool GetOldCreateOrder() const { return m_oldCreateOrder; }
     void SetOldCreateOrder(bool Value) { m_oldCreateOrder = Value; }
     TCanvas* GetCanvas() { return &m_canvas; }
+    // ClientWidth and ClientHeight as a description sets them: applied at once and again
+    // when the description has been read.
+    void SetStoredClientWidth(int Value);
+    void SetStoredClientHeight(int Value);
 
     TModalResult GetModalResult() const { return m_modalResult; }
     void SetModalResult(TModalResult Value) { m_modalResult = Value; }
@@ -167,6 +171,8 @@ private:
     bool m_positioned = false;
     bool m_shown = false;
     HWND m_clientHandle = nullptr;
+    int m_storedClientWidth = -1;
+    int m_storedClientHeight = -1;
     TControlCanvas m_canvas;
 };
 

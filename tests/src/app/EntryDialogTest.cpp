@@ -95,6 +95,14 @@ TEST_F(EntryDialogTest, ControlsStandWhereTheDescriptionPutsThem) {
     EXPECT_EQ(dialog->GetCaption(), "Quorvane");
     EXPECT_EQ(dialog->GetClientWidth(), 390);
     EXPECT_EQ(dialog->GetClientHeight(), 223);
+    // The same skinned frame as the main window's; alone, it is the first and holds the
+    // Alt+Space hook.
+    EXPECT_EQ(GetWindowLong(dialog->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(dialog->skForm1->GetUIStyle(), MacOS);
+    EXPECT_EQ(dialog->skForm1->TitleBar()->GetCaption(), "Quorvane");
+    EXPECT_EQ(dialog->skForm1->TitleBar()->GetHeight(), 20);
+    EXPECT_EQ(dialog->skForm1->TitleBar()->GetButtons()->Count(), 2);
+    EXPECT_TRUE(dialog->skForm1->HooksApplication());
     EXPECT_EQ(dialog->m_pInfo, nullptr);
     EXPECT_EQ(dialog->edtTitle->GetCharCase(), ecUpperCase);
     EXPECT_EQ(dialog->edtInfo->GetCharCase(), ecNormal);
@@ -157,7 +165,12 @@ TEST_F(EntryDialogTest, CancelEnterEscapeAndTheTitleBarLeaveTheRecordUntouched) 
              EXPECT_TRUE(d.GetVisible());
              ClickOn(d.btnCancel);
          }},
-        {"the title bar's close", [](TfmAbbr& d) { PostMessage(d.Handle(), WM_CLOSE); }},
+        {"the title bar's close",
+         [](TfmAbbr& d) {
+             TskTitleBar* bar = d.skForm1->TitleBar();
+             const TPoint p = bar->ClientToScreen({bar->GetWidth() - 11, 9});
+             win::Headless::Click(p.x, p.y);
+         }},
     };
     for (const Case& c : cases) {
         DoubleClickRow("DSP", [&](TfmAbbr& dialog) {

@@ -71,6 +71,31 @@ TEST_F(AppTest, ControlsStandWhereTheDescriptionPutsThem) {
     EXPECT_EQ(form->GetCaption(), "Quorvane Reference");
     EXPECT_EQ(form->GetClientWidth(), 594);
     EXPECT_EQ(form->GetClientHeight(), 469);
+    // The skinned frame: no platform caption, only its 3-pixel band round the client area,
+    // the MacOS title bar of 20 rows with the window-menu and close buttons, the banner
+    // below it, and the Alt+Space hook of the first skinned window.
+    EXPECT_EQ(GetWindowLong(form->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(form->GetWidth(), 600);
+    EXPECT_EQ(form->GetHeight(), 475);
+    EXPECT_EQ(form->sfMain->GetUIStyle(), MacOS);
+    EXPECT_EQ(form->sfMain->GetBorderColor(), 0x7F7F7F);
+    EXPECT_EQ(form->sfMain->GetBorderWidth2(), 1);
+    EXPECT_EQ(form->sfMain->GetRoundCorner(), 0);
+    EXPECT_TRUE(form->sfMain->HooksApplication());
+    TskTitleBar* bar = form->sfMain->TitleBar();
+    EXPECT_EQ(bar->GetHeight(), 20);
+    EXPECT_EQ(bar->GetCaption(), "Quorvane Reference");
+    EXPECT_EQ(bar->GetFont()->GetName(), "Tahoma");
+    EXPECT_EQ(bar->GetFont()->GetColor(), clBlack);
+    ASSERT_EQ(bar->GetButtons()->Count(), 2);
+    EXPECT_EQ(bar->GetButtons()->GetItem(0)->GetButtonType(), skControlBox);
+    EXPECT_EQ(bar->GetButtons()->GetItem(1)->GetButtonType(), skClose);
+    EXPECT_EQ(bar->GetButtons()->GetItem(1)->GetTop(), 4);
+    EXPECT_EQ(bar->GetButtons()->GetItem(1)->GetPicNormal()->GetWidth(), 17);
+    ASSERT_EQ(bar->GetSections()->Count(), 3);
+    EXPECT_EQ(bar->GetSections()->GetItem(2)->GetAlign(), skClient);
+    EXPECT_EQ(form->imgTop->GetTop(), 20);
+    EXPECT_EQ(form->imgTop->ClientToScreen({0, 0}).y, form->GetTop() + 23);
     EXPECT_EQ(form->imgTop->GetPicture()->GetWidth(), 600);
     EXPECT_EQ(form->imgTop->GetPicture()->GetHeight(), 37);
     EXPECT_EQ(form->edtAbbr->GetCharCase(), ecUpperCase);
