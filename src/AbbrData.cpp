@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "common/misc/CxAssert.h"
 #include "common/misc/WinUtil.h"
@@ -144,10 +146,13 @@ AbbrData::ReadResult AbbrData::LoadData(const std::string& szPath, CxList& list,
                                         const RejectHandler& onRejected) {
     AbbrStore store(list);
     store.ClearData();
-    return ReadRecords(szPath, [&](AbbrInfo& info) {
-        const InsertResult inserted = store.InsertInfo(&info);
-        if (inserted.nOutcome != InsertOutcome::Inserted && onRejected) onRejected(inserted);
-    });
+    // Read first and put in order after: inserting each record as it comes walks the list
+    // back from its tail, which costs n squared for any file not already in title order.
+    std::vector<std::unique_ptr<AbbrInfo>> records;
+    const ReadResult result = ReadRecords(
+        szPath, [&](AbbrInfo& info) { records.push_back(std::make_unique<AbbrInfo>(info)); });
+    store.InsertAll(std::move(records), onRejected);
+    return result;
 }
 
 AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list) {

@@ -38,7 +38,7 @@ public:
     };
 
     using RecordHandler = std::function<void(AbbrInfo&)>;
-    using RejectHandler = std::function<void(const InsertResult&)>;
+    using RejectHandler = AbbrStore::RejectHandler;
 
     explicit AbbrData(CxFile& file) : m_file(file) {}
 
@@ -50,8 +50,9 @@ public:
     // Hands every whole record to onRecord in file order, zero-filled before it is read.
     // Reading stops at the first damage; the records before it have been handed on.
     ReadResult ReadRecords(const std::string& szPath, const RecordHandler& onRecord);
-    // Empties the list, then inserts the file's records in title order; a record with an
-    // empty or repeated title is refused and passed to onRejected, and loading goes on.
+    // Empties the list, then puts the file's records in title order; a record with an
+    // empty or repeated title is refused and passed to onRejected, in file order, once the
+    // whole file is read.
     ReadResult LoadData(const std::string& szPath, CxList& list, const RejectHandler& onRejected);
     // Writes the list in its order to a new file beside szPath, syncs it, and only then puts
     // it in place of the old one.

@@ -1,5 +1,6 @@
 #include "src/AbbrStore.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -40,6 +41,54 @@ InsertResult AbbrStore::InsertInfo(AbbrInfo* pInfo) {
     const bool bLinked = m_list.InsertAt(n, pCopy);
     CX_ASSERT(bLinked);
     return {InsertOutcome::Inserted, pCopy, ""};
+}
+
+void AbbrStore::InsertAll(std::vector<std::unique_ptr<AbbrInfo>> records,
+                          const RejectHandler& onRejected) {
+    if (m_list.GetCount() != 0) {
+        // Among records already listed the order of arrival no longer decides which one
+        // stays, so each record takes the one-by-one path.
+        for (const auto& pInfo : records) {
+            const InsertResult result = InsertInfo(pInfo.get());
+            if (result.nOutcome != InsertOutcome::Inserted && onRejected) onRejected(result);
+        }
+        return;
+    }
+
+    // A stable sort keeps records of one title in file order, so the first of each run is
+    // the one that one-by-one insertion would have kept.
+    const auto count = static_cast<std::uint32_t>(records.size());
+    std::vector<std::uint32_t> sorted;
+    sorted.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i)
+        if (records[i]->szTitle[0] != '\0') sorted.push_back(i);
+    std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return CompareTitle(records[a]->szTitle, records[b]->szTitle) < 0;
+    });
+    // For every record, the index of the record kept under its title (itself when kept).
+    std::vector<std::uint32_t> keeper(count);
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+        const bool bFirst = k == 0 || CompareTitle(records[sorted[k - 1]]->szTitle,
+                                                   records[sorted[k]]->szTitle) != 0;
+        keeper[sorted[k]] = bFirst ? sorted[k] : keeper[sorted[k - 1]];
+    }
+
+    for (std::uint32_t i = 0; i < count && onRejected; ++i) {
+        AbbrInfo* pInfo = records[i].get();
+        if (pInfo->szTitle[0] == '\0') {
+            onRejected({InsertOutcome::EmptyTitle, pInfo, EmptyTitleMessage});
+        } else if (keeper[i] != i) {
+            AbbrInfo* pKept = records[keeper[i]].get();
+            onRejected({InsertOutcome::Duplicate, pKept, DuplicateMessage(pKept->szTitle)});
+        }
+    }
+    for (std::uint32_t i : sorted) {
+        if (keeper[i] != i) continue;
+        const bool bLinked = m_list.Add(records[i].get());
+        CX_ASSERT(bLinked);
+        records[i].release();
+    }
+    // The refused records go with the vector.
 }
 
 AbbrInfo* AbbrStore::RemoveInfo(const AbbrInfo* pInfo) {

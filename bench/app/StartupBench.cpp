@@ -2,54 +2,21 @@
 // the data file loaded into the sorted list, the list view filled and the window painted.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "common/misc/CxFile.h"
-#include "platform/win/backend/HeadlessDriver.h"
-#include "src/AbbrData.h"
-#include "src/Main.h"
-#include "src/QuorvaneApp.h"
+#include "bench/app/GeneratedData.h"
+#include "bench/app/StartUp.h"
 
 namespace {
 
-// A data file of n records with distinct upper-case titles, written in title order as Save
-// writes it.
-std::string GeneratedDataFile(int n) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("qvbench-" + std::to_string(n) + ".dat"))
-            .string();
-    CxFile file;
-    if (!file.Open(path.c_str(), "wb")) throw std::runtime_error("cannot write " + path);
-    file.WriteInt(n);
-    AbbrData data(file);
-    for (int i = 0; i < n; ++i) {
-        AbbrInfo info;
-        std::memset(&info, 0, sizeof info);
-        for (int k = 4, v = i; k >= 0; --k, v /= 26)
-            info.szTitle[k] = static_cast<char>('A' + v % 26);
-        std::snprintf(info.szInfo, sizeof info.szInfo, "generated meaning number %d", i);
-        std::snprintf(info.szSample, sizeof info.szSample, "CMD%d", i);
-        info.nFlag = i % 4;
-        data.WriteInfo(&info);
-    }
-    file.Close();
-    return path;
-}
-
 void StartUp(benchmark::State& state, const std::string& path) {
-    win::Headless::Install();
-    RegisterQuorvane();
     for (auto _ : state) {
-        std::unique_ptr<TfmMain> form(TCustomForm::Create<TfmMain>(nullptr));
-        form->SetDataPath(path);
-        form->LoadData();
-        form->FillList();
-        form->Show();
-        win::Headless::ProcessMessages();
+        std::unique_ptr<TfmMain> form = StartUpTo(path);
         benchmark::DoNotOptimize(form->lvData->GetItems()->GetCount());
         state.PauseTiming();
         form.reset();
@@ -68,9 +35,49 @@ void BM_StartUpShippedData(benchmark::State& state) {
 BENCHMARK(BM_StartUpShippedData)->Unit(benchmark::kMillisecond);
 
 void BM_StartUp100000Records(benchmark::State& state) {
-    static const std::string path = GeneratedDataFile(100000);
-    StartUp(state, path);
+    StartUp(state, GeneratedDataFile(100000));
 }
 BENCHMARK(BM_StartUp100000Records)->Unit(benchmark::kMillisecond);
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// A file in another order than its titles' against the same records in title order, both
+// started in each iteration so that the ratio compares like with like on a busy machine.
+// The time shown is the other order's; ratio is its median over the title order's, whose
+// budget is 2.
+void BM_StartUpOrder(benchmark::State& state, RecordOrder order) {
+    const int n = static_cast<int>(state.range(0));
+    const std::string titleOrder = GeneratedDataFile(n, RecordOrder::Title);
+    const std::string otherOrder = GeneratedDataFile(n, order);
+    std::vector<double> reference, ours;
+    for (auto _ : state) {
+        for (const bool bReference : {true, false}) {
+            const auto start = std::chrono::steady_clock::now();
+            std::unique_ptr<TfmMain> form = StartUpTo(bReference ? titleOrder : otherOrder);
+            const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+            benchmark::DoNotOptimize(form->lvData->GetItems()->GetCount());
+            form.reset();
+            win::Headless::ProcessMessages();
+            (bReference ? reference : ours).push_back(elapsed.count());
+            if (!bReference) state.SetIterationTime(elapsed.count());
+        }
+    }
+    state.counters["title_order_ms"] = Median(reference) * 1e3;
+    state.counters["ratio"] = Median(ours) / Median(reference);
+    state.counters["budget"] = 2;
+}
+BENCHMARK_CAPTURE(BM_StartUpOrder, reverse, RecordOrder::Reverse)
+    ->Arg(25000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartUpOrder, random, RecordOrder::Random)
+    ->Arg(25000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

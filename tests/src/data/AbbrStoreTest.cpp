@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,97 @@ TEST_F(AbbrStoreTest, MessagesUseTheTextsTheWindowShows) {
     const AbbrInfo full = MakeInfo("ABCDEFGH");
     EXPECT_EQ(AbbrStore::DuplicateMessage(full.szTitle),
               "Duplicate information found : \"ABCDEFGH\"");
+}
+
+// Everything InsertInfo one record after another leaves behind: the records in list order
+// and the refusals in the order they were reported, with the title of the record each names.
+struct Outcome {
+    std::vector<std::string> records;
+    std::vector<std::string> refusals;
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+};
+
+std::vector<std::unique_ptr<AbbrInfo>> HeapCopies(const std::vector<AbbrInfo>& infos) {
+    std::vector<std::unique_ptr<AbbrInfo>> copies;
+    for (const AbbrInfo& info : infos) copies.push_back(std::make_unique<AbbrInfo>(info));
+    return copies;
+}
+
+Outcome Collect(CxList& list, std::vector<std::string> refusals) {
+    Outcome outcome{{}, std::move(refusals)};
+    for (void* p = list.GetFirst(); p; p = list.GetNext()) {
+        const auto* pInfo = static_cast<AbbrInfo*>(p);
+        outcome.records.push_back(std::string(pInfo->szTitle) + "=" + pInfo->szInfo);
+    }
+    return outcome;
+}
+
+Outcome OneByOne(const std::vector<AbbrInfo>& infos, const std::vector<AbbrInfo>& listed = {}) {
+    CxList list;
+    AbbrStore store(list);
+    for (AbbrInfo info : listed) store.InsertInfo(&info);
+    std::vector<std::string> refusals;
+    for (AbbrInfo info : infos) {
+        const InsertResult r = store.InsertInfo(&info);
+        if (r.nOutcome != InsertOutcome::Inserted)
+            refusals.push_back(r.szMessage + " / " + r.pInfo->szInfo);
+    }
+    Outcome outcome = Collect(list, std::move(refusals));
+    store.ClearData();
+    return outcome;
+}
+
+Outcome AllAtOnce(const std::vector<AbbrInfo>& infos, const std::vector<AbbrInfo>& listed = {}) {
+    CxList list;
+    AbbrStore store(list);
+    for (AbbrInfo info : listed) store.InsertInfo(&info);
+    std::vector<std::string> refusals;
+    store.InsertAll(HeapCopies(infos), [&](const InsertResult& r) {
+        refusals.push_back(r.szMessage + " / " + r.pInfo->szInfo);
+    });
+    Outcome outcome = Collect(list, std::move(refusals));
+    std::uint32_t n = 0;
+    for (const CxListNode* p = list.GetHeadNode(); p; p = p->pNext) EXPECT_EQ(p->nIndex, n++);
+    EXPECT_EQ(list.GetCount(), n);
+    store.ClearData();
+    return outcome;
+}
+
+TEST(AbbrStoreInsertAll, LeavesWhatInsertingOneByOneLeaves) {
+    struct Case {
+        const char* szName;
+        std::vector<AbbrInfo> infos;
+        std::vector<AbbrInfo> listed;
+    };
+    // Titles drawn from a small alphabet, so that repeats and prefixes are frequent.
+    std::vector<AbbrInfo> shuffled;
+    unsigned seed = 12345;
+    for (int i = 0; i < 400; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const int length = static_cast<int>(seed >> 16) % 4;
+        std::string szTitle;
+        for (int k = 0; k < length; ++k)
+            szTitle += static_cast<char>('A' + (seed >> (20 + 3 * k)) % 3);
+        shuffled.push_back(MakeInfo(szTitle, "record " + std::to_string(i)));
+    }
+    const Case cases[] = {
+        {"nothing", {}, {}},
+        {"in title order", {MakeInfo("ADD", "1"), MakeInfo("ALC", "2"), MakeInfo("ALW", "3")}, {}},
+        {"reversed", {MakeInfo("ALW", "1"), MakeInfo("ALC", "2"), MakeInfo("ADD", "3")}, {}},
+        {"repeats keep the first read",
+         {MakeInfo("DLT", "first"), MakeInfo("", "nameless"), MakeInfo("ADD", "a"),
+          MakeInfo("DLT", "second"), MakeInfo("", "again"), MakeInfo("DLT", "third")},
+         {}},
+        {"bytes compare unsigned", {MakeInfo("\xC4X"), MakeInfo("ZZ"), MakeInfo("*ALL")}, {}},
+        {"pseudo-random with repeats and empty titles", shuffled, {}},
+        {"into a list that already holds records",
+         {MakeInfo("ALC", "new"), MakeInfo("ADD", "new"), MakeInfo("", "none")},
+         {MakeInfo("ALC", "old")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(AllAtOnce(c.infos, c.listed), OneByOne(c.infos, c.listed));
+    }
 }
 
 TEST_F(AbbrStoreTest, RemoveInfoUnlinksTheRecordWithTheSameTitle) {
