@@ -319,6 +319,12 @@ int TDBGrid::GetEditLimit() {
     return field && field->GetDataType() == ftString ? field->GetSize() : 0;
 }
 
+bool TDBGrid::ShowsSelection() const {
+    if (m_dbOptions & dgAlwaysShowSelection) return true;
+    TInplaceEdit* editor = InplaceEditor();
+    return Focused() || (editor && editor->HandleAllocated() && GetFocus() == editor->Handle());
+}
+
 // Keys.
 
 void TDBGrid::KeyDown(WORD& Key, TShiftState Shift) {

@@ -135,6 +135,7 @@ protected:
     std::string GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
     void ColumnResized(int ACol) override;
+    bool ShowsSelection() const override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void DoExit() override;
     // Draws a field's text in a cell, aligned as the field asks.

@@ -4,7 +4,10 @@
 // bars, a menu bar and a tool bar whose buttons drop menus down, and a popup menu on the
 // list view. It prints what the user did, one line each, for the end-to-end test.
 //
+// File > Records... opens the records window over the demonstration database (Records.h).
+//
 //   gallery [--headless] [--timeout MILLISECONDS] [--screenshot FILE.png]
+//           [--records DATABASE] [--records-only]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +43,8 @@
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "platform/vcl/VclClasses.h"
+#include "platform/win/ModuleFileName.h"
+#include "Records.h"
 
 void RegisterGalleryResources();
 
@@ -170,6 +175,10 @@ class TfmGallery : public TForm {
         Status("menu " + item->GetName() +
                (item->GetAutoCheck() && item->GetChecked() ? " 1" : ""));
     }
+    void miRecordsClick(TObject*) {
+        Log("menu miRecords");
+        TCustomForm::Create<TfmRecords>(Application)->Show();
+    }
     void miExitClick(TObject*) {
         Log("menu miExit");
         Close();
@@ -211,6 +220,7 @@ const TClassInfo& TfmGallery::StaticClassInfo() {
                                        .Method("ScrollChange", &C::ScrollChange)
                                        .Method("MenuClick", &C::MenuClick)
                                        .Method("miExitClick", &C::miExitClick)
+                                       .Method("miRecordsClick", &C::miRecordsClick)
                                        .Method("ToolClick", &C::ToolClick)
                                        .Build();
     return info;
@@ -220,6 +230,7 @@ int main(int argc, char** argv) {
     std::string backend = "x11";
     long timeout = 0;
     std::string screenshot;
+    bool records = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--headless"))
             backend = "headless";
@@ -227,9 +238,13 @@ int main(int argc, char** argv) {
             timeout = std::strtol(argv[++i], nullptr, 10);
         else if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
             screenshot = argv[++i];
+        else if (!std::strcmp(argv[i], "--records") && i + 1 < argc)
+            TfmRecords::DatabasePath = argv[++i], records = true;
         else {
             std::fprintf(
-                stderr, "usage: %s [--headless] [--timeout MILLISECONDS] [--screenshot FILE.png]\n",
+                stderr,
+                "usage: %s [--headless] [--timeout MILLISECONDS] [--screenshot FILE.png] "
+                "[--records DATABASE]\n",
                 argv[0]);
             return 64;
         }
@@ -238,11 +253,31 @@ int main(int argc, char** argv) {
     try {
         win::SelectBackend(backend);
         RegisterVclClasses();
+        RegisterRecordsClasses();
         RegisterGalleryResources();
+        if (TfmRecords::DatabasePath.empty()) {
+            // The demonstration database is built beside the program.
+            char buffer[4096] = {};
+            GetModuleFileName(nullptr, buffer, sizeof buffer);
+            const std::string exe = buffer;
+            TfmRecords::DatabasePath = exe.substr(0, exe.rfind('/') + 1) + "records.db";
+        }
         Application->Initialize();
         Application->SetTitle("Controls gallery");
         TfmGallery* fmGallery = nullptr;
         Application->CreateForm(fmGallery);
+        // With --records the records window opens once the gallery is up, above it.
+        TTimer openRecords(nullptr);
+        openRecords.SetEnabled(false);
+        openRecords.SetInterval(1);
+        openRecords.OnTimer = [&](TObject*) {
+            openRecords.SetEnabled(false);
+            TCustomForm::Create<TfmRecords>(Application)->Show();
+        };
+        if (records) fmGallery->OnShow = [&](TObject* Sender) {
+            fmGallery->FormShow(Sender);
+            openRecords.SetEnabled(true);
+        };
         if (!screenshot.empty()) {
             fmGallery->Show();
             win::Headless::ProcessMessages();

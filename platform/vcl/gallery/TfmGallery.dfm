@@ -373,6 +373,10 @@ object fmGallery: TfmGallery
         ShortCut = 16463
         OnClick = MenuClick
       end
+      object miRecords: TMenuItem
+        Caption = '&Records...'
+        OnClick = miRecordsClick
+      end
       object miLine1: TMenuItem
         Caption = '-'
       end

@@ -20,6 +20,7 @@ void TCustomGrid::Paint() {
     TCanvas& canvas = *GetCanvas();
     const TRect client = GetClientRect();
     const bool focused = Focused();
+    const bool highlight = ShowsSelection();
     canvas.GetBrush()->SetColor(GetColor());
     canvas.FillRect(client);
     std::vector<int> rows;
@@ -53,7 +54,7 @@ void TCustomGrid::Paint() {
             canvas.SetFont(GetFont());
             if (fixed) {
                 canvas.GetBrush()->SetColor(m_fixedColor);
-            } else if ((state & gdSelected) &&
+            } else if (highlight && (state & gdSelected) &&
                        (!(state & gdFocused) || (m_options & (goDrawFocusSelected | goRowSelect)))) {
                 canvas.GetBrush()->SetColor(clHighlight);
                 canvas.GetFont()->SetColor(clHighlightText);

@@ -147,6 +147,8 @@ protected:
     // The current cell moved (after SelectCell allowed it).
     virtual void CellChanged(int OldCol, int OldRow) { (void)OldCol, (void)OldRow; }
     virtual void ColumnResized(int ACol) { (void)ACol; }
+    // Whether the selected cells are highlighted now (a data grid only while it has focus).
+    virtual bool ShowsSelection() const { return true; }
 
     // Moves the current cell; answers false when SelectCell refused.
     bool FocusCell(int ACol, int ARow, bool Show = true);
