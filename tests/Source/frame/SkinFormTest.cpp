@@ -176,6 +176,9 @@ TEST_F(SkinFormTest, AFormMaximisedAtCreationGetsItsCreationBoundsWhenRestored) 
 TEST_F(SkinFormTest, AltSpaceOpensTheWindowMenuBelowTheTitleBarOfTheHookOwner) {
     MakeSkinned();
     ASSERT_TRUE(skin->HooksApplication());
+    // As while the main window's creation reports a damaged file: no main form yet. The
+    // menu opens at the hook owner's own form.
+    ASSERT_EQ(Application->MainForm(), nullptr);
     TPoint at;
     driver->WhenIdle([&] {
         const std::vector<HWND> open = OpenMenus();
@@ -247,6 +250,15 @@ TEST_F(SkinFormTest, TheTitleBarsCloseButtonClosesTheForm) {
     Headless::Click(p.x, p.y);
     Headless::ProcessMessages();
     EXPECT_FALSE(form->GetVisible());
+}
+
+TEST_F(SkinFormTest, ATitlePictureShorterThanTheBandMakesNoNegativeBar) {
+    MakeSkinned();
+    TBitmap thin(48, 2);
+    skin->TitleBar()->GetSections()->GetItem(0)->GetPicture()->SetBitmap(&thin);
+    skin->TitleBar()->SetAutoSize2(true);
+    EXPECT_EQ(skin->TitleBar()->GetHeight(), 0);
+    Headless::ProcessMessages();
 }
 
 TEST_F(SkinFormTest, AFileThemeThatGoesLeavesDeepBlue) {
