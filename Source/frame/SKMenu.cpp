@@ -62,9 +62,11 @@ void Menu_DrawMacOSNonSelectedItem(TCanvas* Canvas, const TRect& Rect) {
 void Menu_DrawWindowBorder(HWND Window, TColor FrameColor, TColor EdgeColor) {
     RECT bounds;
     if (!GetWindowRect(Window, &bounds)) return;
-    const TRect w = bounds;
-    HWND desktop = GetDesktopWindow();
-    HDC dc = GetWindowDC(desktop);
+    // Drawn through the menu window's own surface, in its window coordinates: every
+    // top-level window may be a window of the display server, with no shared screen to
+    // draw on.
+    const TRect w = Rect(0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    HDC dc = GetWindowDC(Window);
     if (!dc) return;
     {
         TControlCanvas canvas;
@@ -79,7 +81,7 @@ void Menu_DrawWindowBorder(HWND Window, TColor FrameColor, TColor EdgeColor) {
                          {w.left, w.top}});
         canvas.SetHandle(nullptr);
     }
-    ReleaseDC(desktop, dc);
+    ReleaseDC(Window, dc);
 }
 
 void Menu_GetSystemFont(TFont* Font) {

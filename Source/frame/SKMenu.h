@@ -30,9 +30,9 @@ void Menu_DrawMacOSLineItem(TCanvas* Canvas, const TRect& Rect);
 void Menu_DrawMacOSSelectedItem(TCanvas* Canvas, const TRect& Rect);
 void Menu_DrawMacOSNonSelectedItem(TCanvas* Canvas, const TRect& Rect);
 
-// Draws straight onto the screen round the menu window: a one-pixel edge in EdgeColor on
-// its top, right and bottom sides, a ring in FrameColor inside it and a white ring inside
-// that.
+// Draws round the edge of the menu window: a one-pixel edge in EdgeColor on its top, right
+// and bottom sides, a ring in FrameColor inside it (its left side the window's own left
+// column) and a white ring inside that.
 void Menu_DrawWindowBorder(HWND Window, TColor FrameColor, TColor EdgeColor);
 
 // Gives the font the platform's menu font in clMenuText; leaves it alone when the platform

@@ -252,4 +252,31 @@ TEST_F(SkinPopupMenuTest, TheOpenMenuIsDrawnByTheSkin) {
     EXPECT_EQ(shot.GetPixel(rect.left + 5, rect.top + 3 + 20), 0xE9E9E9u);
 }
 
+TEST_F(SkinPopupMenuTest, AFlatMenuGetsRingsAndAnEdgeRoundItsWindow) {
+    menu.SetUIStyle(WinXP);
+    menu.SetFlatMenu(true);
+    AddItem("&Open");
+    menu.MenuAdded();
+    TRect r;
+    gfx::Bitmap shot;
+    win::Headless::Driver().WhenIdle([&] {
+        for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
+            if (GetClassName(h) == "TMenuWindow" && IsWindowVisible(h)) {
+                RECT rect;
+                GetWindowRect(h, &rect);
+                r = rect;
+            }
+        shot = win::Headless::CaptureDesktop();
+        win::Headless::Click(600, 500);
+    });
+    menu.Popup(100, 80);
+    ASSERT_FALSE(r.IsEmpty());
+    const TColor edge = GetInsideThemeColor(WinXP, SkItem::FormBackgroundColor);
+    EXPECT_EQ(shot.GetPixel(r.left, r.top + 5), 0x000000u);       // the black ring's left
+    EXPECT_EQ(shot.GetPixel(r.right - 2, r.top + 5), 0x000000u);  // and right side
+    EXPECT_EQ(shot.GetPixel(r.left + 1, r.top + 5), 0xFFFFFFu);   // the white ring
+    EXPECT_EQ(shot.GetPixel(r.right - 1, r.top + 5), edge);       // the edge on the right
+    EXPECT_EQ(shot.GetPixel(r.left + 5, r.top), edge);            // and on top
+}
+
 }  // namespace
