@@ -69,6 +69,35 @@ bool TryStrToInt(std::string_view text, std::int64_t& value);
 std::string FloatToStr(double value);
 double StrToFloat(std::string_view text);
 
+// The locale's separators for numbers. They are read from the C library's locale the first
+// time they are asked for; a program or a test may change them afterwards.
+struct TFormatSettings {
+    char DecimalSeparator = '.';
+    char ThousandSeparator = ',';
+};
+TFormatSettings& FormatSettings();
+
+// A decimal number written with the locale's decimal separator, blanks around it ignored;
+// raises EConvertError when the text is not one.
+double StrToFloat(std::string_view text, const TFormatSettings& settings);
+bool TryStrToFloat(std::string_view text, double& value, const TFormatSettings& settings);
+// Strictly a decimal 32-bit integer: an optional sign and digits, nothing else, in range.
+bool TryStrToInt32(std::string_view text, std::int32_t& value);
+
+// The value written through a format string: "0" a digit, "#" a digit when there is one,
+// "." the decimal separator, "," thousands separators, "E+0"/"E-0" an exponent, quoted
+// text and other characters as they stand, and up to three sections separated by ";" for
+// positive, negative and zero values. An empty format writes the value as FloatToStr does.
+std::string FormatFloat(std::string_view format, double value);
+std::string FormatFloat(std::string_view format, double value, const TFormatSettings& settings);
+// The value FormatFloat(format, value) wrote, read back: literals of the section that
+// matches are taken off, a negative section's value is negated. Raises EConvertError.
+double StrToFormattedFloat(std::string_view text, std::string_view format,
+                           const TFormatSettings& settings);
+
+// The text without leading and trailing blanks and control characters.
+std::string Trim(std::string_view text);
+
 // ASCII case-insensitive comparison, as component and property names are compared.
 bool SameText(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);

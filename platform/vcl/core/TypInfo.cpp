@@ -30,7 +30,7 @@ const TPropInfo& Need(TPersistent* Instance, std::string_view PropName) {
                          " is read-only");
 }
 
-std::string_view Trim(std::string_view s) {
+std::string_view TrimView(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
     while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
     return s;
@@ -176,16 +176,16 @@ std::string SetToString(const TEnumInfo& Element, std::int64_t Mask, bool Bracke
 }
 
 std::int64_t StringToSet(const TEnumInfo& Element, std::string_view Text) {
-    Text = Trim(Text);
+    Text = TrimView(Text);
     if (!Text.empty() && Text.front() == '[') {
         if (Text.back() != ']')
             throw EConvertError("expected ']' to close the set " + std::string(Text));
         Text = Text.substr(1, Text.size() - 2);
     }
     std::int64_t mask = 0;
-    while (!Trim(Text).empty()) {
+    while (!TrimView(Text).empty()) {
         const auto comma = Text.find(',');
-        const std::string_view name = Trim(Text.substr(0, comma));
+        const std::string_view name = TrimView(Text.substr(0, comma));
         const int ordinal = Element.IndexOf(name);
         if (ordinal < 0)
             throw EConvertError("'" + std::string(name) + "' is not a value of " + Element.Name);
@@ -263,8 +263,8 @@ std::string ColorToString(std::int32_t Color) {
 
 std::int32_t StringToColor(std::string_view Text) {
     std::int64_t value = 0;
-    if (IdentToInt(ColorIdents(), Trim(Text), value)) return static_cast<std::int32_t>(value);
-    if (!TryStrToInt(Trim(Text), value) || value < INT32_MIN || value > UINT32_MAX)
+    if (IdentToInt(ColorIdents(), TrimView(Text), value)) return static_cast<std::int32_t>(value);
+    if (!TryStrToInt(TrimView(Text), value) || value < INT32_MIN || value > UINT32_MAX)
         throw EConvertError("'" + std::string(Text) + "' is not a colour");
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
@@ -310,16 +310,16 @@ void SetPropValue(TPersistent* Instance, std::string_view PropPath, std::string_
     switch (info.Kind) {
         case TPropKind::Integer: {
             std::int64_t v = 0;
-            if (!(info.Idents && IdentToInt(*info.Idents, Trim(Value), v)))
-                v = StrToInt(Trim(Value));
+            if (!(info.Idents && IdentToInt(*info.Idents, TrimView(Value), v)))
+                v = StrToInt(TrimView(Value));
             return SetOrdProp(t.Instance, name, v);
         }
         case TPropKind::Boolean:
-            if (SameText(Trim(Value), "True")) return SetOrdProp(t.Instance, name, 1);
-            if (SameText(Trim(Value), "False")) return SetOrdProp(t.Instance, name, 0);
+            if (SameText(TrimView(Value), "True")) return SetOrdProp(t.Instance, name, 1);
+            if (SameText(TrimView(Value), "False")) return SetOrdProp(t.Instance, name, 0);
             throw EConvertError("'" + std::string(Value) + "' is not a valid boolean value");
         case TPropKind::Enumeration:
-            return SetEnumProp(t.Instance, name, Trim(Value));
+            return SetEnumProp(t.Instance, name, TrimView(Value));
         case TPropKind::Set:
             return SetOrdProp(t.Instance, name, StringToSet(*info.Enum, Value));
         case TPropKind::Color:
@@ -327,12 +327,12 @@ void SetPropValue(TPersistent* Instance, std::string_view PropPath, std::string_
         case TPropKind::String:
             return SetStrProp(t.Instance, name, std::string(Value));
         case TPropKind::Float:
-            return SetFloatProp(t.Instance, name, StrToFloat(Trim(Value)));
+            return SetFloatProp(t.Instance, name, StrToFloat(TrimView(Value)));
         case TPropKind::Reference: {
             auto* self = dynamic_cast<TComponent*>(t.Instance);
             TComponent* owner = self ? self->Owner() : nullptr;
-            TComponent* found = owner ? owner->FindComponent(Trim(Value)) : nullptr;
-            if (!found && !Trim(Value).empty())
+            TComponent* found = owner ? owner->FindComponent(TrimView(Value)) : nullptr;
+            if (!found && !TrimView(Value).empty())
                 throw EPropertyError("Component " + std::string(Value) + " not found");
             return SetObjectProp(t.Instance, name, found);
         }

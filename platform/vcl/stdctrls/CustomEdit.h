@@ -139,6 +139,7 @@ private:
     std::string DisplayText(int Start, int Length) const;
     int TextWidthOf(int Start, int Length);
     int LineX(const TVisualLine& Line);
+    TAlignment TextAlignment() const;
     void ScrollMessage(int Bar, WPARAM Code);
     void StartCaretBlink();
     void StopCaretBlink();

@@ -123,12 +123,23 @@ int TCustomEdit::VisibleLineCount() {
     return std::max(GetFormatRect().Height() / LineHeight(), 1);
 }
 
+TAlignment TCustomEdit::TextAlignment() const {
+    // The window's style decides, as for the native edit: a descendant may add ES_RIGHT or
+    // ES_CENTER in CreateParams without touching Alignment.
+    if (!m_handle) return m_alignment;
+    const LONG style = GetWindowLong(m_handle, GWL_STYLE);
+    if (style & ES_RIGHT) return taRightJustify;
+    if (style & ES_CENTER) return taCenter;
+    return taLeftJustify;
+}
+
 int TCustomEdit::LineX(const TVisualLine& Line) {
     const TRect format = GetFormatRect();
     int offset = 0;
-    if (m_alignment != taLeftJustify) {
+    const TAlignment alignment = TextAlignment();
+    if (alignment != taLeftJustify) {
         const int free = std::max(format.Width() - TextWidthOf(Line.Start, Line.Length), 0);
-        offset = m_alignment == taRightJustify ? free : free / 2;
+        offset = alignment == taRightJustify ? free : free / 2;
     }
     return format.left + offset - m_scrollX;
 }
@@ -222,7 +233,7 @@ void TCustomEdit::ScrollCaret() {
         const int caretX = TextWidthOf(line.Start, m_caret - line.Start);
         const int width = std::max(format.Width() - 1, 0);
         if (!MultiLine()) m_scrollX = std::min(m_scrollX, std::max(lineWidth - width, 0));
-        if (m_alignment == taLeftJustify || lineWidth > width) {
+        if (TextAlignment() == taLeftJustify || lineWidth > width) {
             if (caretX < m_scrollX) m_scrollX = caretX;
             if (caretX > m_scrollX + width) m_scrollX = caretX - width;
         } else {
