@@ -1,5 +1,6 @@
 #include "Source/SkinClasses.h"
 
+#include "Source/edits/SKEdit.h"
 #include "Source/edits/SKProgressBar.h"
 #include "Source/edits/SKToolBar.h"
 #include "Source/edits/SKURLLabel.h"
@@ -15,4 +16,5 @@ void RegisterSkinClasses() {
     RegisterSKProgressBarClasses();
     RegisterSKToolBarClasses();
     RegisterMSNPopClasses();
+    RegisterSKEditClasses();
 }

@@ -629,11 +629,13 @@ object fmAbbr: TfmAbbr
       ParentFont = False
       Transparent = True
     end
-    object edtTitle: TEdit
+    object edtTitle: TskEdit
       Left = 79
       Top = 54
       Width = 121
       Height = 19
+      UIStyle = MacOS
+      BorderColor = 8355711
       CharCase = ecUpperCase
       Font.Color = clWindowText
       Font.Height = -11
@@ -643,11 +645,13 @@ object fmAbbr: TfmAbbr
       ParentFont = False
       TabOrder = 1
     end
-    object edtInfo: TEdit
+    object edtInfo: TskEdit
       Left = 79
       Top = 85
       Width = 286
       Height = 19
+      UIStyle = MacOS
+      BorderColor = 8355711
       CharCase = ecNormal
       Font.Color = clWindowText
       Font.Height = -11
@@ -657,11 +661,13 @@ object fmAbbr: TfmAbbr
       ParentFont = False
       TabOrder = 2
     end
-    object edtSample: TEdit
+    object edtSample: TskEdit
       Left = 80
       Top = 118
       Width = 169
       Height = 19
+      UIStyle = MacOS
+      BorderColor = 8355711
       CharCase = ecUpperCase
       Font.Color = clWindowText
       Font.Height = -11

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <string>
 
+#include "Source/edits/SKEdit.h"
 #include "platform/vcl/stdctrls/Button.h"
 #include "platform/vcl/stdctrls/CheckBox.h"
 #include "Source/frame/SKForm.h"
-#include "platform/vcl/stdctrls/Edit.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/stdctrls/Label.h"
 #include "src/AbbrInfo.h"
@@ -22,9 +22,9 @@ class TfmAbbr : public TForm {
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;
     TLabel* Label4 = nullptr;
-    TEdit* edtTitle = nullptr;
-    TEdit* edtInfo = nullptr;
-    TEdit* edtSample = nullptr;
+    TskEdit* edtTitle = nullptr;
+    TskEdit* edtInfo = nullptr;
+    TskEdit* edtSample = nullptr;
     TCheckBox* chkCommand = nullptr;
     TCheckBox* chkKeyword = nullptr;
     TButton* btnOK = nullptr;

@@ -968,11 +968,13 @@ object fmMain: TfmMain
       TabOrder = 6
       OnClick = rbtnKeywordClick
     end
-    object edtAbbr: TMaskEdit
+    object edtAbbr: TskMaskEdit
       Left = 113
       Top = 75
       Width = 109
       Height = 19
+      UIStyle = MacOS
+      BorderColor = 8355711
       BorderStyle = bsNone
       CharCase = ecUpperCase
       Font.Color = clWindowText

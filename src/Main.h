@@ -6,6 +6,7 @@
 
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
+#include "Source/edits/SKEdit.h"
 #include "Source/edits/SKURLLabel.h"
 #include "platform/vcl/stdctrls/Button.h"
 #include "Source/frame/SKForm.h"
@@ -13,7 +14,6 @@
 #include "platform/vcl/stdctrls/Image.h"
 #include "platform/vcl/stdctrls/Label.h"
 #include "platform/vcl/comctrls/ListView.h"
-#include "platform/vcl/stdctrls/MaskEdit.h"
 #include "platform/vcl/menus/MenuItem.h"
 #include "platform/vcl/menus/PopupMenu.h"
 #include "Source/frame/SKPopupMenu.h"
@@ -35,7 +35,7 @@ class TfmMain : public TForm {
     TRadioButton* rbtnCommand = nullptr;
     TRadioButton* rbtnKeyword = nullptr;
     TLabel* Label2 = nullptr;
-    TMaskEdit* edtAbbr = nullptr;
+    TskMaskEdit* edtAbbr = nullptr;
     TButton* btnAdd = nullptr;
     TButton* btnSave = nullptr;
     TLabel* lblSum = nullptr;
