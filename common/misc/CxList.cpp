@@ -1,5 +1,6 @@
 #include "common/misc/CxList.h"
 
+#include <algorithm>
 #include <new>
 
 #include "common/misc/CxAssert.h"
@@ -8,12 +9,36 @@ CxList::~CxList() {
     RemoveAll(false);
 }
 
+namespace {
+
+// Blocks grow with the list, from a few nodes for a short list to 64 KB.
+constexpr std::uint32_t MIN_BLOCK_NODES = 16;
+constexpr std::uint32_t MAX_BLOCK_NODES = 2048;
+
+}  // namespace
+
 CxListNode* CxList::NewNode(void* pData, std::uint32_t nIndex) {
-    CxListNode* pContainer = new (std::nothrow) CxListNode;
+    if (!m_pFreeNodes) {
+        const std::uint32_t nNodes = std::clamp(m_nCount, MIN_BLOCK_NODES, MAX_BLOCK_NODES);
+        CxListNode* pBlock = new (std::nothrow) CxListNode[nNodes];
+        if (pBlock) {
+            m_blocks.emplace_back(pBlock);
+            // In reverse, so that the nodes are handed out in address order.
+            for (std::uint32_t i = nNodes; i > 0; --i) FreeNode(&pBlock[i - 1]);
+        }
+    }
+    CxListNode* pContainer = m_pFreeNodes;
     CX_ASSERT(pContainer);
-    pContainer->pData = pData;
-    pContainer->nIndex = nIndex;
+    m_pFreeNodes = pContainer->pNext;
+    *pContainer = CxListNode{pData, nIndex, nullptr, nullptr};
     return pContainer;
+}
+
+void CxList::FreeNode(CxListNode* pNode) {
+    pNode->pData = nullptr;
+    pNode->pPrev = nullptr;
+    pNode->pNext = m_pFreeNodes;
+    m_pFreeNodes = pNode;
 }
 
 void CxList::ReleasePayload(void* pData) {
@@ -126,18 +151,16 @@ bool CxList::Remove(void* pData, bool bRelease) {
     m_nFindIndex = pNode->nIndex;
     if (bRelease) ReleasePayload(pNode->pData);
     --m_nCount;
-    delete pNode;
+    FreeNode(pNode);
     return true;
 }
 
 void CxList::RemoveAll(bool bRelease) {
-    CxListNode* pNode = m_pHead;
-    while (pNode) {
-        CxListNode* pNext = pNode->pNext;
-        if (bRelease) ReleasePayload(pNode->pData);
-        delete pNode;
-        pNode = pNext;
+    if (bRelease) {
+        for (CxListNode* pNode = m_pHead; pNode; pNode = pNode->pNext) ReleasePayload(pNode->pData);
     }
+    m_blocks.clear();
+    m_pFreeNodes = nullptr;
     m_pHead = m_pTail = m_pCurr = nullptr;
     m_nCount = 0;
     m_nFindIndex = 0;

@@ -2,6 +2,8 @@
 // A doubly linked list of untyped payload pointers with a cursor, so that walks in either
 // direction and moves by index cost only the distance from the current node.
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 struct CxListNode {
     void* pData = nullptr;
@@ -41,7 +43,11 @@ public:
     std::uint32_t GetFindIndex() const { return m_nFindIndex; }
 
 private:
-    static CxListNode* NewNode(void* pData, std::uint32_t nIndex);
+    // Nodes come from blocks that the list keeps, so that a long list pays no allocator
+    // overhead per node; a removed node is reused by the next insertion, and RemoveAll
+    // gives the blocks back.
+    CxListNode* NewNode(void* pData, std::uint32_t nIndex);
+    void FreeNode(CxListNode* pNode);
     static void ReleasePayload(void* pData);
     // Moves the cursor to index n (below m_nCount) and returns its node.
     CxListNode* WalkTo(std::uint32_t n);
@@ -51,4 +57,6 @@ private:
     CxListNode* m_pCurr = nullptr;
     std::uint32_t m_nCount = 0;
     std::uint32_t m_nFindIndex = 0;
+    std::vector<std::unique_ptr<CxListNode[]>> m_blocks;
+    CxListNode* m_pFreeNodes = nullptr;  // linked through pNext
 };

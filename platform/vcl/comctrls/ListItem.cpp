@@ -14,9 +14,7 @@ const TClassInfo& TListItem::StaticClassInfo() {
     return info;
 }
 
-TListItem::TListItem(TListItems* AOwner) : m_owner(AOwner) {
-    m_subItems.OnChange = [this](TObject* Sender) { SubItemsChanged(Sender); };
-}
+TListItem::TListItem(TListItems* AOwner) : m_owner(AOwner) {}
 
 TListItem::~TListItem() = default;
 
@@ -30,7 +28,7 @@ void TListItem::SetCaption(const std::string& Value) {
     Update();
 }
 
-void TListItem::SubItemsChanged(TObject*) {
+void TListItem::SubItemsChanged() {
     Update();
 }
 

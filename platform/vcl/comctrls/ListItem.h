@@ -7,6 +7,7 @@
 
 #include "platform/gfx/Geometry.h"
 #include "platform/vcl/core/Persistent.h"
+#include "platform/vcl/comctrls/SubItems.h"
 #include "platform/vcl/core/StringList.h"
 
 class TCustomListView;
@@ -51,12 +52,14 @@ class TListItem : public TPersistent {
 
 private:
     friend class TListItems;
-    void SubItemsChanged(TObject* Sender);
+    friend class TSubItems;
+    void SubItemsChanged();
 
+    // Laid out without padding: a long list holds many of these.
     TListItems* m_owner;
     int m_index = -1;
-    std::string m_caption;
-    TStringList m_subItems;
-    void* m_data = nullptr;
     int m_imageIndex = -1;
+    std::string m_caption;
+    TSubItems m_subItems{this};
+    void* m_data = nullptr;
 };

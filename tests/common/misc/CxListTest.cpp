@@ -225,4 +225,33 @@ TEST_F(CxListTest, RemoveAllWithoutReleasingLeavesThePayloadsToTheirOwner) {
     ExpectConsistent(m_list);
 }
 
+// Nodes are taken from blocks and reused after removal: a long run of insertions and
+// removals must keep every link, index and payload right across many blocks.
+TEST_F(CxListTest, NodesReusedAfterRemovalKeepTheListRight) {
+    std::vector<int> payloads(6000);
+    std::vector<int*> expected;
+    for (int& value : payloads) {
+        value = static_cast<int>(&value - payloads.data());
+        if (value < 5000) {
+            ASSERT_TRUE(m_list.Add(&value));
+            expected.push_back(&value);
+        }
+    }
+    for (int i = 4999; i >= 0; i -= 3) {
+        ASSERT_TRUE(m_list.Remove(&payloads[i], false));
+        expected.erase(expected.begin() + i);
+    }
+    m_list.GetFirst();
+    for (int i = 5000; i < 6000; ++i) {
+        const std::uint32_t at = static_cast<std::uint32_t>(i * 7 % (expected.size() + 1));
+        ASSERT_TRUE(m_list.InsertAt(at, &payloads[i]));
+        expected.insert(expected.begin() + at, &payloads[i]);
+    }
+    ExpectConsistent(m_list);
+    std::vector<int*> actual;
+    for (void* p = m_list.GetFirst(); p; p = m_list.GetNext())
+        actual.push_back(static_cast<int*>(p));
+    EXPECT_EQ(actual, expected);
+}
+
 }  // namespace

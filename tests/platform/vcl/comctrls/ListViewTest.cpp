@@ -482,3 +482,32 @@ TEST(ListControlsStreaming, FormDescriptionsSetColumnsItemsAndOptions) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sub-items change through their own list, which must repaint the row as the caption does.
+TEST_F(ListViewTest, ChangedSubItemsRepaintTheirRow) {
+    Fill(3);
+    auto shot = [&] {
+        Headless::ProcessMessages();
+        return Headless::CaptureWindow(view->Handle());
+    };
+    const TRect row1 = view->ItemRect(1, drBounds);
+    const TRect row0 = view->ItemRect(0, drBounds);
+    auto band = [](const gfx::Bitmap& bitmap, const TRect& row) {
+        return bitmap.Copy({130, row.top, 320, row.bottom});
+    };
+    const gfx::Bitmap before = shot();
+    TStrings* subItems = view->GetItems()->GetItem(1)->GetSubItems();
+    subItems->SetStrings(0, "WWWWWWWWWWWWWWWW");
+    const gfx::Bitmap changed = shot();
+    EXPECT_FALSE(band(changed, row1) == band(before, row1));
+    EXPECT_TRUE(band(changed, row0) == band(before, row0));
+
+    subItems->BeginUpdate();
+    subItems->SetStrings(0, "meaning 1");
+    subItems->EndUpdate();
+    EXPECT_TRUE(band(shot(), row1) == band(before, row1)) << "repainted once the update ended";
+}
+
+}  // namespace
