@@ -261,6 +261,44 @@ TEST_F(SkinFormTest, ATitlePictureShorterThanTheBandMakesNoNegativeBar) {
     Headless::ProcessMessages();
 }
 
+TEST_F(SkinFormTest, EachMaximisedMdiChildShiftsItsOwnContents) {
+    TForm frame(nullptr);
+    frame.SetBounds(0, 0, 600, 400);
+    frame.SetFormStyle(fsMDIForm);
+    frame.Show();
+    TForm first(nullptr), second(nullptr);
+    TskForm* skins[2] = {};
+    TControl* probes[2] = {};
+    int i = 0;
+    for (TForm* child : {&first, &second}) {
+        child->SetBounds(10, 10, 240, 160);
+        child->SetFormStyle(fsMDIChild);
+        skins[i] = new TskForm(child);
+        skins[i]->SetUIStyle(MacOS);
+        probes[i] = new TPanel(child);
+        probes[i]->SetBounds(10, 40, 50, 20);
+        probes[i]->SetParent(skins[i]);
+        child->Show();
+        ++i;
+    }
+    Headless::ProcessMessages();
+    first.SetWindowState(wsMaximized);
+    Headless::ProcessMessages();
+    // The first one's title bar gives way to the frame's; its contents move up by the
+    // bar's height less the band.
+    EXPECT_TRUE(skins[0]->ContentShifted());
+    EXPECT_FALSE(skins[0]->TitleBar()->GetVisible());
+    EXPECT_EQ(probes[0]->GetTop(), 40 - 17);
+    // The other child is no business of the first's.
+    EXPECT_FALSE(skins[1]->ContentShifted());
+    EXPECT_EQ(probes[1]->GetTop(), 40);
+    first.SetWindowState(wsNormal);
+    Headless::ProcessMessages();
+    EXPECT_FALSE(skins[0]->ContentShifted());
+    EXPECT_TRUE(skins[0]->TitleBar()->GetVisible());
+    EXPECT_EQ(probes[0]->GetTop(), 40);
+}
+
 TEST_F(SkinFormTest, AFileThemeThatGoesLeavesDeepBlue) {
     MakeSkinned();
     auto* theme = new TskFileTheme(form);
