@@ -7,6 +7,7 @@
 
 #include "platform/db/DBError.h"
 #include "platform/vcl/core/ClassBuilder.h"
+#include "platform/vcl/core/SysUtils.h"
 
 // TStringField
 

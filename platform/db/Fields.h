@@ -137,8 +137,5 @@ protected:
     std::string KindName() const override { return "Graphic"; }
 };
 
-// Formats a number with a pattern of "0" (digit), "#" (optional digit), "." and ","
-// (thousands), text around it kept; sections for positive;negative;zero.
-std::string FormatFloat(const std::string& Format, double Value);
 // Makes the field of the class for a type, owned by AOwner.
 TField* CreateFieldOfType(TFieldType Type, TComponent* AOwner);
