@@ -203,3 +203,8 @@ void TDBComboBox::DoExit() {
     m_data.UpdateRecordOnExit();
     TCustomComboBox::DoExit();
 }
+
+void TDBComboBox::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
+    TCustomComboBox::WndProc(Message);
+}

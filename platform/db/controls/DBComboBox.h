@@ -43,6 +43,7 @@ class TDBComboBox : public TCustomComboBox {
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    void WndProc(TMessage& Message) override;
     friend class TDBComboBoxEdit;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;

@@ -1,6 +1,7 @@
 #include "platform/db/controls/DBControlLink.h"
 
 #include "platform/vcl/controls/WinControl.h"
+#include "platform/win/Messages.h"
 
 TDBControlLink::TDBControlLink(TWinControl* Control)
     : m_control(Control), m_link(std::make_unique<TFieldDataLink>()) {
@@ -30,4 +31,10 @@ void TDBControlLink::UpdateRecordOnExit() {
         if (m_control->CanFocus()) m_control->SetFocus();
         throw;
     }
+}
+
+bool TDBControlLink::AnswerDataLink(TMessage& Message) {
+    if (Message.Msg != CM_GETDATALINK) return false;
+    Message.Result = reinterpret_cast<LRESULT>(m_link.get());
+    return true;
 }

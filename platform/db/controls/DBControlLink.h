@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/db/DataLink.h"
+#include "platform/vcl/controls/ControlTypes.h"
 
 class TWinControl;
 
@@ -27,6 +28,8 @@ public:
     void Removed(TComponent* AComponent);
     // Writes the pending edit; on a refusal puts the focus back on the control and raises.
     void UpdateRecordOnExit();
+    // Answers CM_GETDATALINK with the link; true when the message was that one.
+    bool AnswerDataLink(TMessage& Message);
 
 private:
     TWinControl* m_control;

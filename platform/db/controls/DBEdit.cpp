@@ -91,6 +91,7 @@ void TDBEdit::KeyPress(char& Key) {
 }
 
 void TDBEdit::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
     // Pasting and cutting change the text as typing does: they need edit mode first.
     if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) m_data.Link().Edit();
     TCustomMaskEdit::WndProc(Message);

@@ -319,6 +319,14 @@ int TDBGrid::GetEditLimit() {
     return field && field->GetDataType() == ftString ? field->GetSize() : 0;
 }
 
+void TDBGrid::WndProc(TMessage& Message) {
+    if (Message.Msg == CM_GETDATALINK) {
+        Message.Result = reinterpret_cast<LRESULT>(m_link.get());
+        return;
+    }
+    TCustomGrid::WndProc(Message);
+}
+
 bool TDBGrid::ShowsSelection() const {
     if (m_dbOptions & dgAlwaysShowSelection) return true;
     TInplaceEdit* editor = InplaceEditor();

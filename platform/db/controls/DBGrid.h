@@ -136,6 +136,7 @@ protected:
     int GetEditLimit() override;
     void ColumnResized(int ACol) override;
     bool ShowsSelection() const override;
+    void WndProc(TMessage& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void DoExit() override;
     // Draws a field's text in a cell, aligned as the field asks.

@@ -171,6 +171,7 @@ void TDBImage::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
 }
 
 void TDBImage::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
     if (Message.Msg == WM_GETDLGCODE) {
         Message.Result = DLGC_WANTARROWS;
         return;

@@ -92,3 +92,8 @@ void TDBListBox::DoExit() {
     m_data.UpdateRecordOnExit();
     TCustomListBox::DoExit();
 }
+
+void TDBListBox::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
+    TCustomListBox::WndProc(Message);
+}

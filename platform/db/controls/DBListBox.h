@@ -20,6 +20,7 @@ class TDBListBox : public TCustomListBox {
     TFieldDataLink* GetDataLink() { return &m_data.Link(); }
 
 protected:
+    void WndProc(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char& Key) override;

@@ -258,3 +258,13 @@ void TDBLookupComboBox::Change() {
     }
     TCustomComboBox::Change();
 }
+
+void TDBLookupListBox::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
+    TCustomListBox::WndProc(Message);
+}
+
+void TDBLookupComboBox::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
+    TCustomComboBox::WndProc(Message);
+}

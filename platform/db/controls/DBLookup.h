@@ -69,6 +69,7 @@ protected:
     void KeyPress(char& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Click() override;
+    void WndProc(TMessage& Message) override;
 
 private:
     void ListChanged();
@@ -108,6 +109,7 @@ protected:
     void KeyPress(char& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Change() override;
+    void WndProc(TMessage& Message) override;
 
 private:
     void ListChanged();

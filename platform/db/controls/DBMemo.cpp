@@ -66,6 +66,7 @@ void TDBMemo::KeyPress(char& Key) {
 }
 
 void TDBMemo::WndProc(TMessage& Message) {
+    if (m_data.AnswerDataLink(Message)) return;
     if (Message.Msg == WM_PASTE || Message.Msg == WM_CUT) m_data.Link().Edit();
     TCustomMemo::WndProc(Message);
 }

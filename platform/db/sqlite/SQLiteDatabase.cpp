@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "platform/db/sqlite/SQLiteDataSet.h"
@@ -64,8 +66,13 @@ void TSQLiteDatabase::SetConnected(bool Value) {
         return;
     }
     if (m_databaseName.empty()) DatabaseError("No database file is named");
-    int flags = m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    if (m_createIfMissing && !m_readOnly) flags |= SQLITE_OPEN_CREATE;
+    // A file that nobody may write is opened read-only, even by a user (root) whom the
+    // system would let write it: its owner marked it so.
+    struct stat info {};
+    const bool markedReadOnly = ::stat(m_databaseName.c_str(), &info) == 0 &&
+                                (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    int flags = m_readOnly || markedReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (m_createIfMissing && flags == SQLITE_OPEN_READWRITE) flags |= SQLITE_OPEN_CREATE;
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(m_databaseName.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {

@@ -6,6 +6,8 @@
 #include "platform/db/controls/DBListBox.h"
 #include "platform/db/controls/DBLookup.h"
 #include "platform/db/controls/DBMemo.h"
+#include "platform/gfx/BmpCodec.h"
+#include "platform/gfx/JpegCodec.h"
 #include "platform/vcl/graphics/Bitmap.h"
 
 namespace dbtest {
@@ -135,20 +137,40 @@ TEST_F(DbControlTest, ImageOfUndecodableBytesShowsNothingAndIsNotRewritten) {
     EXPECT_TRUE(table->FieldByName("photo")->IsNull()) << "the user's Delete clears the picture";
 }
 
-TEST_F(DbControlTest, ImageShowsABitmapFromTheBlob) {
-    TBitmap bitmap;
-    bitmap.SetSize(4, 3);
-    std::vector<std::uint8_t> bytes = bitmap.SaveToBytes();
+TEST_F(DbControlTest, ImageShowsABitmapOrAJpegFromTheBlob) {
+    gfx::Bitmap picture(4, 3);
+    const std::vector<std::uint8_t> files[] = {gfx::WriteBmp(picture), gfx::WriteJpeg(picture)};
     auto* image = Place<TDBImage>(10, 10, 64, 64);
     image->SetDataSource(source.get());
     image->SetDataField("photo");
     table->Open();
-    table->Edit();
-    table->FieldByName("photo")->SetAsString(std::string(bytes.begin(), bytes.end()));
-    table->Post();
-    ASSERT_NE(image->GetPicture()->GetGraphic(), nullptr);
-    EXPECT_EQ(image->GetPicture()->GetWidth(), 4);
-    EXPECT_FALSE(image->GetUndecodable());
+    for (const auto& bytes : files) {
+        table->Edit();
+        table->FieldByName("photo")->SetAsString(std::string(bytes.begin(), bytes.end()));
+        table->Post();
+        ASSERT_NE(image->GetPicture()->GetGraphic(), nullptr);
+        EXPECT_EQ(image->GetPicture()->GetWidth(), 4);
+        EXPECT_FALSE(image->GetUndecodable());
+    }
+}
+
+TEST_F(DbControlTest, EveryDataControlAnswersWithItsLink) {
+    auto* edit = Place<TDBEdit>(10, 10, 100, 22);
+    auto* memo = Place<TDBMemo>(10, 40, 100, 40);
+    auto* image = Place<TDBImage>(10, 90, 40, 40);
+    auto* list = Place<TDBListBox>(120, 10, 100, 40);
+    auto* combo = Place<TDBComboBox>(120, 60, 100, 22);
+    auto* lookupList = Place<TDBLookupListBox>(230, 10, 100, 40);
+    auto* lookupCombo = Place<TDBLookupComboBox>(230, 60, 100, 22);
+    const std::pair<TWinControl*, TDataLink*> controls[] = {
+        {edit, edit->GetDataLink()},       {memo, memo->GetDataLink()},
+        {image, image->GetDataLink()},     {list, list->GetDataLink()},
+        {combo, combo->GetDataLink()},     {lookupList, lookupList->GetDataLink()},
+        {lookupCombo, lookupCombo->GetDataLink()},
+    };
+    for (const auto& [control, link] : controls)
+        EXPECT_EQ(reinterpret_cast<TDataLink*>(control->Perform(CM_GETDATALINK, 0, 0)), link)
+            << control->ClassName();
 }
 
 TEST_F(DbControlTest, ListBoxChoiceWritesTheFieldAfterEnteringEdit) {

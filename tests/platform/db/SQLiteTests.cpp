@@ -220,24 +220,30 @@ TEST_F(DbTest, LockedDatabaseRefusesThePostAndKeepsTheEdit) {
     EXPECT_EQ(table->FieldByName("name")->GetAsString(), "Lock");
 }
 
-TEST_F(DbTest, ReadOnlyDatabaseMakesTheTableUnmodifiable) {
-    TTempFile file("readonly");
-    Connect(file.Path);
-    table.reset();
-    source.reset();
-    db->Close();
-    db->SetReadOnly(true);
-    db->Open();
-    EXPECT_FALSE(db->IsWritable());
-    Connect(file.Path);  // a fresh table on the same, now read-only, file
-    db->Close();
-    db->SetReadOnly(true);
-    table->Open();
-    EXPECT_FALSE(table->GetCanModify());
-    EXPECT_FALSE(table->FieldByName("name")->CanModify());
-    EXPECT_EQ(ErrorOf([&] { table->Edit(); }), dbmsg::DataSetReadOnly);
-    EXPECT_EQ(ErrorOf([&] { table->Delete(); }), dbmsg::DataSetReadOnly);
-    EXPECT_EQ(table->GetState(), dsBrowse);
+// A connection asked to be read-only, and a file that nobody may write (refused even when
+// the user, as root, could write it anyway).
+TEST_F(DbTest, ReadOnlyDatabaseOrFileMakesTheTableUnmodifiable) {
+    for (bool markFile : {false, true}) {
+        TTempFile file(markFile ? "readonly-file" : "readonly-connection");
+        Connect(file.Path);
+        table->Close();
+        db->Close();
+        if (markFile)
+            std::filesystem::permissions(file.Path, std::filesystem::perms::owner_read |
+                                                        std::filesystem::perms::group_read |
+                                                        std::filesystem::perms::others_read);
+        else
+            db->SetReadOnly(true);
+        table->Open();
+        EXPECT_FALSE(db->IsWritable()) << markFile;
+        EXPECT_FALSE(table->GetCanModify()) << markFile;
+        EXPECT_FALSE(table->FieldByName("name")->CanModify()) << markFile;
+        EXPECT_EQ(ErrorOf([&] { table->Edit(); }), dbmsg::DataSetReadOnly) << markFile;
+        EXPECT_EQ(ErrorOf([&] { table->Delete(); }), dbmsg::DataSetReadOnly) << markFile;
+        EXPECT_EQ(table->GetState(), dsBrowse) << markFile;
+        EXPECT_EQ(table->GetRecordCount(), 3) << markFile;
+        TearDown();
+    }
 }
 
 TEST_F(DbTest, MissingDamagedOrForeignFilesLeaveTheDatasetInactive) {
