@@ -147,6 +147,26 @@ TEST_F(SkinFormTest, RoundCornersCutTheTopOfTheRegionOnly) {
     EXPECT_NE(Headless::CaptureDesktop().GetPixel(o.x, o.y), before.GetPixel(o.x, o.y));
 }
 
+TEST_F(SkinFormTest, ElevenPixelCornersOfAOnePixelBorderGetArcsInTheBorderColour) {
+    MakeSkinned(BlueGlass);
+    ASSERT_EQ(skin->GetRoundCorner(), 11);
+    ASSERT_EQ(skin->GetBorderWidth2(), 1);
+    TBitmap* left = skin->TitleBar()->GetLeftImage();
+    // Where the arc crosses the corner's diagonal, the border colour covers the picture.
+    auto arcPixels = [&] {
+        int count = 0;
+        for (int d = 1; d < 6; ++d)
+            if (At(d, d) == skin->GetBorderColor() &&
+                left->GetCanvas()->GetPixel(d, d) != skin->GetBorderColor())
+                ++count;
+        return count;
+    };
+    EXPECT_GT(arcPixels(), 0);
+    skin->SetRoundCorner(12);
+    Headless::ProcessMessages();
+    EXPECT_EQ(arcPixels(), 0);
+}
+
 TEST_F(SkinFormTest, AMaximisedFormFillsTheWorkAreaButItsLastRowAndRestores) {
     MakeSkinned();
     const TRect normal = form->BoundsRect();
