@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   xvfb xdotool x11-apps imagemagick
+  lintian desktop-file-utils
   python3 python3-pil
   libsqlite3-dev
 )

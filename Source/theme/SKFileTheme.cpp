@@ -119,8 +119,12 @@ bool UsingFileTheme(const TskFileTheme* FileTheme, TskUIStyle Style, TskUIStyle&
     return false;
 }
 
+#ifndef QV_SHARED_THEME_DIR
+#define QV_SHARED_THEME_DIR "/usr/local/share/quorvane"
+#endif
+
 std::string GetWindowsDirectory() {
-    return "/usr/local/share/quorvane";
+    return QV_SHARED_THEME_DIR;
 }
 
 std::string GetSystemDirectory() {
