@@ -545,7 +545,8 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
             else if (X < r.left + kSizingMargin && cell.X > 0) sizing = cell.X - 1;
             if (sizing >= 0) {
                 m_sizingCol = sizing;
-                m_sizingStart = ColLeft(sizing);
+                // The edge follows the mouse from where it was taken, not from the click.
+                m_sizingStart = X - GetColWidths(sizing);
                 SetCapture(m_handle);
                 return;
             }

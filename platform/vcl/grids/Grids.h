@@ -196,7 +196,7 @@ private:
     bool m_editorShown = false;
     bool m_updatingScrollBars = false;
     int m_sizingCol = -1;
-    int m_sizingStart = 0;
+    int m_sizingStart = 0;  // the mouse's x less the column's width when sizing began
 };
 
 class TDrawGrid;
