@@ -2,19 +2,26 @@
 
 #include "platform/vcl/core/ClassBuilder.h"
 
-namespace {
+const TEnumInfo& TViewStyleInfo() {
+    static const TEnumInfo info{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
+    return info;
+}
 
-const TEnumInfo ViewStyleInfo{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
-const TEnumInfo SortTypeInfo{"TSortType", {"stNone", "stData", "stText", "stBoth"}};
-const TEnumInfo BorderStyleInfo{"TBorderStyle", {"bsNone", "bsSingle"}};
+const TEnumInfo& TSortTypeInfo() {
+    static const TEnumInfo info{"TSortType", {"stNone", "stData", "stText", "stBoth"}};
+    return info;
+}
 
-}  // namespace
+const TEnumInfo& TListBorderStyleInfo() {
+    static const TEnumInfo info{"TBorderStyle", {"bsNone", "bsSingle"}};
+    return info;
+}
 
 const TClassInfo& TListView::StaticClassInfo() {
     using C = TListView;
     static const TClassInfo info =
         TClassBuilder<C>("TListView")
-            .Enum("BorderStyle", BorderStyleInfo, &C::GetBorderStyle, &C::SetBorderStyle, bsSingle)
+            .Enum("BorderStyle", TListBorderStyleInfo(), &C::GetBorderStyle, &C::SetBorderStyle, bsSingle)
             .Integer("BorderWidth", &C::GetBorderWidth, &C::SetBorderWidth, 0)
             .Persistent("Columns", [](C& c) { return c.GetColumns(); })
             .Boolean("ColumnClick", &C::GetColumnClick, &C::SetColumnClick, true)
@@ -25,8 +32,8 @@ const TClassInfo& TListView::StaticClassInfo() {
             .Boolean("ReadOnly", &C::GetReadOnly, &C::SetReadOnly, false)
             .Boolean("RowSelect", &C::GetRowSelect, &C::SetRowSelect, false)
             .Boolean("ShowColumnHeaders", &C::GetShowColumnHeaders, &C::SetShowColumnHeaders, true)
-            .Enum("SortType", SortTypeInfo, &C::GetSortType, &C::SetSortType, stNone)
-            .Enum("ViewStyle", ViewStyleInfo, &C::GetViewStyle, &C::SetViewStyle, vsIcon)
+            .Enum("SortType", TSortTypeInfo(), &C::GetSortType, &C::SetSortType, stNone)
+            .Enum("ViewStyle", TViewStyleInfo(), &C::GetViewStyle, &C::SetViewStyle, vsIcon)
             .Event("OnChange", &C::OnChange)
             .Event("OnColumnClick", &C::OnColumnClick)
             .Event("OnContextPopup", &C::OnContextPopup)
