@@ -46,7 +46,7 @@ class TCustomForm : public TWinControl {
     }
     // Reads the form's description resource (named after its class) when there is one,
     // then calls OnCreate.
-    virtual void AfterConstruction();
+    void AfterConstruction() override;
 
     TFormBorderStyle GetBorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TFormBorderStyle Value);

@@ -155,9 +155,21 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::RecreateWnd() {
+    // Through a message, so that a control or a component that subclassed it can react.
+    if (m_handle) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::CMRecreateWnd(TMessage&) {
     if (!m_handle) return;
+    // The window's shape belongs to the control, not to the one window that shows it.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(m_handle, region) != ERROR;
     DestroyHandle();
     CreateHandle();
+    if (shaped)
+        SetWindowRgn(m_handle, region, FALSE);
+    else
+        DeleteObject(region);
     UpdateShowing();
 }
 

@@ -40,7 +40,8 @@ class TWinControl : public TControl {
     HWND GetHandle() { return Handle(); }
     bool HandleAllocated() const { return m_handle != nullptr; }
     void HandleNeeded();
-    // Destroys the window and makes it again from CreateParams, keeping the children.
+    // Destroys the window and makes it again from CreateParams, keeping the children and
+    // the window's region. It sends CM_RECREATEWND, whose handling does the work.
     void RecreateWnd();
 
     int ControlCount() const { return static_cast<int>(m_controls.size()); }
@@ -120,6 +121,7 @@ protected:
 
     // Shows or hides the window as Visible says.
     virtual void UpdateShowing();
+    virtual void CMRecreateWnd(TMessage& Message);
     virtual void WMPaint(TMessage& Message);
     virtual void WMEraseBkgnd(TMessage& Message);
     virtual void WMSetFocus(TMessage& Message);

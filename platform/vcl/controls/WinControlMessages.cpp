@@ -101,6 +101,9 @@ void TWinControl::WndProc(TMessage& Message) {
             DefaultHandler(Message);
             return;
         }
+        case CM_RECREATEWND:
+            CMRecreateWnd(Message);
+            return;
         case CM_ENTER:
             DoEnter();
             return;

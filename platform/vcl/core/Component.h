@@ -68,6 +68,11 @@ class TComponent : public TPersistent {
 
     std::string GetNamePath() const override;
 
+    // Runs once the constructor of the most derived class has finished, so that virtual
+    // calls reach that class: a form description's reader calls it on every component it
+    // creates. A form reads its description here.
+    virtual void AfterConstruction() {}
+
     // For the form reader and writer: csLoading, csReading, csWriting and csDesigning.
     void SetComponentStateFlag(TComponentStateFlag flag, bool on);
 

@@ -6,18 +6,17 @@
 #include "platform/vcl/graphics/Frame3D.h"
 #include "platform/win/Windows.h"
 
-namespace {
-
-const TIdentMap ModalResultIdents{
-    {mrNone, "mrNone"},         {mrOk, "mrOk"},
-    {mrCancel, "mrCancel"},     {mrAbort, "mrAbort"},
-    {mrRetry, "mrRetry"},       {mrIgnore, "mrIgnore"},
-    {mrYes, "mrYes"},           {mrNo, "mrNo"},
-    {mrAll, "mrAll"},           {mrNoToAll, "mrNoToAll"},
-    {mrYesToAll, "mrYesToAll"},
-};
-
-}  // namespace
+const TIdentMap& ModalResultIdents() {
+    static const TIdentMap idents{
+        {mrNone, "mrNone"},         {mrOk, "mrOk"},
+        {mrCancel, "mrCancel"},     {mrAbort, "mrAbort"},
+        {mrRetry, "mrRetry"},       {mrIgnore, "mrIgnore"},
+        {mrYes, "mrYes"},           {mrNo, "mrNo"},
+        {mrAll, "mrAll"},           {mrNoToAll, "mrNoToAll"},
+        {mrYesToAll, "mrYesToAll"},
+    };
+    return idents;
+}
 
 const TClassInfo& TButton::StaticClassInfo() {
     using C = TButton;
@@ -26,7 +25,7 @@ const TClassInfo& TButton::StaticClassInfo() {
                                        .Boolean("Cancel", &C::GetCancel, &C::SetCancel, false)
                                        .Boolean("Default", &C::GetDefault, &C::SetDefault, false)
                                        .Integer("ModalResult", &C::GetModalResult,
-                                                &C::SetModalResult, mrNone, &ModalResultIdents)
+                                                &C::SetModalResult, mrNone, &ModalResultIdents())
                                        .Build();
     return info;
 }

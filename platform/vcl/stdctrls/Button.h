@@ -3,6 +3,10 @@
 // button's; Default buttons answer Return and Cancel buttons Escape; the accelerator in the
 // caption clicks the button even while it is hidden, as long as it is enabled.
 #include "platform/vcl/controls/CustomControl.h"
+#include "platform/vcl/core/ClassInfo.h"
+
+// The names a form description may give a ModalResult by (mrOk, mrCancel, ...).
+const TIdentMap& ModalResultIdents();
 
 class TButton : public TCustomControl {
     QV_DECLARE_CLASS(TButton, TCustomControl)

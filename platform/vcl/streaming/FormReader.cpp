@@ -122,6 +122,7 @@ TComponent* TFormReader::CreateChild(const TFormObject& description, TComponent&
                                         ", which cannot be created here");
         child = info->CreateComponent(m_root);
         try {
+            child->AfterConstruction();
             child->SetName(description.Name);
         } catch (const Exception& e) {
             delete child;
