@@ -1,5 +1,6 @@
 #include "Source/SkinClasses.h"
 
+#include "Source/buttons/SKButton.h"
 #include "Source/edits/SKEdit.h"
 #include "Source/edits/SKProgressBar.h"
 #include "Source/edits/SKToolBar.h"
@@ -11,6 +12,7 @@
 // One line per unit; each unit registers the classes that form descriptions create.
 void RegisterSkinClasses() {
     InitSkinLibrary();
+    RegisterButtonClasses();
     RegisterFrameClasses();
     RegisterSKURLLabelClasses();
     RegisterSKProgressBarClasses();
