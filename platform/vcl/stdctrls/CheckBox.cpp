@@ -3,9 +3,13 @@
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/Frame3D.h"
 
+const TEnumInfo& CheckBoxStateInfo() {
+    static const TEnumInfo info{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
+    return info;
+}
+
 namespace {
 
-const TEnumInfo CheckBoxStateInfo{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
 constexpr int kBoxSize = 13;
 
 }  // namespace
@@ -17,7 +21,7 @@ const TClassInfo& TCustomCheckBox::StaticClassInfo() {
             .Boolean("AllowGrayed", &C::GetAllowGrayed, &C::SetAllowGrayed, false)
             .Boolean("Checked", &C::GetChecked, &C::SetChecked, false)
             .NotStored()
-            .Enum("State", CheckBoxStateInfo, &C::GetState, &C::SetState, cbUnchecked)
+            .Enum("State", CheckBoxStateInfo(), &C::GetState, &C::SetState, cbUnchecked)
             .Build();
     return info;
 }

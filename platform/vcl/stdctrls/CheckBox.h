@@ -1,9 +1,12 @@
 #pragma once
 // TCheckBox: a box that is checked, unchecked or (with AllowGrayed) grayed, with its caption
 // beside it, in the classic look. Clicking or the space bar toggles it and calls OnClick.
+#include "platform/vcl/core/ClassInfo.h"
 #include "platform/vcl/stdctrls/ButtonControl.h"
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+// The value names of TCheckBoxState, for State properties.
+const TEnumInfo& CheckBoxStateInfo();
 
 class TCustomCheckBox : public TButtonControl {
     QV_DECLARE_CLASS(TCustomCheckBox, TButtonControl)
