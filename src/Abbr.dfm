@@ -677,11 +677,13 @@ object fmAbbr: TfmAbbr
       ParentFont = False
       TabOrder = 3
     end
-    object chkCommand: TCheckBox
+    object chkCommand: TskCheckBox
+      UIStyle = MacOS
       Left = 79
       Top = 152
       Width = 70
       Height = 21
+      AutoSize = True
       Caption = 'Command'
       Checked = False
       Font.Color = clWindowText
@@ -689,13 +691,16 @@ object fmAbbr: TfmAbbr
       Font.Name = 'MS Sans Serif'
       Font.Style = []
       ParentFont = False
+      Transparent = True
       TabOrder = 4
     end
-    object chkKeyword: TCheckBox
+    object chkKeyword: TskCheckBox
+      UIStyle = MacOS
       Left = 184
       Top = 153
       Width = 64
       Height = 21
+      AutoSize = True
       Caption = 'Keyword'
       Checked = False
       Font.Color = clWindowText
@@ -703,9 +708,10 @@ object fmAbbr: TfmAbbr
       Font.Name = 'MS Sans Serif'
       Font.Style = []
       ParentFont = False
+      Transparent = True
       TabOrder = 5
     end
-    object btnOK: TButton
+    object btnOK: TskButton
       Left = 191
       Top = 188
       Width = 80
@@ -715,12 +721,14 @@ object fmAbbr: TfmAbbr
       Font.Height = -11
       Font.Name = 'MS Sans Serif'
       Font.Style = []
+      UIStyle = BlueGlass
+      Transparent = True
       ModalResult = 0
       ParentFont = False
       TabOrder = 6
       OnClick = btnOKClick
     end
-    object btnCancel: TButton
+    object btnCancel: TskButton
       Left = 287
       Top = 188
       Width = 80
@@ -730,6 +738,8 @@ object fmAbbr: TfmAbbr
       Font.Height = -11
       Font.Name = 'MS Sans Serif'
       Font.Style = []
+      UIStyle = BlueGlass
+      Transparent = True
       ModalResult = 2
       ParentFont = False
       TabOrder = 7

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string>
 
+#include "Source/buttons/SKButton.h"
+#include "Source/buttons/SKCheckBox.h"
 #include "Source/edits/SKEdit.h"
-#include "platform/vcl/stdctrls/Button.h"
-#include "platform/vcl/stdctrls/CheckBox.h"
 #include "Source/frame/SKForm.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/stdctrls/Label.h"
@@ -25,10 +25,10 @@ class TfmAbbr : public TForm {
     TskEdit* edtTitle = nullptr;
     TskEdit* edtInfo = nullptr;
     TskEdit* edtSample = nullptr;
-    TCheckBox* chkCommand = nullptr;
-    TCheckBox* chkKeyword = nullptr;
-    TButton* btnOK = nullptr;
-    TButton* btnCancel = nullptr;
+    TskCheckBox* chkCommand = nullptr;
+    TskCheckBox* chkKeyword = nullptr;
+    TskButton* btnOK = nullptr;
+    TskButton* btnCancel = nullptr;
 
     AbbrInfo* m_pInfo = nullptr;
 

@@ -878,7 +878,7 @@ object fmMain: TfmMain
       FontHoverColor = clRed
       FontLinkColor = clBlue
     end
-    object btnFind: TButton
+    object btnFind: TskButton
       Left = 247
       Top = 71
       Width = 80
@@ -888,6 +888,8 @@ object fmMain: TfmMain
       Font.Height = -11
       Font.Name = 'MS Sans Serif'
       Font.Style = []
+      UIStyle = BlueGlass
+      Transparent = True
       ModalResult = 0
       ParentFont = False
       TabOrder = 2
@@ -923,11 +925,13 @@ object fmMain: TfmMain
       ViewStyle = vsReport
       OnDblClick = lvDataDblClick
     end
-    object rbtnAll: TRadioButton
+    object rbtnAll: TskRadioButton
+      UIStyle = MacOS
       Left = 111
       Top = 104
       Width = 102
       Height = 21
+      AutoSize = True
       Caption = 'All Abbreviations'
       Checked = True
       Font.Color = clWindowText
@@ -935,14 +939,17 @@ object fmMain: TfmMain
       Font.Name = 'MS Sans Serif'
       Font.Style = []
       ParentFont = False
+      Transparent = True
       TabOrder = 4
       OnClick = rbtnAllClick
     end
-    object rbtnCommand: TRadioButton
+    object rbtnCommand: TskRadioButton
+      UIStyle = MacOS
       Left = 244
       Top = 106
       Width = 138
       Height = 21
+      AutoSize = True
       Caption = 'Command Abbreviations'
       Checked = False
       Font.Color = clWindowText
@@ -950,14 +957,17 @@ object fmMain: TfmMain
       Font.Name = 'MS Sans Serif'
       Font.Style = []
       ParentFont = False
+      Transparent = True
       TabOrder = 5
       OnClick = rbtnCommandClick
     end
-    object rbtnKeyword: TRadioButton
+    object rbtnKeyword: TskRadioButton
+      UIStyle = MacOS
       Left = 408
       Top = 106
       Width = 132
       Height = 21
+      AutoSize = True
       Caption = 'Keyword Abbreviations'
       Checked = False
       Font.Color = clWindowText
@@ -965,6 +975,7 @@ object fmMain: TfmMain
       Font.Name = 'MS Sans Serif'
       Font.Style = []
       ParentFont = False
+      Transparent = True
       TabOrder = 6
       OnClick = rbtnKeywordClick
     end
@@ -985,7 +996,7 @@ object fmMain: TfmMain
       TabOrder = 1
       OnChange = edtAbbrChange
     end
-    object btnAdd: TButton
+    object btnAdd: TskButton
       Left = 375
       Top = 73
       Width = 80
@@ -995,13 +1006,15 @@ object fmMain: TfmMain
       Font.Height = -11
       Font.Name = 'MS Sans Serif'
       Font.Style = []
+      UIStyle = BlueGlass
+      Transparent = True
       ModalResult = 0
       ParentFont = False
       TabOrder = 7
       Visible = False
       OnClick = btnAddClick
     end
-    object btnSave: TButton
+    object btnSave: TskButton
       Left = 472
       Top = 74
       Width = 80
@@ -1011,6 +1024,8 @@ object fmMain: TfmMain
       Font.Height = -11
       Font.Name = 'MS Sans Serif'
       Font.Style = []
+      UIStyle = BlueGlass
+      Transparent = True
       ModalResult = 0
       ParentFont = False
       TabOrder = 8

@@ -8,8 +8,9 @@
 #include "common/misc/CxList.h"
 #include "Source/edits/SKEdit.h"
 #include "Source/edits/SKURLLabel.h"
-#include "platform/vcl/stdctrls/Button.h"
 #include "Source/frame/SKForm.h"
+#include "Source/buttons/SKButton.h"
+#include "Source/buttons/SKCheckBox.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/stdctrls/Image.h"
 #include "platform/vcl/stdctrls/Label.h"
@@ -17,7 +18,6 @@
 #include "platform/vcl/menus/MenuItem.h"
 #include "platform/vcl/menus/PopupMenu.h"
 #include "Source/frame/SKPopupMenu.h"
-#include "platform/vcl/stdctrls/RadioButton.h"
 #include "src/AbbrInfo.h"
 
 class TfmMain : public TForm {
@@ -29,15 +29,15 @@ class TfmMain : public TForm {
     TskForm* sfMain = nullptr;
     TImage* imgTop = nullptr;
     TLabel* Label1 = nullptr;
-    TButton* btnFind = nullptr;
+    TskButton* btnFind = nullptr;
     TListView* lvData = nullptr;
-    TRadioButton* rbtnAll = nullptr;
-    TRadioButton* rbtnCommand = nullptr;
-    TRadioButton* rbtnKeyword = nullptr;
+    TskRadioButton* rbtnAll = nullptr;
+    TskRadioButton* rbtnCommand = nullptr;
+    TskRadioButton* rbtnKeyword = nullptr;
     TLabel* Label2 = nullptr;
     TskMaskEdit* edtAbbr = nullptr;
-    TButton* btnAdd = nullptr;
-    TButton* btnSave = nullptr;
+    TskButton* btnAdd = nullptr;
+    TskButton* btnSave = nullptr;
     TLabel* lblSum = nullptr;
     TskPopupMenu* pmInfo = nullptr;
     TMenuItem* miDel = nullptr;

