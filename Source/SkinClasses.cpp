@@ -2,6 +2,8 @@
 
 #include "Source/buttons/SKButton.h"
 #include "Source/edits/SKEdit.h"
+#include "Source/buttons/SKGroupBox.h"
+#include "Source/buttons/SKRadioGroup.h"
 #include "Source/edits/SKProgressBar.h"
 #include "Source/edits/SKToolBar.h"
 #include "Source/edits/SKURLLabel.h"
@@ -14,6 +16,8 @@ void RegisterSkinClasses() {
     InitSkinLibrary();
     RegisterButtonClasses();
     RegisterFrameClasses();
+    RegisterSKGroupBoxClasses();
+    RegisterSKRadioGroupClasses();
     RegisterSKURLLabelClasses();
     RegisterSKProgressBarClasses();
     RegisterSKToolBarClasses();
