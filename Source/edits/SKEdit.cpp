@@ -1,6 +1,8 @@
 // TskEdit and TskMaskEdit: the platform's edits with the skin's flat frame.
 #include "Source/edits/SKEdit.h"
 
+#include "Source/edits/SKSpinEdit.h"
+
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
 #include "platform/vcl/core/ClassBuilder.h"
@@ -202,4 +204,5 @@ void RegisterSKEditClasses() {
     for (const TClassInfo* info : {&TskEdit::StaticClassInfo(), &TskMaskEdit::StaticClassInfo(),
                                    &TskNumberEdit::StaticClassInfo()})
         RegisterClass(*info);
+    RegisterSKSpinEditClasses();
 }
