@@ -4,6 +4,9 @@
 #include "Source/edits/SKEdit.h"
 #include "Source/buttons/SKGroupBox.h"
 #include "Source/buttons/SKRadioGroup.h"
+#include "Source/edits/SKListView.h"
+#include "Source/edits/SKScrollBar.h"
+#include "Source/edits/SKTrackBar.h"
 #include "Source/edits/SKProgressBar.h"
 #include "Source/edits/SKToolBar.h"
 #include "Source/edits/SKURLLabel.h"
@@ -23,4 +26,7 @@ void RegisterSkinClasses() {
     RegisterSKToolBarClasses();
     RegisterMSNPopClasses();
     RegisterSKEditClasses();
+    RegisterSKTrackBarClasses();
+    RegisterSKScrollBarClasses();
+    RegisterSKListViewClasses();
 }

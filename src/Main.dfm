@@ -895,11 +895,13 @@ object fmMain: TfmMain
       TabOrder = 2
       OnClick = btnFindClick
     end
-    object lvData: TListView
+    object lvData: TskListView
       Left = 25
       Top = 136
       Width = 537
       Height = 248
+      UIStyle = MacOS
+      BorderColor = 8355711
       BorderStyle = bsNone
       BorderWidth = 2
       Columns = <

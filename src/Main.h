@@ -7,6 +7,7 @@
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "Source/edits/SKEdit.h"
+#include "Source/edits/SKListView.h"
 #include "Source/edits/SKURLLabel.h"
 #include "Source/frame/SKForm.h"
 #include "Source/buttons/SKButton.h"
@@ -14,7 +15,6 @@
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/stdctrls/Image.h"
 #include "platform/vcl/stdctrls/Label.h"
-#include "platform/vcl/comctrls/ListView.h"
 #include "platform/vcl/menus/MenuItem.h"
 #include "platform/vcl/menus/PopupMenu.h"
 #include "Source/frame/SKPopupMenu.h"
@@ -30,7 +30,7 @@ class TfmMain : public TForm {
     TImage* imgTop = nullptr;
     TLabel* Label1 = nullptr;
     TskButton* btnFind = nullptr;
-    TListView* lvData = nullptr;
+    TskListView* lvData = nullptr;
     TskRadioButton* rbtnAll = nullptr;
     TskRadioButton* rbtnCommand = nullptr;
     TskRadioButton* rbtnKeyword = nullptr;

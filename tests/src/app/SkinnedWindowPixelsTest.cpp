@@ -48,7 +48,7 @@ void ExpectPlaced(TControl* control, TWinControl* frame, TRect bounds) {
     }
 }
 
-TEST_F(AppTest, MainWindowOnTheDesktopPlacesEveryControlAndDrawsTheEditRing) {
+TEST_F(AppTest, MainWindowOnTheDesktopPlacesItsControlsAndDrawsTheRings) {
     OpenMain({Info("ADD", "add"), Info("ALC", "allocate"), Info("CRT", "create")});
     form->edtAbbr->SetFocus();
     win::Headless::TypeText("CR");
@@ -56,6 +56,7 @@ TEST_F(AppTest, MainWindowOnTheDesktopPlacesEveryControlAndDrawsTheEditRing) {
     win::Headless::ProcessMessages();
     const gfx::Bitmap shot = win::Headless::CaptureDesktop();
     ExpectRings(shot, form->edtAbbr, kBorder);
+    ExpectRings(shot, form->lvData, kBorder);
     TWinControl* frame = form->sfMain;
     ExpectPlaced(form->imgTop, frame, {0, 20, 594, 57});
     ExpectPlaced(form->Label1, frame, {26, 77, 102, 90});
