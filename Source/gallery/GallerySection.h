@@ -53,3 +53,6 @@ TGallerySection PushButtonsSection();
 TGallerySection CheckBoxesSection();
 TGallerySection PictureButtonsSection();
 TGallerySection PanelsSection();
+// The sections of the edits, scrollers and list.
+TGallerySection EditsSection();
+TGallerySection ScrollersSection();

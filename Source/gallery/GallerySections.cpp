@@ -14,5 +14,7 @@ std::vector<TGallerySection> GallerySections() {
         CheckBoxesSection(),
         PictureButtonsSection(),
         PanelsSection(),
+        EditsSection(),
+        ScrollersSection(),
     };
 }
