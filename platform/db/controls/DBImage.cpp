@@ -99,7 +99,8 @@ void TDBImage::LoadPicture() {
             graphic->LoadFromBytes(std::span<const std::uint8_t>(
                 reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
             m_picture.SetGraphic(graphic.get());
-        } catch (const Exception&) {
+        } catch (const std::exception&) {
+            // Damaged bytes (or a header asking for an absurd size): no picture is shown.
             m_undecodable = true;
         }
     } else if (!bytes.empty()) {

@@ -222,6 +222,24 @@ TEST_F(DbTest, LockedDatabaseRefusesThePostAndKeepsTheEdit) {
 
 // A connection asked to be read-only, and a file that nobody may write (refused even when
 // the user, as root, could write it anyway).
+TEST_F(DbTest, DatabaseLockedByAnotherProgramCannotBeOpened) {
+    TTempFile file("locked-open");
+    Connect(file.Path);
+    table->Close();
+    db->Close();
+    db->SetBusyTimeout(20);
+    TOtherProgram other(file.Path);
+    ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE; "
+                         "UPDATE people SET age = age + 1"),
+              SQLITE_OK);
+    EXPECT_NE(ErrorOf([&] { table->Open(); }).find("locked"), std::string::npos);
+    EXPECT_FALSE(table->GetActive());
+    EXPECT_FALSE(db->GetConnected());
+    other.Exec("ROLLBACK");
+    table->Open();
+    EXPECT_EQ(table->FieldByName("age")->GetAsInteger(), 30);
+}
+
 TEST_F(DbTest, ReadOnlyDatabaseOrFileMakesTheTableUnmodifiable) {
     for (bool markFile : {false, true}) {
         TTempFile file(markFile ? "readonly-file" : "readonly-connection");
