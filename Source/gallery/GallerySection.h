@@ -56,3 +56,5 @@ TGallerySection PanelsSection();
 // The sections of the edits, scrollers and list.
 TGallerySection EditsSection();
 TGallerySection ScrollersSection();
+// The skinned frame's title bar, popup menu and a window wearing the frame.
+TGallerySection FrameSection();

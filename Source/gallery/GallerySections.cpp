@@ -16,5 +16,6 @@ std::vector<TGallerySection> GallerySections() {
         PanelsSection(),
         EditsSection(),
         ScrollersSection(),
+        FrameSection(),
     };
 }
