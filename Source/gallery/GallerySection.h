@@ -53,8 +53,13 @@ TGallerySection PushButtonsSection();
 TGallerySection CheckBoxesSection();
 TGallerySection PictureButtonsSection();
 TGallerySection PanelsSection();
+TGallerySection GroupsSection();
+
 // The sections of the edits, scrollers and list.
 TGallerySection EditsSection();
 TGallerySection ScrollersSection();
 // The skinned frame's title bar, popup menu and a window wearing the frame.
 TGallerySection FrameSection();
+
+// The sections of links, progress bars, the tool bar and the notification.
+TGallerySection BarsSection();

@@ -17,5 +17,7 @@ std::vector<TGallerySection> GallerySections() {
         EditsSection(),
         ScrollersSection(),
         FrameSection(),
+        BarsSection(),
+        GroupsSection(),
     };
 }

@@ -52,7 +52,7 @@ public:
     // Builds the gallery in the style, with the theme file (none when empty) to switch to.
     void Setup(TskUIStyle style, const std::string& themeFile) {
         SetCaption("Skin gallery");
-        SetBounds(40, 30, 820, 560);
+        SetBounds(40, 5, 820, 750);
         SetColor(0xE7E7E7);
         OnShow = [this](TObject*) { Ready(); };
         m_fileTheme = new TskFileTheme(this);
@@ -123,7 +123,7 @@ private:
         int y[2] = {kMargin, kMargin};
         int index = 0;
         for (const TGallerySection& section : GallerySections()) {
-            if (y[column] + section.Height > 500 && column == 0) column = 1;
+            if (y[column] + section.Height > 700 && column == 0) column = 1;
             auto* panel = new TskPanel(this);
             panel->SetName("pnlSection" + std::to_string(++index));
             panel->SetCaption(section.Title);

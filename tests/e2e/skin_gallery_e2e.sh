@@ -107,6 +107,23 @@ shot theme-manager
 xdotool key Return
 expect_line "theme manager closed ok"
 
+# The notification slides up at the bottom right of the display, leaves the keyboard with
+# the gallery, and goes by itself after its time.
+focused=$(xdotool getwindowfocus)
+click_on btnNotify
+expect_line "notification shown"
+sleep 0.6
+shot notification
+read -r red green blue <<<"$(pixel "$out/skin-gallery-notification.png" 930 740)"
+((red + green + blue > 300)) || fail "no notification at the bottom right of the display"
+[[ $(xdotool getwindowfocus) == "$focused" ]] || fail "the notification took the keyboard"
+expect_line "notification closed"
+sleep 0.6
+shot notification-gone
+read -r red green blue <<<"$(pixel "$out/skin-gallery-notification-gone.png" 930 740)"
+((red + green + blue < 60)) || fail "the notification stayed on the display"
+
+
 grep -q "^timeout$" "$log" && fail "the gallery timed out"
 kill $gallery_pid
 wait $gallery_pid 2>/dev/null || true
