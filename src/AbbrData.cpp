@@ -1,16 +1,15 @@
 #include "src/AbbrData.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <vector>
 
 #include "common/misc/CxAssert.h"
 #include "common/misc/WinUtil.h"
+#include "platform/io/ReplacingFile.h"
 
 namespace {
 
@@ -18,24 +17,6 @@ const char* const kReservedIntNames[4] = {"first reserved integer", "second rese
                                           "third reserved integer", "fourth reserved integer"};
 const char* const kReservedStringNames[4] = {"first reserved string", "second reserved string",
                                              "third reserved string", "fourth reserved string"};
-
-std::string ErrorText(int nError) {
-    return nError != 0 ? std::strerror(nError) : "the system gave no reason";
-}
-
-// Makes the rename itself durable. The new file is already complete and in place when this
-// runs, so a directory that cannot be synced weakens only what survives a power cut, never
-// which of the two files a reader finds; that is why its failure is not reported.
-void SyncDirectoryOf(const std::string& szPath) {
-    std::string szDrive;
-    std::string szDir;
-    SplitPath(szPath, &szDrive, &szDir);
-    const std::string szDirectory = szDrive + (szDir.empty() ? "." : szDir);
-    const int fd = ::open(szDirectory.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
 
 }  // namespace
 
@@ -52,7 +33,7 @@ std::string AbbrData::ReadResult::DamageMessage(const std::string& szPath) const
 }
 
 std::string AbbrData::EndedInside(const char* szName) const {
-    if (m_file.HasError()) return std::string("it cannot be read: ") + ErrorText(errno);
+    if (m_file.HasError()) return std::string("it cannot be read: ") + io::ErrorText(errno);
     return std::string("the file ends inside its ") + szName;
 }
 
@@ -155,18 +136,23 @@ AbbrData::ReadResult AbbrData::LoadData(const std::string& szPath, CxList& list,
     return result;
 }
 
-AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list) {
+AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
+                                        bool bKeepBackup) {
     CX_ASSERT(!m_file.IsOpen());
-    const std::string szNewPath = szPath + ".new";
     auto fail = [&](const std::string& szReason) {
         return SaveResult{false, "The data file \"" + szPath + "\" was not saved: " + szReason +
-                                     ". The previous file is unchanged."};
+                                     ". The previous file is unchanged.", ""};
     };
 
-    errno = 0;
-    if (!m_file.Open(szNewPath.c_str(), "wb"))
-        return fail("cannot create \"" + szNewPath + "\": " + ErrorText(errno));
+    io::ReplacingFile out(szPath);
+    SaveResult saved{true, "", ""};
+    if (bKeepBackup) {
+        std::string szReason;
+        if (!KeepBackup(out.TargetPath(), &saved.szBackupPath, &szReason)) return fail(szReason);
+    }
+    if (!m_file.Attach(out.Create())) return fail(out.Error());
 
+    errno = 0;
     bool bOk = m_file.WriteInt(static_cast<std::int32_t>(list.GetCount()));
     for (auto* p = static_cast<AbbrInfo*>(list.GetFirst()); bOk && p;
          p = static_cast<AbbrInfo*>(list.GetNext())) {
@@ -179,16 +165,32 @@ AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list)
         nError = errno;
     }
     if (!bOk) {
-        std::remove(szNewPath.c_str());
-        return fail("cannot write \"" + szNewPath + "\": " + ErrorText(nError));
+        out.Fail("cannot write", nError);
+        return fail(out.Error());
     }
-    if (std::rename(szNewPath.c_str(), szPath.c_str()) != 0) {
-        nError = errno;
-        std::remove(szNewPath.c_str());
-        return fail("cannot put the new file in its place: " + ErrorText(nError));
+    if (!out.Commit()) return fail(out.Error());
+    return saved;
+}
+
+bool AbbrData::KeepBackup(const std::string& szTarget, std::string* pszBackupPath,
+                          std::string* pszReason) {
+    std::ifstream in(szTarget, std::ios::binary);
+    // Nothing to keep when there is no old file.
+    if (!in) return true;
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                          std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        *pszReason = "cannot read the old file to keep it: " + io::ErrorText(errno);
+        return false;
     }
-    SyncDirectoryOf(szPath);
-    return {true, ""};
+    io::ReplacingFile backup(szTarget + BackupSuffix);
+    if (!backup.WriteAll(bytes)) {
+        *pszReason = "cannot keep the old file as \"" + backup.TargetPath() +
+                     "\": " + backup.Error();
+        return false;
+    }
+    *pszBackupPath = backup.TargetPath();
+    return true;
 }
 
 bool AbbrData::GetDataFilePath(std::string* pszPath) {

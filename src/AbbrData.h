@@ -13,6 +13,8 @@
 class AbbrData {
 public:
     static constexpr const char* DataFileName = "quorvane.dat";
+    // Beside the data file, the file a save after a damaged load keeps the old one in.
+    static constexpr const char* BackupSuffix = ".bak";
 
     struct ReadResult {
         // False when the file is missing or cannot be opened; nothing is reported then.
@@ -35,6 +37,8 @@ public:
         bool bSaved = false;
         // Why the file was not saved, as a sentence for an error box; empty when saved.
         std::string szError;
+        // Where the old file was kept when a backup was asked for and there was one.
+        std::string szBackupPath;
     };
 
     using RecordHandler = std::function<void(AbbrInfo&)>;
@@ -55,8 +59,10 @@ public:
     // whole file is read.
     ReadResult LoadData(const std::string& szPath, CxList& list, const RejectHandler& onRejected);
     // Writes the list in its order to a new file beside szPath, syncs it, and only then puts
-    // it in place of the old one.
-    SaveResult SaveData(const std::string& szPath, CxList& list);
+    // it in place of the old one (see io::ReplacingFile). With bKeepBackup, the old file's
+    // bytes are first copied to szPath + BackupSuffix, for a file that could not be read
+    // whole and so still holds records the list lacks.
+    SaveResult SaveData(const std::string& szPath, CxList& list, bool bKeepBackup = false);
 
     // The data file beside the running executable. False when that directory is unknown.
     static bool GetDataFilePath(std::string* pszPath);
@@ -66,6 +72,8 @@ private:
     bool ReadField(char (&szField)[N], const char* szName, std::string* pszDamage);
     bool ReadIntField(std::int32_t* pnValue, const char* szName, std::string* pszDamage);
     std::string EndedInside(const char* szName) const;
+    static bool KeepBackup(const std::string& szTarget, std::string* pszBackupPath,
+                           std::string* pszReason);
 
     CxFile& m_file;
 };

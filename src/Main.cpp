@@ -107,15 +107,24 @@ bool TfmMain::LoadData() {
         data.LoadData(m_szDataPath, *m_pList, [this](const InsertResult& rejected) {
             ShowMessage(rejected.szMessage, AbbrStore::ErrorCaption);
         });
+    m_bLoadedDamaged = result.bOpened && !result.IsWhole();
+    m_szBackupPath.clear();
     if (!result.bOpened) return false;
     if (!result.IsWhole()) ShowMessage(result.DamageMessage(m_szDataPath), AbbrStore::ErrorCaption);
     return true;
 }
 
 bool TfmMain::SaveData() {
-    const AbbrData::SaveResult result = AbbrData(*m_pFile).SaveData(m_szDataPath, *m_pList);
-    if (!result.bSaved) ShowMessage(result.szError, AbbrStore::ErrorCaption);
-    return result.bSaved;
+    const AbbrData::SaveResult result =
+        AbbrData(*m_pFile).SaveData(m_szDataPath, *m_pList, m_bLoadedDamaged);
+    if (!result.bSaved) {
+        ShowMessage(result.szError, AbbrStore::ErrorCaption);
+        return false;
+    }
+    // Later saves replace only the file this one wrote; the backup stays as it is.
+    m_bLoadedDamaged = false;
+    m_szBackupPath = result.szBackupPath;
+    return true;
 }
 
 bool TfmMain::IsShown(std::int32_t nFlag) const {
@@ -174,7 +183,11 @@ void TfmMain::btnFindClick(TObject* Sender) {
 }
 
 void TfmMain::btnSaveClick(TObject*) {
-    if (SaveData()) ShowMessage("Quorvane Reference saved successfully.", "Information");
+    if (!SaveData()) return;
+    std::string szText = "Quorvane Reference saved successfully.";
+    if (!m_szBackupPath.empty())
+        szText += " The damaged file it was loaded from was kept as \"" + m_szBackupPath + "\".";
+    ShowMessage(szText, "Information");
 }
 
 void TfmMain::miDelClick(TObject*) {

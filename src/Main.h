@@ -70,7 +70,11 @@ class TfmMain : public TForm {
     // reported once and keeps the records read whole before the damage.
     bool LoadData();
     // Writes the list to the data file; false, after an error box, when it was not written.
+    // The first save after a damaged load keeps the old file beside the new one, since it
+    // still holds the records that could not be read.
     bool SaveData();
+    // Where that first save kept the old file; empty when it kept none.
+    const std::string& BackupPath() const { return m_szBackupPath; }
 
     // Where LoadData and SaveData find the file: beside the executable unless set here.
     const std::string& DataPath() const { return m_szDataPath; }
@@ -87,4 +91,6 @@ private:
     std::string EditRefusal(const AbbrInfo* pInfo) const;
 
     std::string m_szDataPath;
+    bool m_bLoadedDamaged = false;
+    std::string m_szBackupPath;
 };

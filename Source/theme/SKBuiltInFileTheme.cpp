@@ -1,10 +1,18 @@
 // Theme files carried inside form descriptions.
 #include "Source/theme/SKBuiltInFileTheme.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "platform/io/FileFault.h"
+#include "platform/io/ReplacingFile.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/Filer.h"
 #include "platform/vcl/core/SysUtils.h"
@@ -59,23 +67,44 @@ std::vector<std::uint8_t> TskBuiltInFileTheme::WriteSkinData() const {
 }
 
 void TskBuiltInFileTheme::ReadSkinData(std::span<const std::uint8_t> data) {
-    const std::string path = TemporaryThemeFile(GetTempPath());
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data.data()),
-                  static_cast<std::streamsize>(data.size()));
-        out.close();
-        if (!out) throw EReadError("Cannot write the embedded theme to '" + path + "'");
+    // The temporary directory is shared with every other user: the file goes into a
+    // directory of its own that only this user can enter, so that no name planted there in
+    // advance (a link to someone's file, say) is written through or read back.
+    std::string folder = GetTempPath();
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    folder += "SKLIBT-XXXXXX";
+    if (!::mkdtemp(folder.data()))
+        throw EReadError("Cannot make a private folder for the embedded theme in '" +
+                         GetTempPath() + "': " + io::ErrorText(errno));
+    struct FolderRemover {
+        std::string path;
+        ~FolderRemover() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } remover{folder};
+
+    const std::string path = TemporaryThemeFile(folder);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    std::FILE* stream = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (!stream) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        throw EReadError("Cannot write the embedded theme to '" + path +
+                         "': " + io::ErrorText(error));
     }
-    // The reader keeps the whole theme in memory, so the file can go at once, whatever
-    // the loading made of it.
-    try {
-        inherited::SetThemeFile(path);
-    } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        throw;
+    errno = 0;
+    bool written = io::WriteStream(stream, data.data(), data.size()) == data.size() &&
+                   io::FlushStream(stream);
+    int error = errno;
+    if (!io::CloseStream(stream) && written) {
+        written = false;
+        error = errno;
     }
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    if (!written)
+        throw EReadError("Cannot write the embedded theme to '" + path +
+                         "': " + io::ErrorText(error));
+    // The reader keeps the whole theme in memory, so the file can go at once (with its
+    // folder), whatever the loading made of it.
+    inherited::SetThemeFile(path);
 }

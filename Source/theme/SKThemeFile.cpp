@@ -13,6 +13,8 @@
 #include <map>
 #include <set>
 
+#include "platform/io/ReplacingFile.h"
+
 namespace {
 
 constexpr char kMagic[] = "SkinLib_TB";
@@ -39,8 +41,14 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path, const char* wha
         throw EskThemeFileError("Cannot open " + std::string(what) + " '" + path +
                                 "': " + SystemError());
     }
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
+    // A directory opens, and the library's stream then throws its own message, which names
+    // no file.
+    std::vector<std::uint8_t> data;
+    try {
+        data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        in.setstate(std::ios::badbit);
+    }
     if (in.bad()) {
         throw EskThemeFileError("Cannot read " + std::string(what) + " '" + path +
                                 "': " + SystemError());
@@ -272,18 +280,11 @@ void TskThemeFileWriter::Save() {
     // A failed save is not tried again by the destructor: the caller has seen its error.
     m_savePending = false;
     const std::vector<std::uint8_t> bytes = SaveToBuffer();
-    std::ofstream out(m_fileName, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        throw EskThemeFileError("Cannot create the theme file '" + m_fileName +
-                                "': " + SystemError());
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        throw EskThemeFileError("Cannot write the theme file '" + m_fileName +
-                                "': " + SystemError());
-    }
+    // Beside the old theme and renamed over it only when whole, so that a full disk never
+    // leaves a damaged theme where a good one was.
+    io::ReplacingFile out(m_fileName);
+    if (!out.WriteAll(bytes))
+        throw EskThemeFileError("Cannot save the theme file '" + m_fileName + "': " + out.Error());
 }
 
 // Reader

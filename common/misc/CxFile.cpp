@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/misc/CxAssert.h"
+#include "platform/io/FileFault.h"
 
 namespace {
 
@@ -35,11 +36,17 @@ bool CxFile::Open(const char* szPath, const char* szMode) {
     return m_fp != nullptr;
 }
 
+bool CxFile::Attach(std::FILE* fp) {
+    CX_ASSERT(!m_fp);
+    m_fp = fp;
+    return m_fp != nullptr;
+}
+
 bool CxFile::Close() {
     if (!m_fp) return true;
-    const int nResult = std::fclose(m_fp);
+    std::FILE* fp = m_fp;
     m_fp = nullptr;
-    return nResult == 0;
+    return io::CloseStream(fp);
 }
 
 bool CxFile::ReadString(char* szBuf, std::size_t nBufSize, std::int32_t* pnLen) {
@@ -85,7 +92,7 @@ bool CxFile::WriteInt(std::int32_t nVal) {
 }
 
 bool CxFile::WriteBytes(const void* pData, std::size_t nSize) {
-    return std::fwrite(pData, 1, nSize, m_fp) == nSize;
+    return io::WriteStream(m_fp, pData, nSize) == nSize;
 }
 
 bool CxFile::AtEnd() {
@@ -112,6 +119,5 @@ bool CxFile::HasError() const {
 
 bool CxFile::Flush() {
     CX_ASSERT(m_fp);
-    if (std::fflush(m_fp) != 0) return false;
-    return ::fsync(::fileno(m_fp)) == 0;
+    return io::FlushStream(m_fp) && io::SyncDescriptor(::fileno(m_fp));
 }

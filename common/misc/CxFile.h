@@ -15,6 +15,9 @@ public:
     // False for a null or empty path or mode, or when the stream does not open. Only valid
     // while no stream is open.
     bool Open(const char* szPath, const char* szMode);
+    // Takes over a stream opened elsewhere (a file created exclusively, for one); it is
+    // closed by Close. Only valid while no stream is open.
+    bool Attach(std::FILE* fp);
     // False only when closing an open stream reports an error (data that never reached the
     // file); harmless when nothing is open.
     bool Close();

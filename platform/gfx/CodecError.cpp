@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/io/ReplacingFile.h"
+
 namespace gfx {
 
 CodecError::CodecError(const std::string& message) : std::runtime_error(message) {}
@@ -21,12 +23,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const char* cod
 
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data,
                     const char* codec) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw CodecError(std::string(codec) + ": cannot create \"" + path + "\"");
-    out.write(reinterpret_cast<const char*>(data.data()),
-              static_cast<std::streamsize>(data.size()));
-    out.close();
-    if (!out) throw CodecError(std::string(codec) + ": cannot write \"" + path + "\"");
+    io::ReplacingFile out(path);
+    if (!out.WriteAll(data)) throw CodecError(std::string(codec) + ": " + out.Error());
 }
 
 }  // namespace gfx

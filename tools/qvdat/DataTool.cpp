@@ -1,7 +1,9 @@
 #include "tools/qvdat/DataTool.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <vector>
@@ -132,9 +134,19 @@ bool ReportOpenFailure(const AbbrData::ReadResult& result, const std::string& sz
     return true;
 }
 
+// A directory opens for reading but holds no records: it is no data file at all, and not
+// a damaged one.
+bool RefuseDirectory(const std::string& szPath, std::ostream& err) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(szPath, error)) return false;
+    err << "qvdat: cannot open " << szPath << ": " << std::strerror(EISDIR) << "\n";
+    return true;
+}
+
 }  // namespace
 
 int DataTool::Export(const std::string& szDataPath) {
+    if (RefuseDirectory(szDataPath, m_err)) return ExitFailure;
     CxFile file;
     const AbbrData::ReadResult result = AbbrData(file).ReadRecords(szDataPath, [&](AbbrInfo& info) {
         m_out << TsvLine::Escape(TitleOf(info)) << '\t' << TsvLine::Escape(info.szInfo) << '\t'
@@ -264,6 +276,7 @@ int DataTool::Check(const std::string& szDataPath) {
         ++nProblems;
     };
 
+    if (RefuseDirectory(szDataPath, m_err)) return ExitFailure;
     CxFile file;
     const AbbrData::ReadResult result = AbbrData(file).ReadRecords(szDataPath, [&](AbbrInfo& info) {
         ++nRecord;

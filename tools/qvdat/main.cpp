@@ -1,4 +1,7 @@
 // qvdat: the tool that builds, exports, imports and checks the abbreviation data file.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -43,9 +46,29 @@ int Usage(const std::string& szWhy) {
     return kExitUsage;
 }
 
+// What was printed must reach its destination: a full disk or a closed pipe makes the run a
+// failure, whatever the command found.
+int Finish(int nStatus) {
+    errno = 0;
+    std::cout.flush();
+    const bool bWritten = std::fflush(stdout) == 0 && !std::cout.fail() && !std::ferror(stdout);
+    if (bWritten) return nStatus;
+    std::cerr << "qvdat: cannot write the output: "
+              << (errno != 0 ? std::strerror(errno) : "the system gave no reason") << "\n";
+    return 1;
+}
+
+int Run(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    return Finish(Run(argc, argv));
+}
+
+namespace {
+
+int Run(int argc, char** argv) {
     if (argc < 2) return Usage("no command given");
     const std::string szCommand = argv[1];
     const int nArgs = argc - 2;
@@ -65,3 +88,5 @@ int main(int argc, char** argv) {
     }
     return Usage("unknown command '" + szCommand + "'");
 }
+
+}  // namespace

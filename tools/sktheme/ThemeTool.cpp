@@ -7,12 +7,14 @@
 #include <fstream>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <vector>
 
 #include "Source/theme/SKThemeFile.h"
 #include "Source/theme/SKThemes.h"
 #include "platform/gfx/BmpCodec.h"
+#include "platform/io/ReplacingFile.h"
 #include "tools/sktheme/ThemeManifest.h"
 
 namespace fs = std::filesystem;
@@ -124,11 +126,8 @@ std::string PictureFileName(const std::string& name, std::size_t position,
 }
 
 void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& data) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data.data()),
-              static_cast<std::streamsize>(data.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write '" + path.string() + "'");
+    io::ReplacingFile out(path.string());
+    if (!out.WriteAll(data)) throw std::runtime_error(out.Error());
 }
 
 }  // namespace
@@ -212,10 +211,12 @@ int ThemeTool::Unpack(const std::string& themeFile, const std::string& folder) {
             ++position;
         }
         const fs::path manifestPath = fs::path(folder) / ThemeManifest::FileName;
-        std::ofstream out(manifestPath, std::ios::trunc);
-        manifest.Write(out);
-        out.close();
-        if (!out) return Fail("cannot write '" + manifestPath.string() + "'");
+        std::ostringstream text;
+        manifest.Write(text);
+        const std::string bytes = text.str();
+        io::ReplacingFile out(manifestPath.string());
+        if (!out.WriteAll({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}))
+            return Fail(out.Error());
         m_out << "Unpacked " << reader.Entries().size() << " entries into " << folder << '\n';
         return 0;
     } catch (const std::exception& error) {

@@ -5,6 +5,7 @@
 
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/SysUtils.h"
+#include "platform/io/ReplacingFile.h"
 
 const TClassInfo& TGraphic::StaticClassInfo() {
     static const TClassInfo info = TClassBuilder<TGraphic>("TGraphic").Build();
@@ -47,11 +48,11 @@ void TGraphic::LoadFromFile(const std::string& FileName) {
 
 void TGraphic::SaveToFile(const std::string& FileName) const {
     const std::vector<std::uint8_t> bytes = SaveToBytes();
-    std::ofstream file(FileName, std::ios::binary);
-    if (!file) throw EFOpenError("Cannot create file \"" + FileName + "\"");
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw EFOpenError("Cannot write file \"" + FileName + "\"");
+    // Written beside the old file and put in its place only when complete and synced, so a
+    // full disk leaves the old picture, not an empty one.
+    io::ReplacingFile file(FileName);
+    if (!file.WriteAll(bytes))
+        throw EFOpenError("Cannot save file \"" + FileName + "\": " + file.Error());
 }
 
 void TGraphic::ReadData(std::span<const std::uint8_t> Data) {

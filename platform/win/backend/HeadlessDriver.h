@@ -37,6 +37,9 @@ public:
     // An action that a waiting message loop runs when the clock reaches now + milliseconds,
     // letting timers due before then fire first: how a test holds a button for a while.
     void After(DWORD milliseconds, std::function<void()> action);
+    // Actions queued by WhenIdle or After that no loop has run yet. A test that ends with
+    // some left was not driven as it meant: the loop they were for never started.
+    std::size_t PendingActions() const { return m_idleActions.size() + m_scheduled.size(); }
     const std::vector<UINT>& Beeps() const { return m_beeps; }
     const std::vector<std::string>& OpenedUrls() const { return m_urls; }
     int CursorShape() const { return m_cursor; }

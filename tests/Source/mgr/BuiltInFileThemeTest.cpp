@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -96,6 +97,35 @@ TEST_F(BuiltInFileTheme, DamagedEmbeddedDataIsAnErrorAndLeavesNoFile) {
         EXPECT_NE(std::string(error.what()).find("damaged"), std::string::npos) << error.what();
     }
     EXPECT_FALSE(std::filesystem::exists(temporary));
+}
+
+// Someone else's link planted under the temporary name in the shared temporary directory is
+// neither written through nor read: the theme goes through a private folder of its own.
+TEST_F(BuiltInFileTheme, APlantedLinkInTheTemporaryDirectoryIsNotFollowed) {
+    TempFolder folder;
+    mgr_test::WriteTheme(folder.Path("blue.skn"), 140);
+    const std::string description = WriteDescription(folder.Path("blue.skn"));
+    // A link to a file not made yet, which a check for an existing file does not see.
+    const std::string victim = folder.Path("victim");
+    std::filesystem::create_directory(folder.Path("tmp"));
+    std::filesystem::create_symlink(victim, folder.Path("tmp/SKLIBT.skn"));
+    const char* saved = std::getenv("TMPDIR");
+    const std::string savedValue = saved ? saved : "";
+    ::setenv("TMPDIR", folder.Path("tmp").c_str(), 1);
+
+    TskBuiltInFileTheme* theme = ReadTheme(description);
+    if (saved)
+        ::setenv("TMPDIR", savedValue.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+    ASSERT_NE(theme, nullptr);
+    EXPECT_EQ(theme->GetInt(SkItem::FormMinWidthInt), 140);
+    EXPECT_FALSE(std::filesystem::exists(victim));
+    // Only the planted link is left: the private folder went with the file in it.
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path("tmp")))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"SKLIBT.skn"});
 }
 
 TEST(BuiltInFileThemeNames, TakeTheFirstFreeTemporaryName) {

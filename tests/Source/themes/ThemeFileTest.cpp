@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
 #include "Source/theme/SKThemeFile.h"
 #include "platform/gfx/Color.h"
+#include "platform/io/FileFault.h"
 #include "tests/Source/themes/ThemeTestSupport.h"
 
 // The theme file's bytes as the writer lays them out, the reader's lookups, the magic test,
@@ -154,6 +156,30 @@ TEST(ThemeFileWriter, AMissingPictureFailsTheSaveAndLeavesTheOldFile) {
 
     TskThemeFileWriter nowhere(folder.Path("no/such/folder.skn"));
     EXPECT_THROW(nowhere.Save(), EskThemeFileError);
+}
+
+// Each step of the save fails in turn (sktheme's builtin and pack save through this writer):
+// the old theme stays whole and the error says why.
+TEST(ThemeFileWriter, AFaultInAnyStepLeavesTheOldFileAndSaysWhy) {
+    for (const io::FileStep step : io::kAllFileSteps) {
+        SCOPED_TRACE(io::FileStepName(step));
+        TempFolder folder;
+        const std::string path = folder.Path("theme.skn");
+        WriteBytes(path, AsBytes("old"));
+        TskThemeFileWriter writer(path);
+        writer.AddInteger("N", 1);
+        io::ScopedFileFault fault(step, ENOSPC);
+        try {
+            writer.Save();
+            ADD_FAILURE() << "saved although a step failed";
+        } catch (const EskThemeFileError& error) {
+            EXPECT_NE(std::string(error.what()).find("No space left on device"), std::string::npos)
+                << error.what();
+        }
+        EXPECT_TRUE(fault.Fired());
+        EXPECT_EQ(ReadBytes(path), AsBytes("old"));
+        EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    }
 }
 
 TEST(ThemeFileReader, FollowsTheChainWhereverItLeadsAndSkipsUnknownKinds) {

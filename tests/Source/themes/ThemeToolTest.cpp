@@ -162,7 +162,7 @@ TEST_F(ThemeTool, RefusesWithAReasonAndAnExitStatus) {
     struct Case {
         std::string arguments;
         int status;
-        const char* error;
+        std::string error;
     };
     const Case cases[] = {
         {"", 2, "no command given"},
@@ -177,6 +177,9 @@ TEST_F(ThemeTool, RefusesWithAReasonAndAnExitStatus) {
          "the picture MACOS_BUTTON is not in"},
         {"pack " + Path("empty") + " " + Path("x.skn"), 1, "cannot open"},
         {"pack " + Path("bad") + " " + Path("x.skn"), 1, "theme.txt line 4: a flag is 0 or 1"},
+        {"info " + Path("empty"), 1,
+         "Cannot read the theme file '" + m_folder.Path("empty") + "': Is a directory"},
+        {"builtin WinXP " + Path("empty"), 1, "cannot put the new file in its place"},
     };
     for (const Case& c : cases) {
         const ToolRun run = Sktheme(c.arguments);

@@ -50,6 +50,10 @@ protected:
         path = dir.Path("quorvane.dat");
     }
     void TearDown() override {
+        // An action queued for a dialog that never opened would otherwise be dropped here
+        // unseen, and the test would judge a record that nothing touched.
+        EXPECT_EQ(driver->PendingActions(), 0u)
+            << "an action queued for when the program waits never ran";
         form.reset();
         win::Headless::Install();
     }

@@ -169,7 +169,7 @@ TEST_F(QvdatTest, WrongUsageAndMissingFilesFailWithAReason) {
     struct Case {
         std::string szArgs;
         int nStatus;
-        const char* szError;
+        std::string szError;
     };
     const Case cases[] = {
         {"", 2, "no command given"},
@@ -182,6 +182,8 @@ TEST_F(QvdatTest, WrongUsageAndMissingFilesFailWithAReason) {
         {"build " + m_dir.Path("missing.tsv") + " " + m_dir.Path("o.dat"), 1, "cannot open"},
         {"export " + Write("cut.dat", DataBytes().Int(5).Bytes()), 1,
          "is damaged: it holds only 0 of the 5"},
+        {"check " + m_dir.Root().string(), 1, "cannot open " + m_dir.Root().string() +
+                                                  ": Is a directory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szArgs);
@@ -194,6 +196,23 @@ TEST_F(QvdatTest, WrongUsageAndMissingFilesFailWithAReason) {
     for (const char* szCommand : {"export FILE.dat", "import FILE.tsv FILE.dat", "check FILE.dat",
                                   "build SOURCE.tsv FILE.dat"}) {
         EXPECT_NE(help.szOut.find(szCommand), std::string::npos) << szCommand;
+    }
+}
+
+// Output that never reached its file is a failure, not a success with nothing in it.
+TEST_F(QvdatTest, OutputThatCannotBeWrittenFailsTheRun) {
+    const std::string szData = Write("a.dat", DataBytes().Int(1).Record("ADD", "Add").Bytes());
+    for (const char* szCommand : {"export ", "check ", "--help"}) {
+        SCOPED_TRACE(szCommand);
+        const std::string szArgs =
+            std::string(szCommand) + (szCommand[0] == '-' ? std::string() : szData);
+        const int nStatus = std::system((std::string(QVDAT_PATH) + " " + szArgs +
+                                         " >/dev/full 2>" + m_dir.Path("stderr"))
+                                            .c_str());
+        EXPECT_EQ(WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, 1);
+        EXPECT_NE(TempDir::ReadAll(m_dir.Path("stderr"))
+                      .find("qvdat: cannot write the output: No space left on device"),
+                  std::string::npos);
     }
 }
 

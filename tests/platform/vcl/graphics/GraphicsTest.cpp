@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include <unistd.h>
 
 #include "platform/gfx/JpegCodec.h"
+#include "platform/io/FileFault.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/Canvas.h"
 #include "platform/vcl/streaming/FormReader.h"
@@ -182,6 +186,39 @@ TEST_F(Graphics, PictureDataRoundTripsThroughADescription) {
             EXPECT_EQ(static_cast<TBitmap*>(graphic)->Image(), source.Image());
         }
     }
+}
+
+// A picture saved over an old one, with each step of the write failing in turn, and with a
+// full device: the old file stays whole and the save raises. The gfx codecs' own file
+// writing shares this writer.
+TEST_F(Graphics, AFailedPictureSaveKeepsTheOldFileAndRaises) {
+    char folderTemplate[] = "/tmp/qvgraphics-XXXXXX";
+    ASSERT_NE(::mkdtemp(folderTemplate), nullptr);
+    const std::filesystem::path folder = folderTemplate;
+    const std::string path = (folder / "picture.bmp").string();
+    TBitmap picture;
+    picture.LoadFromResourceName("VCL_TEST_PICTURE");
+    for (const io::FileStep step : io::kAllFileSteps) {
+        SCOPED_TRACE(io::FileStepName(step));
+        { std::ofstream(path, std::ios::binary) << "old"; }
+        io::ScopedFileFault fault(step, ENOSPC);
+        try {
+            picture.SaveToFile(path);
+            ADD_FAILURE() << "saved although a step failed";
+        } catch (const Exception& error) {
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find("No space left on device"), std::string::npos)
+                << error.what();
+        }
+        EXPECT_TRUE(fault.Fired());
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+    }
+    picture.SaveToFile(path);
+    TBitmap again;
+    again.LoadFromFile(path);
+    EXPECT_EQ(again.Image(), picture.Image());
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(Graphics, BadPictureDataIsAnErrorAtItsLine) {
