@@ -18,8 +18,6 @@ constexpr std::size_t FILE_HEADER_SIZE = 14;
 constexpr std::uint32_t CORE_HEADER_SIZE = 12;
 constexpr std::uint32_t INFO_HEADER_SIZE = 40;
 // Refused before anything is allocated: no real picture of ours comes near it.
-constexpr long long MAX_DIMENSION = 65535;
-constexpr long long MAX_PIXELS = 1LL << 28;
 
 [[noreturn]] void Fail(const std::string& what) {
     throw CodecError("BMP: " + what);
@@ -107,9 +105,7 @@ Header ReadHeader(const Reader& in) {
     if (width <= 0 || height <= 0)
         Fail("picture has no pixels (" + std::to_string(width) + " x " + std::to_string(height) +
              ")");
-    if (width > MAX_DIMENSION || height > MAX_DIMENSION || width * height > MAX_PIXELS)
-        Fail("picture of " + std::to_string(width) + " x " + std::to_string(height) +
-             " pixels is too large");
+    CheckPictureSize("BMP", width, height);
     h.width = static_cast<int>(width);
     h.height = static_cast<int>(height);
 
@@ -199,11 +195,14 @@ void DecodeRunLength(const Header& h, std::span<const std::uint8_t> rle,
         if (pos >= rle.size()) Fail("file ends inside the pixel data");
         return rle[pos++];
     };
-    const auto put = [&](int x, int y, unsigned index) {
+    const auto put = [&](long long x, long long y, unsigned index) {
         if (x >= h.width || y >= h.height) return;
-        bitmap.At(x, h.height - 1 - y) = index < palette.size() ? palette[index] : 0xFF000000u;
+        const Pixel pixel = index < palette.size() ? palette[index] : 0xFF000000u;
+        bitmap.At(static_cast<int>(x), static_cast<int>(h.height - 1 - y)) = pixel;
     };
-    int x = 0, y = 0;
+    // Runs and jumps may carry the position far past the right edge without an end of line;
+    // counted in 64 bits, no file can be long enough to make it overflow.
+    long long x = 0, y = 0;
     for (;;) {
         const unsigned count = next();
         const unsigned value = next();
@@ -216,8 +215,8 @@ void DecodeRunLength(const Header& h, std::span<const std::uint8_t> rle,
         } else if (value == 1) {
             return;
         } else if (value == 2) {
-            x += static_cast<int>(next());
-            y += static_cast<int>(next());
+            x += next();
+            y += next();
         } else {
             unsigned byte = 0;
             for (unsigned i = 0; i < value; ++i, ++x) {

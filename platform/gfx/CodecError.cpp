@@ -12,6 +12,14 @@ CodecError::CodecError(const std::string& message) : std::runtime_error(message)
 // Defined here so that the class's type information lives in one object file.
 CodecError::~CodecError() = default;
 
+void CheckPictureSize(const char* codec, long long width, long long height) {
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
+    if (width <= 0 || height <= 0)
+        throw CodecError(std::string(codec) + ": picture has no pixels (" + size + ")");
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+        throw CodecError(std::string(codec) + ": picture of " + size + " pixels is too large");
+}
+
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const char* codec) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw CodecError(std::string(codec) + ": cannot open \"" + path + "\"");

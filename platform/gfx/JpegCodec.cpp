@@ -10,7 +10,6 @@ namespace gfx {
 
 namespace {
 
-constexpr long long MAX_PIXELS = 1LL << 28;
 
 // libjpeg reports errors through this manager; it jumps back to the guarded call with the
 // message kept, so that the exception is thrown from C++ code, never through the C library.
@@ -54,11 +53,16 @@ struct DecodeContext {
     Bitmap* bitmap;
 };
 
-void StartDecode(jpeg_decompress_struct* info, DecodeContext* context) {
+void ReadHeader(jpeg_decompress_struct* info, DecodeContext* context) {
     jpeg_create_decompress(info);
     jpeg_mem_src(info, context->data, static_cast<unsigned long>(context->size));
     jpeg_read_header(info, TRUE);
     info->out_color_space = JCS_EXT_BGRA;  // the memory order of our 32-bit pixels
+}
+
+// Starting may allocate for the whole picture (a progressive one keeps every coefficient),
+// so it comes only after the declared size was accepted.
+void StartDecode(jpeg_decompress_struct* info, DecodeContext*) {
     jpeg_start_decompress(info);
 }
 
@@ -119,12 +123,11 @@ Bitmap ReadJpeg(std::span<const std::uint8_t> data) {
         ~Destroyer() { jpeg_destroy_decompress(info); }
     } destroyer{&info};
 
+    if (!Guarded(&info, manager, ReadHeader, &context)) Fail(manager.message);
+    CheckPictureSize("JPEG", info.image_width, info.image_height);
     if (!Guarded(&info, manager, StartDecode, &context)) Fail(manager.message);
     const long long width = info.output_width;
     const long long height = info.output_height;
-    if (width <= 0 || height <= 0 || width * height > MAX_PIXELS)
-        throw CodecError("JPEG: picture of " + std::to_string(width) + " x " +
-                         std::to_string(height) + " pixels is too large");
     bitmap = Bitmap(static_cast<int>(width), static_cast<int>(height));
     if (!Guarded(&info, manager, DecodeRows, &context)) Fail(manager.message);
     bitmap.SetFormat(PixelFormat::Bits24);

@@ -8,7 +8,6 @@ namespace gfx {
 
 namespace {
 
-constexpr long long MAX_PIXELS = 1LL << 28;
 
 // libpng's simplified interface reports failures in the image structure instead of
 // jumping, so no C state needs guarding here.
@@ -68,9 +67,7 @@ Bitmap ReadPng(std::span<const std::uint8_t> data) {
         image.Fail("cannot read the header");
     const long long width = image->width;
     const long long height = image->height;
-    if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || width * height > MAX_PIXELS)
-        throw CodecError("PNG: picture of " + std::to_string(width) + " x " +
-                         std::to_string(height) + " pixels is too large");
+    CheckPictureSize("PNG", width, height);
     image->format = PNG_FORMAT_BGRA;  // the memory order of our 32-bit pixels
     Bitmap bitmap(static_cast<int>(width), static_cast<int>(height));
     if (!png_image_finish_read(image.Get(), nullptr, bitmap.Data(), 0, nullptr))

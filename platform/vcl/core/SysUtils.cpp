@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 std::string IntToStr(std::int64_t value) {
     return std::to_string(value);
@@ -26,7 +27,14 @@ bool TryStrToInt(std::string_view text, std::int64_t& value) {
     std::uint64_t magnitude = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (ec != std::errc() || end != text.data() + text.size()) return false;
-    value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    // Decimal numbers must fit as written: 18446744073709551615 is no way to write -1.
+    // Hexadecimal ones are bit patterns, so $FFFFFFFFFFFFFFFF is -1 as the VCL reads it.
+    if (base == 10) {
+        constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+        if (magnitude > kMax + (negative ? 1 : 0)) return false;
+    }
+    // Negated in unsigned arithmetic, where -9223372036854775808 has no overflow to fear.
+    value = static_cast<std::int64_t>(negative ? ~magnitude + 1 : magnitude);
     return true;
 }
 

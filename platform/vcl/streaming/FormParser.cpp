@@ -189,6 +189,17 @@ std::string TFormParser::TakeDottedIdent(const char* what) {
     return ident;
 }
 
+TFormParser::NestingGuard::NestingGuard(TFormParser& parser) : m_parser(parser) {
+    if (++m_parser.m_depth > kMaxNesting)
+        throw EReadError(Where(m_parser.m_fileName, m_parser.m_tokenLine,
+                               "objects, lists and collections nested more than " +
+                                   std::to_string(kMaxNesting) + " deep"));
+}
+
+TFormParser::NestingGuard::~NestingGuard() {
+    --m_parser.m_depth;
+}
+
 TFormObject TFormParser::ParseDescription() {
     TFormObject root = ParseObject();
     if (m_token != Token::End) Expected("the end of the file after the last 'end'");
@@ -196,6 +207,7 @@ TFormObject TFormParser::ParseDescription() {
 }
 
 TFormObject TFormParser::ParseObject() {
+    const NestingGuard guard(*this);
     if (IsKeyword("inherited") || IsKeyword("inline"))
         throw EReadError(
             Where(m_fileName, m_tokenLine,
@@ -300,6 +312,7 @@ TFormValue TFormParser::ParseSet() {
 }
 
 TFormValue TFormParser::ParseList() {
+    const NestingGuard guard(*this);
     TFormValue value;
     value.Type = TFormValue::Kind::List;
     Take('(');
@@ -312,6 +325,7 @@ TFormValue TFormParser::ParseList() {
 }
 
 TFormValue TFormParser::ParseCollection() {
+    const NestingGuard guard(*this);
     TFormValue value;
     value.Type = TFormValue::Kind::Collection;
     Take('<');

@@ -31,6 +31,20 @@ private:
     std::string TakeIdent(const char* what);
     std::string TakeDottedIdent(const char* what);
 
+    // Objects, lists and collections nest by recursion; a description nested deeper than
+    // any form needs is refused before it can use up the stack.
+    static constexpr int kMaxNesting = 100;
+    class NestingGuard {
+    public:
+        explicit NestingGuard(TFormParser& parser);
+        ~NestingGuard();
+        NestingGuard(const NestingGuard&) = delete;
+        NestingGuard& operator=(const NestingGuard&) = delete;
+
+    private:
+        TFormParser& m_parser;
+    };
+
     TFormObject ParseObject();
     TFormProperty ParseProperty();
     TFormValue ParseValue();
@@ -43,6 +57,7 @@ private:
     std::string m_fileName;
     std::size_t m_pos = 0;
     int m_line = 1;
+    int m_depth = 0;
 
     Token m_token = Token::End;
     int m_tokenLine = 1;

@@ -1,6 +1,7 @@
 #include "platform/vcl/streaming/FormReader.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/vcl/core/Collection.h"
 #include "platform/vcl/core/Component.h"
@@ -153,6 +154,10 @@ void TFormReader::ApplyProperties(TPersistent& instance,
             throw;
         } catch (const Exception& e) {
             Error(property.Line, "error reading " + property.Name + ": " + e.Message());
+        } catch (const std::runtime_error& e) {
+            // What a property's own reader throws (a damaged embedded theme or picture) is
+            // a reading error at this line like any other.
+            Error(property.Line, "error reading " + property.Name + ": " + e.what());
         }
     }
 }

@@ -90,11 +90,14 @@ TEST_F(BuiltInFileTheme, DamagedEmbeddedDataIsAnErrorAndLeavesNoFile) {
         "  end\n"
         "end\n";
     const std::string temporary = TskBuiltInFileTheme::TemporaryThemeFile(GetTempPath());
+    // A reading error like any other: it names the description and the line.
     try {
         ReadTheme(description);
         ADD_FAILURE() << "damaged theme data was taken";
-    } catch (const std::exception& error) {
-        EXPECT_NE(std::string(error.what()).find("damaged"), std::string::npos) << error.what();
+    } catch (const EReadError& error) {
+        EXPECT_EQ(error.Message().rfind("Root.dfm:3: error reading SkinData: ", 0), 0u)
+            << error.Message();
+        EXPECT_NE(error.Message().find("damaged"), std::string::npos) << error.Message();
     }
     EXPECT_FALSE(std::filesystem::exists(temporary));
 }

@@ -99,42 +99,74 @@ TEST_F(ThemeTables, LookupsOutsideTheTablesAnswerTheDefaults) {
     GetInsideThemeBitmap(MacOS, SkItem::ButtonImage, nullptr, 3, 1);
 }
 
-TEST_F(ThemeTables, ValuesTheControlsDrawWith) {
+// Every item of every built-in style, written out as the tables hold it: a changed colour,
+// number, flag or picture name in any table shows here. Flags are 1 and 0, colours 0xBBGGRR.
+TEST_F(ThemeTables, EveryItemOfEveryStyleHoldsItsValue) {
     struct Row {
         int item;
-        std::array<std::int32_t, 5> values;  // MacOS, WinXP, DeepBlue, Protein, BlueGlass
+        const char* name;
+        TskType kind;
+        std::array<const char*, 5> values;  // MacOS, WinXP, DeepBlue, Protein, BlueGlass
     };
+    // clang-format off
     const Row rows[] = {
-        {SkItem::ButtonTransparentBool, {1, 0, 0, 0, 1}},
-        {SkItem::TitleBarButtonTransparentBool, {0, 0, 0, 1, 1}},
-        {SkItem::TitleBarButtonLeftOffsetInt, {3, 2, 0, 0, 4}},
-        {SkItem::TitleBarButtonRightOffsetInt, {-2, -2, 0, 0, -3}},
-        {SkItem::TitleBarButtonTopInt, {4, 5, 2, 2, 6}},
-        {SkItem::FormMinWidthInt, {130, 150, 130, 130, 270}},
-        {SkItem::FormRoundCornerInt, {0, 13, 0, 0, 11}},
-        {SkItem::FormBorderWidthInt, {1, 3, 1, 1, 1}},
-        {SkItem::FormBackgroundColor, {0xE7E7E7, 0xDEEBEF, 0xE8E8E8, 0xFBFBFB, 0xE7E7E7}},
-        {SkItem::FormBorderColor, {0x7F7F7F, 0xC82C00, 0x000000, 0x000000, 0x000000}},
-        {SkItem::MenuSelectedBackgroundColor, {0xC47339, 0xEFD3C6, 0xA04A44, 0xC4302D, 0xEC5E5E}},
-        {SkItem::MenuBackgroundColor, {0x000000, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xE7E7E7}},
-        {SkItem::ControlFontColor, {0x000000, 0xCF4602, 0x000000, 0x000000, 0x000000}},
-        {SkItem::ScrollBarBackgroundColor, {0xC9C9C9, 0xF9F9F9, 0xF5F5F5, 0xF5F5F5, 0xF4F4F4}},
-        {SkItem::ToolBarButtonDownBackgroundColor,
-         {0xD8D8D8, 0xE1AC93, 0xD8D8D8, 0xD8D8D8, 0xD8D8D8}},
+        {1, "ButtonImage", TskType::Str, {"MACOS_BUTTON", "WINXP_BUTTON", "DEEPBLUE_BUTTON", "PROTEIN_BUTTON", "BLUEGLASS_BUTTON"}},
+        {2, "ButtonTransparentBool", TskType::Bool, {"1", "0", "0", "0", "1"}},
+        {3, "CheckBoxImage", TskType::Str, {"MACOS_CHECKBOX", "WINXP_CHECKBOX", "DEEPBLUE_CHECKBOX", "PROTEIN_CHECKBOX", "BLUEGLASS_CHECKBOX"}},
+        {4, "RadioButtonImage", TskType::Str, {"MACOS_RADIOBUTTON", "WINXP_RADIOBUTTON", "DEEPBLUE_RADIOBUTTON", "PROTEIN_RADIOBUTTON", "BLUEGLASS_RADIOBUTTON"}},
+        {5, "TitleBarButtonImage", TskType::Str, {"MACOS_TITLEBTN", "WINXP_TITLEBTN", "DEEPBLUE_TITLEBTN", "PROTEIN_TITLEBTN", "BLUEGLASS_TITLEBTN"}},
+        {6, "TitleBarButtonTransparentBool", TskType::Bool, {"0", "0", "0", "1", "1"}},
+        {7, "TitleBarButtonLeftOffsetInt", TskType::Int, {"3", "2", "0", "0", "4"}},
+        {8, "TitleBarButtonRightOffsetInt", TskType::Int, {"-2", "-2", "0", "0", "-3"}},
+        {9, "TitleBarButtonTopInt", TskType::Int, {"4", "5", "2", "2", "6"}},
+        {10, "TitleBarLeftImage", TskType::Str, {"MACOS_TITLE_LEFT", "WINXP_TITLE_LEFT", "DEEPBLUE_TITLE_LEFT", "PROTEIN_TITLE_LEFT", "BLUEGLASS_TITLE_LEFT"}},
+        {11, "TitleBarClientImage", TskType::Str, {"MACOS_TITLE_CLIENT", "WINXP_TITLE_CLIENT", "DEEPBLUE_TITLE_CLIENT", "PROTEIN_TITLE_CLIENT", "BLUEGLASS_TITLE_CLIENT"}},
+        {12, "TitleBarRightImage", TskType::Str, {"MACOS_TITLE_RIGHT", "WINXP_TITLE_RIGHT", "DEEPBLUE_TITLE_RIGHT", "PROTEIN_TITLE_RIGHT", "BLUEGLASS_TITLE_RIGHT"}},
+        {13, "FormMinWidthInt", TskType::Int, {"130", "150", "130", "130", "270"}},
+        {14, "FormRoundCornerInt", TskType::Int, {"0", "13", "0", "0", "11"}},
+        {15, "FormBackgroundColor", TskType::Color, {"0xE7E7E7", "0xDEEBEF", "0xE8E8E8", "0xFBFBFB", "0xE7E7E7"}},
+        {16, "FormBorderColor", TskType::Color, {"0x7F7F7F", "0xC82C00", "0x000000", "0x000000", "0x000000"}},
+        {17, "FormBorderWidthInt", TskType::Int, {"1", "3", "1", "1", "1"}},
+        {18, "MenuSelectedBorderColor", TskType::Color, {"0xC47339", "0xC66931", "0xA04A44", "0xC4302D", "0xEC5E5E"}},
+        {19, "MenuSelectedBackgroundColor", TskType::Color, {"0xC47339", "0xEFD3C6", "0xA04A44", "0xC4302D", "0xEC5E5E"}},
+        {20, "MenuSelectedFontColor", TskType::Color, {"0xFFFFFF", "0x000000", "0xFFFFFF", "0xFFFFFF", "0xFFFFFF"}},
+        {21, "MenuBackgroundColor", TskType::Color, {"0x000000", "0xFFFFFF", "0xFFFFFF", "0xFFFFFF", "0xE7E7E7"}},
+        {22, "MenuFontColor", TskType::Color, {"0x000000", "0x000000", "0x000000", "0x000000", "0x000000"}},
+        {23, "MenuBarColor", TskType::Color, {"0x000000", "0xCED3D6", "0xCED3D6", "0xCED3D6", "0xCED3D6"}},
+        {24, "ProgressBarImage", TskType::Str, {"MACOS_PROGRESSBAR", "WINXP_PROGRESSBAR", "DEEPBLUE_PROGRESSBAR", "PROTEIN_PROGRESSBAR", "BLUEGLASS_PROGRESSBAR"}},
+        {25, "ControlBorderColor", TskType::Color, {"0x7F7F7F", "0x686868", "0x000000", "0x000000", "0x000000"}},
+        {26, "ControlBackgroundColor", TskType::Color, {"0xE7E7E7", "0xDEEBEF", "0xE8E8E8", "0xFBFBFB", "0xE7E7E7"}},
+        {27, "ControlFontColor", TskType::Color, {"0x000000", "0xCF4602", "0x000000", "0x000000", "0x000000"}},
+        {28, "TrackBarBarImage", TskType::Str, {"MACOS_TRACKBAR_BAR", "WINXP_TRACKBAR_BAR", "DEEPBLUE_TRACKBAR_BAR", "PROTEIN_TRACKBAR_BAR", "BLUEGLASS_TRACKBAR_BAR"}},
+        {29, "TrackBarSliderImage", TskType::Str, {"MACOS_TRACKBAR_SLIDER", "WINXP_TRACKBAR_SLIDER", "DEEPBLUE_TRACKBAR_SLIDER", "PROTEIN_TRACKBAR_SLIDER", "BLUEGLASS_TRACKBAR_SLIDER"}},
+        {30, "TrackBarSliderVImage", TskType::Str, {"MACOS_TRACKBAR_SLIDER_V", "WINXP_TRACKBAR_SLIDER_V", "DEEPBLUE_TRACKBAR_SLIDER_V", "PROTEIN_TRACKBAR_SLIDER_V", "BLUEGLASS_TRACKBAR_SLIDER_V"}},
+        {31, "ScrollBarBackgroundColor", TskType::Color, {"0xC9C9C9", "0xF9F9F9", "0xF5F5F5", "0xF5F5F5", "0xF4F4F4"}},
+        {32, "ScrollBarButtonImage", TskType::Str, {"MACOS_SCROLLBAR_BUTTON", "WINXP_SCROLLBAR_BUTTON", "DEEPBLUE_SCROLLBAR_BUTTON", "PROTEIN_SCROLLBAR_BUTTON", "BLUEGLASS_SCROLLBAR_BUTTON"}},
+        {33, "ScrollBarSliderImage", TskType::Str, {"MACOS_SCROLLBAR_TRACK", "WINXP_SCROLLBAR_TRACK", "DEEPBLUE_SCROLLBAR_TRACK", "PROTEIN_SCROLLBAR_TRACK", "BLUEGLASS_SCROLLBAR_TRACK"}},
+        {34, "CheckListBoxImage", TskType::Str, {"MACOS_CHECKLIST", "WINXP_CHECKLIST", "DEEPBLUE_CHECKLIST", "PROTEIN_CHECKLIST", "BLUEGLASS_CHECKLIST"}},
+        {35, "ToolBarButtonBorderColor", TskType::Color, {"0x474747", "0xC66931", "0x474747", "0x474747", "0x474747"}},
+        {36, "ToolBarButtonBackgroundColor", TskType::Color, {"0xEFEFEF", "0xEFD3C6", "0xEFEFEF", "0xEFEFEF", "0xEFEFEF"}},
+        {37, "ToolBarButtonDownBackgroundColor", TskType::Color, {"0xD8D8D8", "0xE1AC93", "0xD8D8D8", "0xD8D8D8", "0xD8D8D8"}},
+        {38, "ScrollButtonImage", TskType::Str, {"MACOS_SCROLLBUTTON", "WINXP_SCROLLBUTTON", "MORE_SCROLLBUTTON", "MORE_SCROLLBUTTON", "MORE_SCROLLBUTTON"}},
+        {39, "TabControlTabImage", TskType::Str, {"MACOS_TAB", "WINXP_TAB", "DEEPBLUE_TAB", "PROTEIN_TAB", "BLUEGLASS_TAB"}},
+        {40, "TabControlBarImage", TskType::Str, {"MACOS_TAB_LINE", "WINXP_TAB_LINE", "DEEPBLUE_TAB_LINE", "PROTEIN_TAB_LINE", "BLUEGLASS_TAB_LINE"}},
+        {41, "SideChannelHandleImage", TskType::Str, {"MACOS_SIDECHENNEL_HANDLE", "WINXP_SIDECHENNEL_HANDLE", "DEEPBLUE_SIDECHENNEL_HANDLE", "PROTEIN_SIDECHENNEL_HANDLE", "BLUEGLASS_SIDECHENNEL_HANDLE"}},
+        {42, "SideChannelBarImage", TskType::Str, {"MACOS_SIDECHENNEL_BAR", "WINXP_SIDECHENNEL_BAR", "DEEPBLUE_SIDECHENNEL_BAR", "PROTEIN_SIDECHENNEL_BAR", "BLUEGLASS_SIDECHENNEL_BAR"}},
     };
+    // clang-format on
+    ASSERT_EQ(std::size(rows), static_cast<std::size_t>(SK_ITEM_COUNT));
     for (const Row& row : rows) {
+        ASSERT_EQ(SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(row.item)], std::string(row.name));
+        EXPECT_EQ(SK_ITEM_TYPE[static_cast<std::size_t>(row.item)], row.kind) << row.name;
         for (std::size_t i = 0; i < kStyles.size(); ++i) {
-            SCOPED_TRACE(std::string(SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(row.item)]) +
-                         " of style " + std::to_string(i + 1));
-            EXPECT_EQ(GetInsideThemeValue(kStyles[i], row.item).Value, row.values[i]);
+            SCOPED_TRACE(std::string(row.name) + " of style " + std::to_string(i + 1));
+            const TskThemeValue value = GetInsideThemeValue(kStyles[i], row.item);
+            if (row.kind == TskType::Str) {
+                EXPECT_STREQ(value.Picture, row.values[i]);
+            } else {
+                EXPECT_EQ(value.Value, std::stoll(row.values[i], nullptr, 0));
+            }
         }
-    }
-    // The three styles without pictures of their own share one scroll button strip.
-    EXPECT_STREQ(GetInsideThemeValue(WinXP, SkItem::ScrollButtonImage).Picture,
-                 "WINXP_SCROLLBUTTON");
-    for (const TskUIStyle style : {DeepBlue, Protein, BlueGlass}) {
-        EXPECT_STREQ(GetInsideThemeValue(style, SkItem::ScrollButtonImage).Picture,
-                     "MORE_SCROLLBUTTON");
     }
 }
 

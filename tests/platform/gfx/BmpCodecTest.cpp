@@ -278,6 +278,24 @@ TEST(BmpCodec, RefusesDamagedFilesWithAClearMessage) {
     }
 }
 
+// Jumps of 255 columns, never ending the line, carry the column past 2^31 after 34 MB; the
+// run after them must not land outside the picture (a 32-bit column once wrapped there).
+TEST(BmpCodec, RunsFarPastTheRightEdgeStayOutsideThePicture) {
+    BmpFile f;
+    f.width = 1;
+    f.height = 1;
+    f.bitCount = 8;
+    f.compression = 1;
+    f.palette = {0x000000, 0xFF0000};
+    f.colorsUsed = 2;
+    const std::size_t jumps = (std::size_t{1} << 31) / 255 + 1;
+    f.pixels.reserve(jumps * 4 + 4);
+    for (std::size_t i = 0; i < jumps; ++i) f.pixels.insert(f.pixels.end(), {0, 2, 255, 0});
+    f.pixels.insert(f.pixels.end(), {1, 1, 0, 1});  // one red pixel, then the end
+    const Bitmap bitmap = ReadBmp(f.Build());
+    EXPECT_EQ(bitmap.GetPixel(0, 0), clBlack);
+}
+
 TEST(BmpCodec, EveryTruncationOfAValidFileFailsCleanly) {
     BmpFile f;
     f.bitCount = 8;

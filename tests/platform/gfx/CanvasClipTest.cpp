@@ -3,6 +3,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/Canvas.h"
 
@@ -81,6 +82,12 @@ const Operation kOperations[] = {
      }},
 };
 
+std::vector<TColor> PixelsOfRow(const Bitmap& bitmap, int y) {
+    std::vector<TColor> row;
+    for (int x = 0; x < bitmap.Width(); ++x) row.push_back(bitmap.GetPixel(x, y));
+    return row;
+}
+
 Canvas& Prepared(Canvas& c) {
     c.GetBrush().color = clBlue;
     c.GetFont().color = clBlack;
@@ -109,6 +116,42 @@ TEST(CanvasClip, EveryOperationStaysInsideTheClipAndFollowsTheOrigin) {
         ExpectOnlyInside(based, clip.Intersected(Rect(0, 0, 30, 30)),
                          std::string(op.name) + " (base)");
     }
+}
+
+// A clip of one rectangle (the whole bitmap when none is set) takes a shorter path than a
+// region of several; the pixels just past each of its edges stay untouched and unread.
+TEST(CanvasClip, AOneRectangleClipEndsAtItsEdges) {
+    const Region clip(Rect(5, 4, 15, 12));
+    for (const Operation& op : kOperations) {
+        Bitmap bitmap(40, 30);
+        Canvas canvas(bitmap);
+        Prepared(canvas).SetOrigin({10, 8});
+        canvas.SetClipRegion(clip);
+        op.draw(canvas);
+        ExpectOnlyInside(bitmap, clip, op.name);
+    }
+    for (const bool focus : {false, true}) {
+        Bitmap bitmap(40, 30);
+        Canvas canvas(bitmap);
+        canvas.IntersectClipRect(Rect(5, 4, 15, 12));
+        if (focus)
+            canvas.DrawFocusRect(Rect(0, 0, 40, 30));
+        else
+            canvas.DrawFocusRect(Rect(5, 4, 16, 13));
+        ExpectOnlyInside(bitmap, clip, focus ? "DrawFocusRect over all" : "DrawFocusRect past");
+    }
+
+    Bitmap bitmap(10, 8);
+    Canvas canvas(bitmap);
+    const TPoint inside[] = {{0, 0}, {9, 0}, {0, 7}, {9, 7}};
+    for (const TPoint p : inside) EXPECT_EQ(canvas.GetPixel(p.x, p.y), clWhite) << p.x << "," << p.y;
+    const TPoint outside[] = {{-1, 0}, {10, 0}, {0, -1}, {0, 8}, {10, 7}, {9, 8}};
+    for (const TPoint p : outside) EXPECT_EQ(canvas.GetPixel(p.x, p.y), clNone) << p.x << "," << p.y;
+    // Just past the right edge is not the first pixel of the next row.
+    canvas.SetPixel(10, 0, clRed);
+    canvas.SetPixel(-1, 1, clRed);
+    EXPECT_EQ(PixelsOfRow(bitmap, 0), std::vector<TColor>(10, clWhite));
+    EXPECT_EQ(PixelsOfRow(bitmap, 1), std::vector<TColor>(10, clWhite));
 }
 
 TEST(CanvasClip, OriginMovesLogicalCoordinatesOnTheDevice) {

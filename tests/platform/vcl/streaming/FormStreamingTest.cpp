@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <memory>
+#include <string>
 
+#include "platform/vcl/streaming/FormParser.h"
 #include "platform/vcl/streaming/FormReader.h"
 #include "platform/vcl/streaming/FormWriter.h"
 #include "platform/vcl/core/SysUtils.h"
@@ -175,10 +179,12 @@ TEST_F(FormStreaming, WriterSplitsLongStringsAndBinaryData) {
 
 TEST_F(FormStreaming, BadDescriptionsNameFileLineAndWhatWasExpected) {
     struct Case {
-        const char* text;
+        std::string text;
         const char* message;  // what the error must contain after "Test.dfm:<line>: "
         int line;
     };
+    std::string deepObjects = "object F: TTestForm\n";
+    for (int i = 0; i < 150; ++i) deepObjects += "object X" + std::to_string(i) + ": TTestWidget\n";
     const Case cases[] = {
         {"object F: TTestForm\n  object X: TNoSuchClass\n  end\nend\n",
          "expected a registered class, found 'TNoSuchClass'", 2},
@@ -232,6 +238,15 @@ TEST_F(FormStreaming, BadDescriptionsNameFileLineAndWhatWasExpected) {
         {"inherited F: TTestForm\nend\n",
          "expected 'object' (inherited and inline objects are not supported)", 1},
         {"object F: TTestForm\n  Tag = 12abc\nend\n", "expected a number", 2},
+        {"object F: TTestForm\n  Tag = 18446744073709551615\nend\n",
+         "expected an integer that fits in 64 bits", 2},
+        // Nesting is refused long before the stack runs out: 20 000 lists would use it up.
+        {"object F: TTestForm\n  Tag = " + std::string(20000, '(') + "\nend\n",
+         "objects, lists and collections nested more than 100 deep", 2},
+        {"object F: TTestForm\n  Tag = <item Tag = <item Tag = " + std::string(20000, '(') +
+             "\nend\n",
+         "nested more than 100 deep", 2},
+        {deepObjects, "nested more than 100 deep", 101},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -244,6 +259,30 @@ TEST_F(FormStreaming, BadDescriptionsNameFileLineAndWhatWasExpected) {
             EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
         }
     }
+}
+
+// The whole 64-bit range reads as written; hexadecimal is the bit pattern.
+TEST(FormParser, IntegersAtTheEdgesOfTheRange) {
+    const struct {
+        const char* text;
+        std::int64_t value;
+    } cases[] = {
+        {"-9223372036854775808", std::numeric_limits<std::int64_t>::min()},
+        {"9223372036854775807", std::numeric_limits<std::int64_t>::max()},
+        {"$FFFFFFFFFFFFFFFF", -1},
+        {"-$8000000000000000", std::numeric_limits<std::int64_t>::min()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const TFormObject object =
+            TFormParser(std::string("object F: TTestForm\n  Tag = ") + c.text + "\nend\n", "T.dfm")
+                .ParseDescription();
+        ASSERT_EQ(object.Properties.size(), 1u);
+        EXPECT_EQ(object.Properties[0].Value.Integer, c.value);
+    }
+    std::int64_t value = 0;
+    EXPECT_FALSE(TryStrToInt("9223372036854775808", value));
+    EXPECT_FALSE(TryStrToInt("-9223372036854775809", value));
 }
 
 TEST_F(FormStreaming, ReadComponentCreatesTheRootByClassName) {
