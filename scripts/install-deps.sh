@@ -13,6 +13,7 @@ packages=(
   lintian desktop-file-utils
   python3 python3-pil
   libsqlite3-dev
+  clang libclang-rt-dev llvm
 )
 
 missing=()

@@ -32,7 +32,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path, const char* cod
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data,
                     const char* codec) {
     io::ReplacingFile out(path);
-    if (!out.WriteAll(data)) throw CodecError(std::string(codec) + ": " + out.Error());
+    if (!out.WriteAll(data))
+        throw CodecError(std::string(codec) + ": cannot save \"" + path + "\": " + out.Error());
 }
 
 }  // namespace gfx

@@ -3,7 +3,8 @@
 # A script sets `log` (the program's output file) and `program_name` before using them.
 
 # Runs the calling script again inside a fresh Xvfb, or exits 77 (skipped) when a tool it
-# needs is missing. Call it first, with the output folder and the script's own arguments.
+# needs is missing; in CI (CI set), where every tool must be there, a missing one fails.
+# Call it first, with the output folder and the script's own arguments.
 run_under_xvfb() {
   local out=$1
   shift
@@ -11,6 +12,10 @@ run_under_xvfb() {
   local tool
   for tool in xvfb-run xdotool import convert; do
     if ! command -v "$tool" >/dev/null; then
+      if [[ -n ${CI:-} ]]; then
+        echo "FAILED: $tool is not installed" >&2
+        exit 1
+      fi
       echo "skipped: $tool is not installed"
       exit 77
     fi
@@ -38,6 +43,18 @@ expect_line() {
 # Prints "R G B" of one pixel of a screenshot.
 pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# Prints how many pixels of a screenshot's W x H area at (X, Y) are dark (below half
+# brightness): text and lines on a light background.
+dark_pixels() {
+  convert "$1" -crop "${2}x${3}+${4}+${5}" +repage -colorspace Gray -threshold 50% -negate \
+    -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# The same for the whole picture.
+dark_pixels_all() {
+  convert "$1" -colorspace Gray -threshold 50% -negate -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 expect_pixel() {

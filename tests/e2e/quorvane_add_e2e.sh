@@ -17,8 +17,9 @@ source "$(dirname "$0")/quorvane_common.sh"
 start_quorvane "$program" "$qvdat"
 
 xdotool key alt+a
-wait_window "Quorvane" >/dev/null
+dialog=$(wait_window "Quorvane")
 sleep 0.5
+import -window "$dialog" "$out/quorvane-dialog-empty.png"
 # Title, meaning and sample in tab order, lower case where the dialog forces upper case;
 # then the Command box, past Keyword, and OK, all by the keyboard.
 xdotool type --delay 50 crt
@@ -29,6 +30,12 @@ xdotool type --delay 50 crtlib
 xdotool key Tab space Tab Tab
 sleep 0.3
 import -window root "$out/quorvane-dialog.png"
+import -window "$dialog" "$out/quorvane-dialog-filled.png"
+# What was typed shows in the dialog's edits: more dark pixels than the empty dialog had.
+empty_dark=$(dark_pixels_all "$out/quorvane-dialog-empty.png")
+filled_dark=$(dark_pixels_all "$out/quorvane-dialog-filled.png")
+((filled_dark > empty_dark + 40)) ||
+  fail "the typed title, meaning and sample do not show in the dialog ($empty_dark, then $filled_dark dark pixels)"
 xdotool key space
 sleep 0.5
 expect_running

@@ -67,6 +67,26 @@ click_client() {
   xdotool mousemove $((client_x + $1)) $((client_y + $2)) click "${3:-1}"
 }
 
+# The list's rows are 17 pixels high below a header, from y = 136 + 2 + 17 of the client
+# area. Fails unless the first COUNT rows show text and the one after them does not.
+expect_rows() {
+  local shot=$1 count=$2 row dark
+  for row in $(seq 0 "$count"); do
+    dark=$(dark_pixels "$shot" 120 15 $((client_x + 30)) $((client_y + 155 + 17 * row + 1)))
+    if ((row < count)); then
+      ((dark > 10)) || fail "row $((row + 1)) shows no text in $(basename "$shot")"
+    else
+      ((dark == 0)) || fail "a row $((row + 1)) shows in $(basename "$shot")"
+    fi
+  done
+}
+
+# A fingerprint of the pixels of the count line under the list.
+sum_line() {
+  convert "$1" -crop "160x13+$((client_x + 28))+$((client_y + 398))" +repage -colorspace Gray \
+    -threshold 50% txt:- | md5sum | cut -d' ' -f1
+}
+
 # The program is still running: nothing crashed on the way.
 expect_running() {
   kill -0 "$quorvane_pid" 2>/dev/null || fail "the program ended"

@@ -17,16 +17,43 @@ source "$(dirname "$0")/quorvane_common.sh"
 start_quorvane "$program" "$qvdat"
 import -window root "$out/quorvane-main.png"
 
-# Typing selects ALC, the second row; a right click on it opens the popup menu, and its
-# accelerator deletes the row.
-xdotool type --delay 50 alc
+# On screen: a row of text for each of the four records, nothing below them, and the count
+# line under the list.
+expect_rows "$out/quorvane-main.png" 4
+sum_before=$(sum_line "$out/quorvane-main.png")
+[[ $(dark_pixels "$out/quorvane-main.png" 160 13 $((client_x + 28)) $((client_y + 398))) -gt 20 ]] ||
+  fail "the line under the list shows nothing"
+
+# Find on an abbreviation the file lacks says so.
+xdotool type --delay 50 xyz
+xdotool key alt+f
+find_box=$(wait_window "Information")
 sleep 0.3
-row_y=$((136 + 2 + 17 + 17 + 8))
-click_client 60 "$row_y" 3
+import -window root "$out/quorvane-find.png"
+import -window "$find_box" "$out/quorvane-find-box.png"
+(($(dark_pixels_all "$out/quorvane-find-box.png") > 50)) || fail "the Find message box shows no text"
+xdotool key Return
+sleep 0.3
+xdotool search --name "^Information$" >/dev/null && fail "the Find message stayed up after Enter"
+expect_running
+xdotool key BackSpace BackSpace BackSpace
+
+# Typing selects ALW, the third row, without a click. The list takes the focus by the
+# keyboard (Tab past Find), the menu key opens the popup menu for the row typing selected,
+# and its accelerator deletes that row: the saved file shows which row it was.
+xdotool type --delay 50 alw
+sleep 0.3
+xdotool key Tab Tab
+sleep 0.3
+xdotool key Menu
 sleep 0.5
 xdotool key d
-sleep 0.3
+sleep 0.5
 expect_running
+import -window root "$out/quorvane-deleted.png"
+expect_rows "$out/quorvane-deleted.png" 3
+[[ $(sum_line "$out/quorvane-deleted.png") != "$sum_before" ]] ||
+  fail "the count under the list did not change when a row went"
 
 xdotool key alt+s
 box=$(wait_window "Information")
@@ -38,7 +65,7 @@ expect_running
 xdotool search --name "^Information$" >/dev/null && fail "the confirmation stayed up after Enter"
 
 titles=$("$qvdat" export "$app/quorvane.dat" | cut -f1 | tr '\n' ' ')
-[[ $titles == "ADD ALW ZZ " ]] || fail "the saved file holds \"$titles\", expected \"ADD ALW ZZ \""
+[[ $titles == "ADD ALC ZZ " ]] || fail "the saved file holds \"$titles\", expected \"ADD ALC ZZ \""
 "$qvdat" check "$app/quorvane.dat" >/dev/null || fail "qvdat check finds fault with the saved file"
 [[ -z $box ]] && fail "no confirmation"
 

@@ -40,6 +40,12 @@ public:
     // Actions queued by WhenIdle or After that no loop has run yet. A test that ends with
     // some left was not driven as it meant: the loop they were for never started.
     std::size_t PendingActions() const { return m_idleActions.size() + m_scheduled.size(); }
+    // Forgets them, for a test that feeds a waiting loop from an open-ended stream of
+    // actions and is done with it.
+    void DropPendingActions() {
+        m_idleActions.clear();
+        m_scheduled.clear();
+    }
     const std::vector<UINT>& Beeps() const { return m_beeps; }
     const std::vector<std::string>& OpenedUrls() const { return m_urls; }
     int CursorShape() const { return m_cursor; }

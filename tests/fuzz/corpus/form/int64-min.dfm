@@ -1,0 +1,3 @@
+object Form1: TForm
+  Tag = -9223372036854775808
+end

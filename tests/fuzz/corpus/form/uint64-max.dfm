@@ -1,0 +1,3 @@
+object Form1: TForm
+  Tag = 18446744073709551615
+end
