@@ -6,6 +6,7 @@
 
 #include "Source/SkinClasses.h"
 #include "platform/vcl/VclClasses.h"
+#include "platform/vcl/core/Component.h"
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/vcl/streaming/FormReader.h"
 #include "platform/win/backend/HeadlessDriver.h"

@@ -130,15 +130,13 @@ TEST(CanvasClip, AOneRectangleClipEndsAtItsEdges) {
         op.draw(canvas);
         ExpectOnlyInside(bitmap, clip, op.name);
     }
-    for (const bool focus : {false, true}) {
+    // Focus rectangles across the left and top edges, and across the right and bottom ones.
+    for (const TRect focus : {Rect(3, 2, 12, 10), Rect(8, 6, 17, 14)}) {
         Bitmap bitmap(40, 30);
         Canvas canvas(bitmap);
         canvas.IntersectClipRect(Rect(5, 4, 15, 12));
-        if (focus)
-            canvas.DrawFocusRect(Rect(0, 0, 40, 30));
-        else
-            canvas.DrawFocusRect(Rect(5, 4, 16, 13));
-        ExpectOnlyInside(bitmap, clip, focus ? "DrawFocusRect over all" : "DrawFocusRect past");
+        canvas.DrawFocusRect(focus);
+        ExpectOnlyInside(bitmap, clip, "DrawFocusRect");
     }
 
     Bitmap bitmap(10, 8);
