@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config git
-  libx11-dev libxext-dev libsdl2-dev libfreetype-dev libfontconfig-dev fonts-liberation2
+  libx11-dev libxext-dev libfreetype-dev libfontconfig-dev fonts-liberation2
   fonts-wqy-microhei
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev

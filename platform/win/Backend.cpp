@@ -5,7 +5,6 @@
 
 #include "platform/win/WindowManager.h"
 #include "platform/win/backend/HeadlessDriver.h"
-#include "platform/win/backend/SdlDriver.h"
 #include "platform/win/backend/x11/X11Driver.h"
 
 namespace win {
@@ -17,13 +16,9 @@ void SelectBackend(std::string_view name) {
         // The old backend's windows go before the new display opens.
         WindowManager::Reset(std::make_unique<HeadlessDriver>());
         WindowManager::Reset(std::make_unique<X11Driver>());
-    } else if (name == "sdl") {
-        // The old backend goes first: SDL must not be initialised twice.
-        WindowManager::Reset(std::make_unique<HeadlessDriver>());
-        WindowManager::Reset(std::make_unique<SdlDriver>());
     } else {
         throw std::invalid_argument("unknown window backend \"" + std::string(name) +
-                                    "\" (headless, x11 or sdl)");
+                                    "\" (headless or x11)");
     }
 }
 

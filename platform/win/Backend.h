@@ -1,5 +1,6 @@
 #pragma once
-// Choosing the display backend: "headless" (the default, for tests) or "sdl" (the program).
+// Choosing the display backend: "headless" (the default, for tests) or "x11" (the
+// program and the demos).
 #include <string_view>
 
 namespace win {
