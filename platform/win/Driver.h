@@ -62,7 +62,8 @@ public:
     // shown (or still shown, when hiding).
     virtual void Animate(HWND, DWORD milliseconds, DWORD flags);
 
-    // The picture a desktop shows for the program's windows (task bar, window switcher).
+    // The picture a desktop shows for the program's windows (task bar, window switcher),
+    // with its alpha: 0 where the desktop shows through.
     virtual void SetIcon(const gfx::Bitmap&) {}
     virtual void SetCursorShape(int) {}
     virtual void SetCursorPos(TPoint) {}

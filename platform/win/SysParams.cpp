@@ -141,3 +141,15 @@ BOOL SetClipboardText(const std::string& text) {
 std::string GetClipboardText() {
     return WM().GetDriver().GetClipboardText();
 }
+
+BOOL SetApplicationIcon(const gfx::Bitmap& picture) {
+    gfx::Bitmap icon(picture.Width(), picture.Height());
+    const TColor transparent = picture.TransparentColor();
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const Pixel p = picture.Row(y)[x];
+            icon.Row(y)[x] = PixelToColor(p) == transparent ? 0 : (p | 0xFF000000u);
+        }
+    WM().GetDriver().SetIcon(icon);
+    return TRUE;
+}

@@ -1,8 +1,9 @@
 #pragma once
 // System parameters and metrics, AnimateWindow, MessageBeep, the shell's "open", the
-// clipboard and the temporary directory.
+// clipboard, the application's icon and the temporary directory.
 #include <string>
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/win/WinDefs.h"
 
 BOOL SystemParametersInfo(UINT action, UINT param, void* value, UINT winIni);
@@ -15,4 +16,7 @@ std::intptr_t ShellExecute(HWND hwnd, const char* verb, const char* file, const 
 // The temporary directory with a trailing '/'.
 std::string GetTempPath();
 BOOL SetClipboardText(const std::string& text);
+// The picture the desktop shows for the program's windows (its task bar, the window
+// switcher); the picture's transparent colour shows the desktop through.
+BOOL SetApplicationIcon(const gfx::Bitmap& picture);
 std::string GetClipboardText();

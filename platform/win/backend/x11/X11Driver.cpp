@@ -306,7 +306,7 @@ void X11Driver::SetIcon(const gfx::Bitmap& icon) {
     m_icon.push_back(icon.Height());
     for (int y = 0; y < icon.Height(); ++y)
         for (int x = 0; x < icon.Width(); ++x)
-            m_icon.push_back(static_cast<long>(icon.Row(y)[x] | 0xFF000000u));
+            m_icon.push_back(static_cast<long>(icon.Row(y)[x]));  // ARGB, as the desktop reads it
     for (const auto& [hwnd, native] : m_windows) ApplyIcon(native);
 }
 
