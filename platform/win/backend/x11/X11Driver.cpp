@@ -494,6 +494,7 @@ void X11Driver::CaptureChanged(HWND hwnd) {
         Grab();
     } else {
         m_wantGrab = false;
+        m_systemMoving = false;
         if (m_grabbed) XUngrabPointer(m_display, CurrentTime);
         m_grabbed = false;
     }
@@ -528,6 +529,7 @@ bool X11Driver::BeginSystemMove(HWND hwnd) {
     XSendEvent(m_display, m_root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(m_display);
     m_systemMove = hwnd;
+    m_systemMoving = true;
     return true;
 }
 

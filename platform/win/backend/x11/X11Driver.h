@@ -111,7 +111,8 @@ private:
     int m_cursorId = 0;
     bool m_grabbed = false;
     bool m_wantGrab = false;
-    HWND m_systemMove = nullptr;
+    HWND m_systemMove = nullptr;  // the window manager moves it; we wait for the release
+    bool m_systemMoving = false;  // until the move loop lets go of the capture
     bool m_applyingServerGeometry = false;
     unsigned long m_lastTime = 0;  // of the last user event, for selections and activation
     std::vector<long> m_icon;      // _NET_WM_ICON: width, height, ARGB pixels

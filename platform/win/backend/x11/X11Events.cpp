@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win/Input.h"
 #include "platform/win/Message.h"
@@ -120,7 +121,10 @@ void X11Driver::CheckSystemMove() {
     unsigned mask = 0;
     XQueryPointer(m_display, m_root, &root, &child, &rootX, &rootY, &x, &y, &mask);
     if (mask & Button1Mask) return;
-    m_systemMove = nullptr;
+    // Where the window manager left the window is where the loop ends it.
+    const HWND hwnd = std::exchange(m_systemMove, nullptr);
+    XSync(m_display, False);
+    if (auto it = m_windows.find(hwnd); it != m_windows.end()) Configured(hwnd, it->second);
     PushMouse(InputEvent::Kind::MouseUp, rootX, rootY, 0);
 }
 
@@ -281,7 +285,7 @@ void X11Driver::Translate(XEvent& event) {
         case ConfigureNotify:
             // Our own move loop's requests reach a window manager late; its answers to
             // earlier ones must not pull the window back while the loop runs.
-            if (!native.popup && !(WM().inMoveLoop && !m_systemMove)) Configured(hwnd, native);
+            if (!native.popup && !(WM().inMoveLoop && !m_systemMoving)) Configured(hwnd, native);
             return;
         case MapNotify:
             native.viewable = true;
