@@ -14,6 +14,8 @@ packages=(
   python3 python3-pil
   libsqlite3-dev
   clang libclang-rt-dev llvm
+  # Only the display start-up benchmark: its FLTK yardstick and its watch on the screen.
+  libfltk1.3-dev libxdamage-dev
 )
 
 missing=()
