@@ -13,6 +13,7 @@ void Bitmap::SetSize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width == m_width && height == m_height) return;
+    m_cache.Reset();
     std::vector<Pixel> pixels(static_cast<std::size_t>(width) * height, 0xFFFFFFFF);
     const int keepWidth = std::min(width, m_width);
     const int keepHeight = std::min(height, m_height);
@@ -30,6 +31,7 @@ TColor Bitmap::GetPixel(int x, int y) const {
 
 void Bitmap::SetPixel(int x, int y, TColor color) {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    m_cache.PixelsChanging();
     At(x, y) = ColorToPixel(ColorToRGB(color));
 }
 
@@ -54,6 +56,7 @@ Bitmap Bitmap::Copy(const TRect& source) const {
 }
 
 void Bitmap::Fill(TColor color) {
+    m_cache.PixelsChanging();
     std::fill(m_pixels.begin(), m_pixels.end(), ColorToPixel(ColorToRGB(color)));
 }
 

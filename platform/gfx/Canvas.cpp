@@ -115,6 +115,7 @@ void Canvas::PaintDeviceRect(const TRect& device, const raster::Paint& paint) {
     for (const TRect& clip : DeviceClip().Rects()) {
         if (clip.top >= device.bottom) break;
         const TRect r = clip.Intersect(device);
+        if (r.IsEmpty() || raster::FillRect(*m_target, r, paint)) continue;
         for (int y = r.top; y < r.bottom; ++y)
             raster::PaintRun(*m_target, y, r.left, r.right, paint);
     }

@@ -137,12 +137,25 @@ std::shared_ptr<const FontFace> Canvas::Face() const {
 
 void Canvas::RenderText(int deviceX, int deviceY, std::string_view text, const TRect* deviceClip) {
     const Pixel color = ColorToPixel(ColorToRGB(m_state.font.color));
-    Face()->Render(text, deviceX, deviceY, [&](int x, int y, std::uint8_t coverage) {
-        if (deviceClip && !deviceClip->Contains({x, y})) return;
-        if (!ClipContains(x, y)) return;
-        Pixel& p = m_target->At(x, y);
-        p = raster::Blend(p, color, coverage);
-    });
+    const Region& clip = DeviceClip();
+    Bitmap& target = *m_target;
+    // Each glyph is blended row by row into every clip rectangle it meets; the rectangles
+    // do not overlap, so every covered pixel is blended once, as a pixel at a time would.
+    Face()->RenderGlyphs(
+        text, deviceX, deviceY,
+        [&](int left, int top, int width, int height, const std::uint8_t* coverage) {
+            TRect box{left, top, left + width, top + height};
+            if (deviceClip) box = box.Intersect(*deviceClip);
+            if (box.IsEmpty()) return;
+            for (const TRect& rect : clip.Rects()) {
+                if (rect.top >= box.bottom) break;
+                const TRect r = rect.Intersect(box);
+                for (int y = r.top; y < r.bottom; ++y)
+                    raster::BlendRun(target.Row(y) + r.left,
+                                     coverage + (y - top) * width + (r.left - left), r.Width(),
+                                     color);
+            }
+        });
 }
 
 void Canvas::TextOut(int x, int y, std::string_view text) {

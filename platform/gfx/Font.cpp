@@ -73,6 +73,14 @@ std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
     return face;
 }
 
+void FontFace::Render(std::string_view utf8, int x, int y, const PlotFn& plot) const {
+    RenderGlyphs(utf8, x, y, [&](int left, int top, int width, int height, const std::uint8_t* c) {
+        for (int row = 0; row < height; ++row)
+            for (int col = 0; col < width; ++col, ++c)
+                if (*c != 0) plot(left + col, top + row, *c);
+    });
+}
+
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
     constexpr char32_t REPLACEMENT = 0xFFFD;
     if (pos >= text.size()) return 0;

@@ -39,8 +39,8 @@ public:
     // The file and family name fontconfig chose, for diagnostics and tests.
     virtual std::string FamilyName() const = 0;
 
-    virtual int Ascent() const = 0;   // pixels above the baseline
-    virtual int Descent() const = 0;  // pixels below the baseline
+    virtual int Ascent() const = 0;                      // pixels above the baseline
+    virtual int Descent() const = 0;                     // pixels below the baseline
     int Height() const { return Ascent() + Descent(); }  // the text cell: TextHeight
     virtual int TextWidth(std::string_view utf8) const = 0;
     // Advance widths of each byte offset's character, to place a caret or an underline.
@@ -50,7 +50,15 @@ public:
     // starts at (x, y) (top of the cell, not the baseline), including underline and
     // strike-out lines for those styles.
     using PlotFn = std::function<void(int x, int y, std::uint8_t coverage)>;
-    virtual void Render(std::string_view utf8, int x, int y, const PlotFn& plot) const = 0;
+    void Render(std::string_view utf8, int x, int y, const PlotFn& plot) const;
+
+    // The same coverage a glyph at a time, for drawing that works on whole rows: put is
+    // called in drawing order with a block's top left pixel, its size and its coverage
+    // (rows of width bytes, 0 where the block leaves a pixel alone). Glyphs are rendered
+    // once per face and kept, so the blocks are the cached renderings themselves.
+    using GlyphFn =
+        std::function<void(int x, int y, int width, int height, const std::uint8_t* coverage)>;
+    virtual void RenderGlyphs(std::string_view utf8, int x, int y, const GlyphFn& put) const = 0;
 };
 
 // Decodes one UTF-8 character at text[pos], advancing pos; bad bytes read as U+FFFD.

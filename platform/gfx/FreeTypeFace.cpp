@@ -198,10 +198,14 @@ FreeTypeFace::Glyph FreeTypeFace::LoadGlyph(char32_t ch) const {
 }
 
 const FreeTypeFace::Glyph& FreeTypeFace::GetGlyph(char32_t ch) const {
+    if (ch < m_ascii.size()) {
+        if (const Glyph* glyph = m_ascii[ch].load(std::memory_order_acquire)) return *glyph;
+    }
     std::lock_guard lock(m_mutex);
     auto it = m_glyphs.find(ch);
     if (it == m_glyphs.end()) it = m_glyphs.emplace(ch, LoadGlyph(ch)).first;
     // Map nodes stay where they are when the table grows, so the reference stays valid.
+    if (ch < m_ascii.size()) m_ascii[ch].store(&it->second, std::memory_order_release);
     return it->second;
 }
 
@@ -215,11 +219,13 @@ int FreeTypeFace::TextWidth(std::string_view utf8) const {
     return width;
 }
 
-void FreeTypeFace::RenderLine(int x, int y, int width, const PlotFn& plot) const {
-    for (int i = 0; i < width; ++i) plot(x + i, y, 255);
+void FreeTypeFace::RenderLine(int x, int y, int width, const GlyphFn& put) const {
+    if (width <= 0) return;
+    const std::vector<std::uint8_t> line(static_cast<std::size_t>(width), 255);
+    put(x, y, width, 1, line.data());
 }
 
-void FreeTypeFace::Render(std::string_view utf8, int x, int y, const PlotFn& plot) const {
+void FreeTypeFace::RenderGlyphs(std::string_view utf8, int x, int y, const GlyphFn& put) const {
     const int baseline = y + m_ascent;
     int pen = x;
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -228,17 +234,13 @@ void FreeTypeFace::Render(std::string_view utf8, int x, int y, const PlotFn& plo
         // repainting the cell always erases everything the text drew.
         const int firstRow = std::max(0, y - (baseline - glyph.top));
         const int endRow = std::min(glyph.height, y + Height() - (baseline - glyph.top));
-        for (int row = firstRow; row < endRow; ++row) {
-            const std::uint8_t* line =
-                glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width;
-            for (int col = 0; col < glyph.width; ++col)
-                if (line[col] != 0)
-                    plot(pen + glyph.left + col, baseline - glyph.top + row, line[col]);
-        }
+        if (endRow > firstRow && glyph.width > 0)
+            put(pen + glyph.left, baseline - glyph.top + firstRow, glyph.width, endRow - firstRow,
+                glyph.coverage.data() + static_cast<std::size_t>(firstRow) * glyph.width);
         pen += glyph.advance;
     }
-    if (m_style & fsUnderline) RenderLine(x, baseline + m_underlineOffset, pen - x, plot);
-    if (m_style & fsStrikeOut) RenderLine(x, baseline - m_strikeOutOffset, pen - x, plot);
+    if (m_style & fsUnderline) RenderLine(x, baseline + m_underlineOffset, pen - x, put);
+    if (m_style & fsStrikeOut) RenderLine(x, baseline - m_strikeOutOffset, pen - x, put);
 }
 
 }  // namespace gfx

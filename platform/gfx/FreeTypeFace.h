@@ -3,6 +3,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <array>
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -32,7 +34,7 @@ public:
     int Descent() const override { return m_descent; }
     int TextWidth(std::string_view utf8) const override;
     int CharWidth(char32_t ch) const override;
-    void Render(std::string_view utf8, int x, int y, const PlotFn& plot) const override;
+    void RenderGlyphs(std::string_view utf8, int x, int y, const GlyphFn& put) const override;
 
 private:
     struct Glyph {
@@ -49,7 +51,7 @@ private:
     FT_Face FaceFor(char32_t ch, FT_UInt& index, bool& synthesizeBold) const;
     Glyph LoadGlyph(char32_t ch) const;
     void ComputeMetrics();
-    void RenderLine(int x, int y, int width, const PlotFn& plot) const;
+    void RenderLine(int x, int y, int width, const GlyphFn& put) const;
 
     FT_Face m_face = nullptr;
     std::string m_file;
@@ -64,6 +66,9 @@ private:
     int m_strikeOutOffset = 0;  // pixels above the baseline
     mutable std::mutex m_mutex;
     mutable std::unordered_map<char32_t, Glyph> m_glyphs;
+    // The glyphs of ASCII characters once rendered, read without the lock: most text is
+    // ASCII, and a map node never moves once made.
+    mutable std::array<std::atomic<const Glyph*>, 128> m_ascii{};
     mutable std::unordered_map<std::string, FT_Face> m_fallbacks;  // by file and index
 };
 

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/gfx/Raster.h"
+
 namespace gfx {
 
 namespace {
@@ -40,15 +42,17 @@ int ImageList::AddStrip(const Bitmap& strip, bool masked, Pixel key) {
     const int frames = std::max(1, strip.Width() / m_width);
     for (int frame = 0; frame < frames; ++frame) {
         Image image{Bitmap(m_width, m_height),
-                    std::vector<std::uint8_t>(static_cast<std::size_t>(m_width) * m_height)};
+                    std::vector<std::uint8_t>(static_cast<std::size_t>(m_width) * m_height),
+                    Bitmap(m_width, m_height, 0)};
         image.pixels.SetFormat(strip.Format());
         for (int y = 0; y < m_height && y < strip.Height(); ++y)
             for (int x = 0; x < m_width && frame * m_width + x < strip.Width(); ++x) {
                 const Pixel p = strip.At(frame * m_width + x, y);
                 image.pixels.At(x, y) = p;
                 // Colours compare without the alpha byte, which codecs may leave unset.
-                image.opaque[static_cast<std::size_t>(y) * m_width + x] =
-                    !masked || (p & 0x00FFFFFF) != key;
+                const bool shown = !masked || (p & 0x00FFFFFF) != key;
+                image.opaque[static_cast<std::size_t>(y) * m_width + x] = shown;
+                if (shown) image.drawn.At(x, y) = p | 0xFF000000u;
             }
         m_images.push_back(std::move(image));
     }
@@ -98,11 +102,7 @@ bool ImageList::Draw(Canvas& canvas, int x, int y, int index, bool enabled) cons
     if (enabled) {
         ForClippedSpans(canvas, left, top, m_width, m_height,
                         [&](int dx, int dy, int ix, int iy, int count) {
-                            const Pixel* source = image.pixels.Row(iy) + ix;
-                            const std::uint8_t* shown = mask(iy) + ix;
-                            Pixel* out = target.Row(dy) + dx;
-                            for (int i = 0; i < count; ++i)
-                                if (shown[i]) out[i] = source[i] | 0xFF000000u;
+                            raster::PutShown(target.Row(dy) + dx, image.drawn.Row(iy) + ix, count);
                         });
         return true;
     }

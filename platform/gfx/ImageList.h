@@ -42,6 +42,8 @@ private:
     struct Image {
         Bitmap pixels;
         std::vector<std::uint8_t> opaque;  // 1 where shown, row by row, width x height
+        // The pixels drawn: opaque where shown, 0 (transparent) elsewhere.
+        Bitmap drawn;
     };
     int AddStrip(const Bitmap& strip, bool masked, Pixel key);
     const Image& At(int index) const;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <pixman.h>
+
 namespace gfx::raster {
 
 namespace {
@@ -68,17 +70,24 @@ void PaintRun(Bitmap& target, int y, int x0, int x1, const Paint& paint) {
     }
 }
 
-Pixel Blend(Pixel dst, Pixel src, std::uint8_t coverage) {
-    if (coverage == 255) return src | kOpaque;
-    if (coverage == 0) return dst;
-    const unsigned a = coverage;
-    const unsigned na = 255 - a;
-    auto channel = [&](int shift) {
-        const unsigned d = (dst >> shift) & 0xFF;
-        const unsigned s = (src >> shift) & 0xFF;
-        return ((s * a + d * na + 127) / 255) << shift;
-    };
-    return kOpaque | channel(16) | channel(8) | channel(0);
+bool FillRect(Bitmap& target, const TRect& rect, const Paint& paint) {
+    if (paint.pattern && !paint.pattern->IsEmpty()) return false;
+    Pixel value = 0;
+    switch (paint.mode) {
+        case PenMode::Copy:
+            value = paint.color | kOpaque;
+            break;
+        case PenMode::Black:
+            value = kOpaque;
+            break;
+        case PenMode::White:
+            value = 0xFFFFFFFFu;
+            break;
+        default:
+            return false;
+    }
+    return pixman_fill(target.Data(), target.Width(), 32, rect.left, rect.top, rect.Width(),
+                       rect.Height(), value);
 }
 
 ShapeRows RoundRectRows(const TRect& box, int ellipseWidth, int ellipseHeight) {
