@@ -4,7 +4,7 @@
 
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
-#include "Source/theme/SKThemeItem.h"
+#include "Source/theme/SKControlTheme.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/Canvas.h"
 
@@ -69,8 +69,8 @@ void TskCustomGroupBox::SetFileTheme(TskFileTheme* Value) {
 
 void TskCustomGroupBox::UpdateUIStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
     ContainerApplyUIStyle(this, Style, FileTheme);
-    SetBorderColor(ThemeItemColor(FileTheme, Style, SkItem::ControlBorderColor));
-    GetFont()->SetColor(ThemeItemColor(FileTheme, Style, SkItem::ControlFontColor));
+    SetBorderColor(GetControlThemeColor(FileTheme, Style, SkItem::ControlBorderColor));
+    GetFont()->SetColor(GetControlThemeColor(FileTheme, Style, SkItem::ControlFontColor));
 }
 
 void TskCustomGroupBox::SetEnabled(bool Value) {

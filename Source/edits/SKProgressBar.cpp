@@ -6,7 +6,7 @@
 
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
-#include "Source/theme/SKThemeItem.h"
+#include "Source/theme/SKControlTheme.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/Canvas.h"
@@ -151,10 +151,10 @@ void TskProgressBar::UpdateProgress() {
 
 void TskProgressBar::UpdatePicture() {
     TBitmap picture;
-    ThemeItemPicture(m_fileTheme, m_uiStyle, SkItem::ProgressBarImage, &picture);
+    GetControlThemeBitmap(m_fileTheme, m_uiStyle, SkItem::ProgressBarImage, &picture, 0, 1);
     m_picture.SetGraphic(&picture);
-    SetColor(ThemeItemColor(m_fileTheme, m_uiStyle, SkItem::ControlBackgroundColor));
-    SetBorderColor(ThemeItemColor(m_fileTheme, m_uiStyle, SkItem::ControlBorderColor));
+    SetColor(GetControlThemeColor(m_fileTheme, m_uiStyle, SkItem::ControlBackgroundColor));
+    SetBorderColor(GetControlThemeColor(m_fileTheme, m_uiStyle, SkItem::ControlBorderColor));
     if (m_orientation == skVertical && !picture.GetEmpty()) RoundPicture(m_picture.GetBitmap());
     Repaint();
 }

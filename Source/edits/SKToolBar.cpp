@@ -4,7 +4,7 @@
 
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
-#include "Source/theme/SKThemeItem.h"
+#include "Source/theme/SKControlTheme.h"
 #include "platform/vcl/comctrls/ToolButton.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/Canvas.h"
@@ -53,10 +53,10 @@ TskToolBar::TskToolBar(TComponent* AOwner) : TToolBar(AOwner) {
 
 void TskToolBar::SetUIStyle(TskUIStyle Value) {
     m_uiStyle = Value;
-    m_buttonBorderColor = ThemeItemColor(m_fileTheme, Value, SkItem::ToolBarButtonBorderColor);
-    m_buttonColor = ThemeItemColor(m_fileTheme, Value, SkItem::ToolBarButtonBackgroundColor);
+    m_buttonBorderColor = GetControlThemeColor(m_fileTheme, Value, SkItem::ToolBarButtonBorderColor);
+    m_buttonColor = GetControlThemeColor(m_fileTheme, Value, SkItem::ToolBarButtonBackgroundColor);
     m_buttonDownColor =
-        ThemeItemColor(m_fileTheme, Value, SkItem::ToolBarButtonDownBackgroundColor);
+        GetControlThemeColor(m_fileTheme, Value, SkItem::ToolBarButtonDownBackgroundColor);
     SetTransparent(m_uiStyle == MacOS || m_uiStyle == Protein);
     SetEdgeInner(esNone);
     SetEdgeOuter(esNone);
