@@ -83,6 +83,14 @@ void TfmMain::FreeData() {
 
 AbbrInfo* TfmMain::InsertInfo(AbbrInfo* pInfo) {
     CX_ASSERT(pInfo);
+    // An edit in place may have left the list out of title order, and the sorted insertion
+    // sees only the records on its way back from the tail: a title elsewhere is looked for
+    // here, or a save would write it twice.
+    AbbrInfo* pSame = pInfo->szTitle[0] ? FindTitle(pInfo->szTitle, nullptr) : nullptr;
+    if (pSame) {
+        ShowMessage(AbbrStore::DuplicateMessage(pSame->szTitle), AbbrStore::ErrorCaption);
+        return pSame;
+    }
     const InsertResult result = AbbrStore(*m_pList).InsertInfo(pInfo);
     if (result.nOutcome != InsertOutcome::Inserted)
         ShowMessage(result.szMessage, AbbrStore::ErrorCaption);
@@ -226,12 +234,17 @@ void TfmMain::btnAddClick(TObject*) {
 
 std::string TfmMain::EditRefusal(const AbbrInfo* pInfo) const {
     if (pInfo->szTitle[0] == '\0') return AbbrStore::EmptyTitleMessage;
-    for (auto* p = static_cast<const AbbrInfo*>(m_pList->GetFirst()); p;
-         p = static_cast<const AbbrInfo*>(m_pList->GetNext())) {
-        if (p != pInfo && AbbrStore::CompareTitle(p->szTitle, pInfo->szTitle) == 0)
-            return AbbrStore::DuplicateMessage(p->szTitle);
-    }
+    if (const AbbrInfo* pSame = FindTitle(pInfo->szTitle, pInfo))
+        return AbbrStore::DuplicateMessage(pSame->szTitle);
     return "";
+}
+
+AbbrInfo* TfmMain::FindTitle(const char* szTitle, const AbbrInfo* pExcept) const {
+    for (auto* p = static_cast<AbbrInfo*>(m_pList->GetFirst()); p;
+         p = static_cast<AbbrInfo*>(m_pList->GetNext())) {
+        if (p != pExcept && AbbrStore::CompareTitle(p->szTitle, szTitle) == 0) return p;
+    }
+    return nullptr;
 }
 
 void TfmMain::rbtnAllClick(TObject*) {

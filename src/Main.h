@@ -89,6 +89,8 @@ private:
     void ShowMessage(const std::string& szText, const char* szCaption);
     // Why an edit in place that gave *pInfo its title cannot stand, or empty when it can.
     std::string EditRefusal(const AbbrInfo* pInfo) const;
+    // The record anywhere in the list with this title, other than pExcept; null when none.
+    AbbrInfo* FindTitle(const char* szTitle, const AbbrInfo* pExcept) const;
 
     std::string m_szDataPath;
     bool m_bLoadedDamaged = false;

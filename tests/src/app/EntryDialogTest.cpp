@@ -169,6 +169,17 @@ TEST_F(EntryDialogTest, CancelEnterEscapeAndTheTitleBarLeaveTheRecordUntouched) 
              EXPECT_TRUE(d.GetVisible());
              ClickOn(d.btnCancel);
          }},
+        // Escape is a dialog key wherever the focus is; no button answers it here.
+        {"Escape in the sample edit, then Cancel",
+         [](TfmAbbr& d) {
+             win::Headless::ProcessMessages();
+             d.edtSample->SetFocus();
+             win::Headless::KeyPress(VK_ESCAPE, U'\x1b');
+             win::Headless::ProcessMessages();
+             EXPECT_TRUE(d.GetVisible());
+             EXPECT_TRUE(d.edtSample->Focused());
+             ClickOn(d.btnCancel);
+         }},
         {"the title bar's close",
          [](TfmAbbr& d) {
              TskTitleBar* bar = d.skForm1->TitleBar();
@@ -291,5 +302,12 @@ TEST_F(EntryDialogTest, AnEditInPlaceThatTheNextLoadWouldLoseIsRefused) {
         ClickOn(dialog.btnOK);
     });
     EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"ADD", "ZZZ", "DLT"}));
+
+    // The list is out of title order now; Add still finds the title anywhere in it, or the
+    // save would write it twice and the next load drop one.
+    boxes.clear();
+    Add("ZZZ", "again", false, false, "btnOK", true);
+    EXPECT_EQ(boxes, (std::vector<Box>{{"Error", "Duplicate information found : \"ZZZ\""}}));
     EXPECT_EQ(Rows(), (std::vector<std::string>{"ADD", "ZZZ", "DLT"}));
 }
