@@ -54,4 +54,9 @@ got=$("$qvdat" export "$app/quorvane.dat" | awk -F'\t' '$1 == "CRT" { print $1 "
 $got
 expected:
 $expected"
+
+# It ends on a termination signal as when closed, with status 0.
+kill -TERM "$quorvane_pid"
+wait "$quorvane_pid" || fail "the program ended with status $? on SIGTERM"
+trap - EXIT
 echo "passed; screenshots in $out"

@@ -87,5 +87,6 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 kill -0 "$quorvane_pid" 2>/dev/null && fail "the close button did not end the program"
+wait "$quorvane_pid" || fail "the program ended with status $? after its close button"
 trap - EXIT
 echo "passed; screenshots in $out"
