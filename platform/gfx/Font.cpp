@@ -124,4 +124,26 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
     return ch;
 }
 
+std::string EncodeUtf8(char32_t ch) {
+    std::string out;
+    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return out;
+    const auto put = [&](char32_t bits) { out.push_back(static_cast<char>(bits)); };
+    if (ch < 0x80) {
+        put(ch);
+    } else if (ch < 0x800) {
+        put(0xC0 | (ch >> 6));
+        put(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        put(0xE0 | (ch >> 12));
+        put(0x80 | ((ch >> 6) & 0x3F));
+        put(0x80 | (ch & 0x3F));
+    } else {
+        put(0xF0 | (ch >> 18));
+        put(0x80 | ((ch >> 12) & 0x3F));
+        put(0x80 | ((ch >> 6) & 0x3F));
+        put(0x80 | (ch & 0x3F));
+    }
+    return out;
+}
+
 }  // namespace gfx

@@ -64,4 +64,7 @@ public:
 // Decodes one UTF-8 character at text[pos], advancing pos; bad bytes read as U+FFFD.
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos);
 
+// The UTF-8 bytes of one character; empty for a surrogate or a value past Unicode's end.
+std::string EncodeUtf8(char32_t ch);
+
 }  // namespace gfx

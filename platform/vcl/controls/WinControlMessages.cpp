@@ -3,6 +3,7 @@
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/controls/HintWindow.h"
 #include "platform/vcl/controls/WinControl.h"
+#include "platform/gfx/Font.h"
 #include "platform/win/Windows.h"
 
 namespace {
@@ -258,7 +259,14 @@ void TWinControl::WMKeyUp(TMessage& Message) {
 }
 
 void TWinControl::WMChar(TMessage& Message) {
-    char ch = static_cast<char>(Message.WParam);
+    // WM_CHAR carries a whole character; KeyPress handlers see one byte. A character past
+    // ASCII shows them its UTF-8 lead byte, so a filter that passes only what it knows drops
+    // it, and one that leaves the byte alone lets the whole character through.
+    const auto code = static_cast<char32_t>(Message.WParam);
+    const std::string bytes = gfx::EncodeUtf8(code);
+    if (bytes.empty()) return;
+    const char typed = bytes[0];
+    char ch = typed;
     TComponentGuard guard(this);
     TWinControl* top = TopParent();
     if (top != this && top->WantsKeyPreview()) {
@@ -272,7 +280,7 @@ void TWinControl::WMChar(TMessage& Message) {
         top->Perform(CM_DIALOGCHAR, static_cast<unsigned char>(ch), Message.LParam) != 0)
         return;
     if (!guard.Exists()) return;
-    Message.WParam = static_cast<unsigned char>(ch);
+    Message.WParam = code >= 0x80 && ch == typed ? code : static_cast<unsigned char>(ch);
     DefaultHandler(Message);
 }
 

@@ -483,11 +483,16 @@ void TCustomEdit::CharNative(char Ch) {
     }
     // Other control characters are the clipboard's shortcuts, handled with their keys.
     if (c < 0x20 || c == 0x7F) return;
+    TypeCharacter(std::string(1, Ch));
+}
+
+void TCustomEdit::TypeCharacter(const std::string& Utf8) {
+    if (Utf8.empty()) return;
     if (m_readOnly) {
         MessageBeep(0);
         return;
     }
-    ReplaceSelection(std::string(1, Ch), true);
+    ReplaceSelection(Utf8, true);
 }
 
 void TCustomEdit::MoveCaret(int Pos, bool Extend) {

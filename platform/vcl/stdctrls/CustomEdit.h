@@ -122,6 +122,8 @@ private:
     // Editing (CustomEdit.cpp).
     void KeyDownNative(WORD Key);
     void CharNative(char Ch);
+    // Types one printable character, given as its UTF-8 bytes.
+    void TypeCharacter(const std::string& Utf8);
     void MoveCaret(int Pos, bool Extend);
     int WordLeft(int Pos) const;
     int WordRight(int Pos) const;

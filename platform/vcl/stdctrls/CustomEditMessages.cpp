@@ -1,6 +1,7 @@
 // TCustomEdit: the messages the native edit answers itself, the clipboard's and the EM_
 // family among them.
 #include "platform/vcl/stdctrls/CustomEdit.h"
+#include "platform/gfx/Font.h"
 #include "platform/win/Windows.h"
 
 bool TCustomEdit::HandleEditMessage(TMessage& Message) {
@@ -18,7 +19,10 @@ bool TCustomEdit::HandleEditMessage(TMessage& Message) {
             KeyDownNative(static_cast<WORD>(Message.WParam));
             return true;
         case WM_CHAR:
-            CharNative(static_cast<char>(Message.WParam));
+            if (Message.WParam >= 0x80)
+                TypeCharacter(gfx::EncodeUtf8(static_cast<char32_t>(Message.WParam)));
+            else
+                CharNative(static_cast<char>(Message.WParam));
             return true;
         case WM_CUT:
             if (m_readOnly || m_passwordChar) return true;

@@ -225,6 +225,26 @@ TEST_F(EditTest, KeyPressCanFilterOrReplaceCharacters) {
     EXPECT_EQ(edit->GetText(), "byz");
 }
 
+TEST_F(EditTest, CharactersBeyondAsciiAreTypedWholeAndFilteredByTheirLeadByte) {
+    // Typed as an input method sends them: one WM_CHAR per character, not per byte.
+    auto* edit = Place<TEdit>(10, 10, 160, 21);
+    edit->SetFocus();
+    Type("caf\u00e9 \u20ac\U0001F600");
+    EXPECT_EQ(edit->GetText(), "caf\u00e9 \u20ac\U0001F600");
+    Key(VK_BACK, false, false, U'\b');
+    Key(VK_BACK, false, false, U'\b');
+    EXPECT_EQ(edit->GetText(), "caf\u00e9 ");
+
+    // A filter that knows only ASCII sees a byte it does not know and drops the character.
+    auto* filtered = Place<TEdit>(10, 40, 160, 21);
+    filtered->OnKeyPress = [](TObject*, char& key) {
+        if (static_cast<unsigned char>(key) >= 0x80) key = 0;
+    };
+    filtered->SetFocus();
+    Type("na\u00efve");
+    EXPECT_EQ(filtered->GetText(), "nave");
+}
+
 TEST_F(EditTest, MouseClickDragShiftClickAndDoubleClickSelect) {
     auto* edit = Place<TEdit>(10, 10, 200, 21);
     edit->SetText("alpha beta gamma");
