@@ -3,18 +3,21 @@
 # (Openbox): the window stays where the program put it, without the window manager's
 # decorations; a drag of its painted title bar moves it through the window manager and the
 # program learns where it went; a dialog takes the keyboard and gives it back; the
-# notification keeps its place.
+# notification keeps its place; the window is iconified and restored.
 # Usage: windemo_wm_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
-# xdotool, ImageMagick or openbox.
+# xdotool, ImageMagick, openbox or xprop.
 set -euo pipefail
 
 demo=$1
 out=$2
 source "$(dirname "$0")/e2e_lib.sh"
-if ! command -v openbox >/dev/null; then
-  echo "skipped: openbox is not installed"
-  exit 77
-fi
+for tool in openbox xprop; do
+  if ! command -v $tool >/dev/null; then
+    [[ -n ${CI:-} ]] && { echo "FAILED: $tool is not installed" >&2; exit 1; }
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
 run_under_xvfb "$out" "$@"
 
 log=$out/windemo-wm.log
@@ -70,6 +73,19 @@ expect_line "notification shown 826 688"
 sleep 0.2
 import -window root "$out/windemo-wm-note.png"
 expect_pixel "$out/windemo-wm-note.png" 830 760 "48 160 48" "the notification at the bottom right"
+
+# Minimising asks the window manager to iconify the window; activating it from the desktop
+# (as a task bar would) gives it back, and the program learns both.
+xdotool type m
+expect_line "minimized"
+sleep 0.3
+xprop -id "$window" WM_STATE | grep -q "Iconic" || fail "the window manager did not iconify the window"
+xdotool windowactivate "$window" 2>/dev/null || true
+expect_line "restored"
+sleep 0.3
+xprop -id "$window" WM_STATE | grep -q "Normal" || fail "the window did not come back: $(xprop -id "$window" WM_STATE)"
+import -window root "$out/windemo-wm-restored.png"
+expect_pixel "$out/windemo-wm-restored.png" 370 315 "208 48 48" "panel 1 painted again after the restore"
 
 xdotool type q
 expect_line "quit"

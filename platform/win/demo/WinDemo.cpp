@@ -23,6 +23,7 @@ HWND g_dialog = nullptr;
 HWND g_status = nullptr;
 int g_ticks = 0;
 std::string g_lastKey = "none";
+bool g_wasMinimized = false;
 
 void Log(const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -182,6 +183,10 @@ LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
                 ShowNotification();
                 return 0;
             }
+            if (wParam == 'm') {
+                ShowWindow(hwnd, SW_MINIMIZE);
+                return 0;
+            }
             g_lastKey = wParam >= 32 && wParam < 127 ? std::string(1, static_cast<char>(wParam))
                                                      : std::to_string(wParam);
             Log("key " + g_lastKey);
@@ -203,6 +208,11 @@ LRESULT FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
                 ("Last key: " + g_lastKey + "   ticks: " + std::to_string(g_ticks)).c_str());
             InvalidateRect(g_status, nullptr, FALSE);
             return 0;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) Log("minimized");
+            if (wParam == SIZE_RESTORED && g_wasMinimized) Log("restored");
+            g_wasMinimized = wParam == SIZE_MINIMIZED;
+            return DefWindowProc(hwnd, message, wParam, lParam);
         case WM_EXITSIZEMOVE: {
             RECT r;
             GetWindowRect(hwnd, &r);
