@@ -1,4 +1,5 @@
-// TskEdit and TskMaskEdit: the platform's edits with the skin's flat frame.
+// TskEdit and TskMaskEdit: the platform's edits with the skin's flat frame, and the
+// frame's border colour.
 #include "Source/edits/SKEdit.h"
 
 #include "Source/edits/SKSpinEdit.h"
@@ -14,16 +15,6 @@ TColor SkinControlBorderColor(const TskFileTheme* FileTheme, TskUIStyle Style) {
         return FileTheme->GetColor(SkItem::ControlBorderColor);
     return GetInsideThemeColor(effective, SkItem::ControlBorderColor);
 }
-
-namespace {
-
-// The frame goes on after whatever the platform painted: its client painting, its erasing
-// and its own non-client painting, which fills the border band with the edit's colour.
-bool PaintsOverFrame(UINT Msg) {
-    return Msg == WM_NCPAINT;
-}
-
-}  // namespace
 
 const TClassInfo& TskEdit::StaticClassInfo() {
     using C = TskEdit;
@@ -57,62 +48,9 @@ const TClassInfo& TskEdit::StaticClassInfo() {
     return info;
 }
 
-TskEdit::TskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
-    m_controlStyle |= csOpaque;
-    SetBorderStyle(bsNone);
-    SetBorderWidth(2);
-    SetUIStyle(GetSKFormStyle(AOwner));
-}
+TskEdit::TskEdit(TComponent* AOwner) : TskFlatFramed(AOwner) {}
 
 TskEdit::~TskEdit() = default;
-
-void TskEdit::SetFileTheme(TskFileTheme* Value) {
-    if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-    m_fileTheme = Value;
-    if (m_fileTheme) m_fileTheme->FreeNotification(this);
-    // References are resolved after the whole form is read; a border colour the form
-    // stores must still win over the theme's, as it would had the theme come first.
-    const TColor stored = m_borderColor;
-    SetUIStyle(m_uiStyle);
-    if ((ComponentState() & csLoading) && m_borderColorRead) SetBorderColor(stored);
-}
-
-void TskEdit::SetUIStyle(TskUIStyle Value) {
-    m_uiStyle = Value;
-    m_borderColor = SkinControlBorderColor(m_fileTheme, m_uiStyle);
-    UIStyleChanged();
-    Repaint();
-}
-
-void TskEdit::SetBorderColor(TColor Value) {
-    m_borderColor = Value;
-    if (ComponentState() & csLoading) m_borderColorRead = true;
-    Repaint();
-}
-
-void TskEdit::Notification(TComponent* AComponent, TOperation Operation) {
-    TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == m_fileTheme) {
-        m_fileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
-}
-
-void TskEdit::WndProc(TMessage& Message) {
-    TCustomEdit::WndProc(Message);
-    if (PaintsOverFrame(Message.Msg) && HandleAllocated())
-        DrawControlBorder(this, m_borderColor, GetColor(), true);
-}
-
-void TskEdit::WMPaint(TMessage& Message) {
-    TCustomEdit::WMPaint(Message);
-    DrawControlBorder(this, m_borderColor, GetColor(), true);
-}
-
-void TskEdit::WMEraseBkgnd(TMessage& Message) {
-    TCustomEdit::WMEraseBkgnd(Message);
-    DrawControlBorder(this, m_borderColor, GetColor(), true);
-}
 
 const TClassInfo& TskMaskEdit::StaticClassInfo() {
     using C = TskMaskEdit;
@@ -146,59 +84,9 @@ const TClassInfo& TskMaskEdit::StaticClassInfo() {
     return info;
 }
 
-TskMaskEdit::TskMaskEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
-    m_controlStyle |= csOpaque;
-    SetBorderStyle(bsNone);
-    SetBorderWidth(2);
-    SetUIStyle(GetSKFormStyle(AOwner));
-}
+TskMaskEdit::TskMaskEdit(TComponent* AOwner) : TskFlatFramed(AOwner) {}
 
 TskMaskEdit::~TskMaskEdit() = default;
-
-void TskMaskEdit::SetFileTheme(TskFileTheme* Value) {
-    if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-    m_fileTheme = Value;
-    if (m_fileTheme) m_fileTheme->FreeNotification(this);
-    const TColor stored = m_borderColor;
-    SetUIStyle(m_uiStyle);
-    if ((ComponentState() & csLoading) && m_borderColorRead) SetBorderColor(stored);
-}
-
-void TskMaskEdit::SetUIStyle(TskUIStyle Value) {
-    m_uiStyle = Value;
-    m_borderColor = SkinControlBorderColor(m_fileTheme, m_uiStyle);
-    Repaint();
-}
-
-void TskMaskEdit::SetBorderColor(TColor Value) {
-    m_borderColor = Value;
-    if (ComponentState() & csLoading) m_borderColorRead = true;
-    Repaint();
-}
-
-void TskMaskEdit::Notification(TComponent* AComponent, TOperation Operation) {
-    TCustomMaskEdit::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == m_fileTheme) {
-        m_fileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
-}
-
-void TskMaskEdit::WndProc(TMessage& Message) {
-    TCustomMaskEdit::WndProc(Message);
-    if (PaintsOverFrame(Message.Msg) && HandleAllocated())
-        DrawControlBorder(this, m_borderColor, GetColor(), true);
-}
-
-void TskMaskEdit::WMPaint(TMessage& Message) {
-    TCustomMaskEdit::WMPaint(Message);
-    DrawControlBorder(this, m_borderColor, GetColor(), true);
-}
-
-void TskMaskEdit::WMEraseBkgnd(TMessage& Message) {
-    TCustomMaskEdit::WMEraseBkgnd(Message);
-    DrawControlBorder(this, m_borderColor, GetColor(), true);
-}
 
 void RegisterSKEditClasses() {
     for (const TClassInfo* info : {&TskEdit::StaticClassInfo(), &TskMaskEdit::StaticClassInfo(),

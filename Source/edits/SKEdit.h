@@ -5,69 +5,22 @@
 #include <cstdint>
 #include <string>
 
-#include "Source/theme/SKThemes.h"
+#include "Source/edits/SKFlatFrame.h"
 #include "platform/vcl/stdctrls/CustomEdit.h"
 #include "platform/vcl/stdctrls/MaskEdit.h"
 
-class TskFileTheme;
-
-// The border colour a skinned text control takes from its theme: the file theme's
-// ControlBorderColor when the file theme is in use, else the built-in style's.
-TColor SkinControlBorderColor(const TskFileTheme* FileTheme, TskUIStyle Style);
-
-class TskEdit : public TCustomEdit {
+class TskEdit : public TskFlatFramed<TCustomEdit> {
     QV_DECLARE_CLASS(TskEdit, TCustomEdit)
 
     explicit TskEdit(TComponent* AOwner);
     ~TskEdit() override;
-
-    TskFileTheme* GetFileTheme() const { return m_fileTheme; }
-    void SetFileTheme(TskFileTheme* Value);
-    TskUIStyle GetUIStyle() const { return m_uiStyle; }
-    // Takes the style's border colour, whatever BorderColor was, and repaints.
-    void SetUIStyle(TskUIStyle Value);
-    TColor GetBorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor Value);
-
-protected:
-    // Runs after every change of style; descendants pass the style on to their parts.
-    virtual void UIStyleChanged() {}
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-    void WndProc(TMessage& Message) override;
-    void WMPaint(TMessage& Message) override;
-    void WMEraseBkgnd(TMessage& Message) override;
-
-private:
-    TColor m_borderColor = 0;
-    TskUIStyle m_uiStyle = DeepBlue;
-    TskFileTheme* m_fileTheme = nullptr;
-    bool m_borderColorRead = false;
 };
 
-class TskMaskEdit : public TCustomMaskEdit {
+class TskMaskEdit : public TskFlatFramed<TCustomMaskEdit> {
     QV_DECLARE_CLASS(TskMaskEdit, TCustomMaskEdit)
 
     explicit TskMaskEdit(TComponent* AOwner);
     ~TskMaskEdit() override;
-
-    TskFileTheme* GetFileTheme() const { return m_fileTheme; }
-    void SetFileTheme(TskFileTheme* Value);
-    TskUIStyle GetUIStyle() const { return m_uiStyle; }
-    void SetUIStyle(TskUIStyle Value);
-    TColor GetBorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor Value);
-
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-    void WndProc(TMessage& Message) override;
-    void WMPaint(TMessage& Message) override;
-    void WMEraseBkgnd(TMessage& Message) override;
-
-private:
-    TColor m_borderColor = 0;
-    TskUIStyle m_uiStyle = DeepBlue;
-    TskFileTheme* m_fileTheme = nullptr;
-    bool m_borderColorRead = false;
 };
 
 // A right-aligned edit for a floating-point value. Mask formats the value for display;
