@@ -4,6 +4,7 @@
 #include "Source/edits/SKEdit.h"
 #include "Source/buttons/SKGroupBox.h"
 #include "Source/buttons/SKRadioGroup.h"
+#include "Source/db/SKDBCtrls.h"
 #include "Source/edits/SKListView.h"
 #include "Source/edits/SKScrollBar.h"
 #include "Source/edits/SKTrackBar.h"
@@ -29,4 +30,7 @@ void RegisterSkinClasses() {
     RegisterSKTrackBarClasses();
     RegisterSKScrollBarClasses();
     RegisterSKListViewClasses();
+    RegisterDBEditClasses();
+    RegisterDBListClasses();
+    RegisterDBCheckClasses();
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/vcl/controls/BorderBand.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/JPEGImage.h"
@@ -17,6 +18,7 @@ const TClassInfo& TDBImage::StaticClassInfo() {
         TClassBuilder<C>("TDBImage")
             .Enum("BorderStyle", ImageBorderStyleInfo, &C::GetBorderStyle, &C::SetBorderStyle,
                   bsSingle)
+            .Integer("BorderWidth", &C::GetBorderWidth, &C::SetBorderWidth, 0)
             .Boolean("Center", &C::GetCenter, &C::SetCenter, true)
             .String("DataField", &C::GetDataField, &C::SetDataField)
             .Reference("DataSource", &C::GetDataSource, &C::SetDataSource)
@@ -80,6 +82,15 @@ void TDBImage::SetBorderStyle(TBorderStyle Value) {
     if (m_borderStyle == Value) return;
     m_borderStyle = Value;
     if (HandleAllocated()) RecreateWnd();
+}
+
+void TDBImage::SetBorderWidth(int Value) {
+    if (Value < 0) throw EInvalidOperation("BorderWidth cannot be negative");
+    if (Value == m_borderWidth) return;
+    m_borderWidth = Value;
+    if (HandleAllocated())
+        SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TDBImage::LoadPicture() {
@@ -178,7 +189,9 @@ void TDBImage::WndProc(TMessage& Message) {
         return;
     }
     if (Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS) Invalidate();
+    if (Message.Msg == WM_NCCALCSIZE) BorderBandCalcSize(Message, m_borderWidth);
     TCustomControl::WndProc(Message);
+    if (Message.Msg == WM_NCPAINT) BorderBandPaint(m_handle, m_borderWidth, GetColor());
 }
 
 void TDBImage::DoExit() {

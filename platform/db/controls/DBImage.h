@@ -31,6 +31,9 @@ class TDBImage : public TCustomControl {
     void SetCenter(bool Value);
     TBorderStyle GetBorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TBorderStyle Value);
+    // A band of the control's colour kept free inside the border, around the picture.
+    int GetBorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(int Value);
     // True when the field held bytes that are no picture this control can show.
     bool GetUndecodable() const { return m_undecodable; }
 
@@ -54,4 +57,5 @@ private:
     bool m_loading = false;
     bool m_undecodable = false;
     TBorderStyle m_borderStyle = bsSingle;
+    int m_borderWidth = 0;
 };

@@ -442,21 +442,34 @@ void TCustomForm::Deactivate() {
 
 void TCustomForm::CMFocusChanged(TMessage& Message) {
     auto* control = reinterpret_cast<TWinControl*>(Message.LParam);
-    if (control && control != this && control != m_focusedControl && ContainsControl(control)) {
-        TWinControl* old = m_focusedControl;
-        if (old) old->RemoveFreeNotification(this);
-        m_focusedControl = control;
-        control->FreeNotification(this);
+    if (control && control != this && ContainsControl(control)) {
+        // The active control follows the focus at once: an exit handler may ask where the
+        // focus is going.
         if (m_activeControl != control) {
             if (m_activeControl) m_activeControl->RemoveFreeNotification(this);
             m_activeControl = control;
             control->FreeNotification(this);
         }
-        TComponentGuard guard(control);
-        if (old) old->Perform(CM_EXIT);
-        if (guard.Exists()) control->Perform(CM_ENTER);
+        if (control != m_focusedControl && !MoveFocusedControl(control)) return;
     }
     TWinControl::CMFocusChanged(Message);
+}
+
+bool TCustomForm::MoveFocusedControl(TWinControl* Control) {
+    TComponentGuard guard(Control);
+    if (TWinControl* old = m_focusedControl) {
+        // The control left keeps counting as focused while it exits. An exit that refuses to
+        // let go puts the focus back on itself (or moves it elsewhere): that move has already
+        // been reported, and this one is over without entering Control.
+        HWND focus = GetFocus();
+        old->Perform(CM_EXIT);
+        if (!guard.Exists() || GetFocus() != focus) return false;
+        if (m_focusedControl) m_focusedControl->RemoveFreeNotification(this);
+    }
+    m_focusedControl = Control;
+    Control->FreeNotification(this);
+    Control->Perform(CM_ENTER);
+    return guard.Exists();
 }
 
 void TCustomForm::CMDialogKey(TMessage& Message) {

@@ -147,6 +147,9 @@ protected:
 private:
     void ApplyPosition();
     void SetWindowFocus();
+    // Exits the focused control and enters Control; false when the exit took the focus
+    // elsewhere (so Control was not entered) or Control went away.
+    bool MoveFocusedControl(TWinControl* Control);
     void CloseModal();
     void WMActivate(TMessage& Message);
     void WMSize(TMessage& Message) override;

@@ -115,6 +115,31 @@ TEST_F(FocusFormTest, FocusMovesReportExitThenEnter) {
     EXPECT_EQ(form->GetActiveControl(), second);
 }
 
+// An exit handler that refuses to let go puts the focus back: the control the focus was
+// going to is neither entered nor exited, and the form still counts the first as focused.
+TEST_F(FocusFormTest, ExitThatTakesTheFocusBackEntersNothing) {
+    form->SetActiveControl(first);
+    form->Show();
+    win::Headless::ProcessMessages();
+    first->OnExit = [this](TObject*) {
+        log.push_back("exit First");
+        first->SetFocus();
+    };
+    log.clear();
+    second->SetFocus();
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit First"}));
+    EXPECT_EQ(FocusedName(), "First");
+    EXPECT_EQ(form->GetActiveControl(), first);
+
+    // The next move starts from First again.
+    first->OnExit = [this](TObject*) { log.push_back("exit First"); };
+    log.clear();
+    third->SetFocus();
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit First", "enter Third"}));
+}
+
 TEST_F(FocusFormTest, FocusingAHiddenControlFails) {
     form->Show();
     first->Hide();
