@@ -61,13 +61,14 @@ TEST_F(DBEdits, EditShowsTheFieldPostsTypingAndCancelTakesItBack) {
     EXPECT_EQ(table->GetState(), dsBrowse);
 }
 
-// The exit of the refused edit takes the focus back; the edit the user went to is not
-// entered behind its back.
+// The exit of the refused edit takes the focus back; the edit the user went to is neither
+// entered nor left behind its back.
 TEST_F(DBEdits, RefusedValueKeepsTheFocusAndTheNextEditIsNotEntered) {
     auto* age = BoundEdit("age", 10);
     auto* name = BoundEdit("name", 40);
-    int entered = 0;
+    int entered = 0, left = 0;
     name->OnEnter = [&](TObject*) { ++entered; };
+    name->OnExit = [&](TObject*) { ++left; };
     table->Open();
     Focus(age);
     Key(VK_END);
@@ -77,6 +78,7 @@ TEST_F(DBEdits, RefusedValueKeepsTheFocusAndTheNextEditIsNotEntered) {
     EXPECT_TRUE(age->Focused());
     EXPECT_EQ(host->GetActiveControl(), age);
     EXPECT_EQ(entered, 0);
+    EXPECT_EQ(left, 0) << "nor left, having never been entered";
     EXPECT_EQ(table->GetState(), dsEdit);
     Key(VK_ESCAPE);
     EXPECT_EQ(age->GetText(), "30");
