@@ -9,6 +9,8 @@
 #include "platform/win/Windows.h"
 
 bool ValueMatch(const std::string& List, const std::string& Text) {
+    // An empty list offers no alternative, not an empty one.
+    if (List.empty()) return false;
     std::size_t start = 0;
     while (true) {
         const std::size_t end = List.find(';', start);

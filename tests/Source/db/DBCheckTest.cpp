@@ -52,7 +52,7 @@ TEST(ValueMatch, TakesTheAlternativesWithoutRegardToCase) {
     const Case cases[] = {
         {"Yes;Y;On", "yes", true}, {"Yes;Y;On", "y", true},   {"Yes;Y;On", "ON", true},
         {"Yes;Y;On", "Ye", false}, {"Yes;Y;On", "", false},   {"True", "true", true},
-        {"", "", true},            {"a;;b", "", true},        {"Yes;Y;On", "Yes;Y", false},
+        {"", "", false},            {"a;;b", "", true},        {"Yes;Y;On", "Yes;Y", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ValueMatch(c.list, c.text), c.match) << c.list << " / " << c.text;

@@ -154,6 +154,22 @@ TEST_F(DbControlTest, ImageShowsABitmapOrAJpegFromTheBlob) {
     }
 }
 
+TEST_F(DbControlTest, ImageBorderWidthKeepsABandOfItsColourAroundThePicture) {
+    auto* image = Place<TDBImage>(10, 10, 100, 80);
+    image->SetColor(0x00FF00);
+    const int edge = 2;  // the client edge of bsSingle
+    EXPECT_EQ(image->GetClientWidth(), 100 - 2 * edge);
+    image->SetBorderWidth(3);
+    EXPECT_EQ(image->GetClientWidth(), 100 - 2 * edge - 6);
+    EXPECT_EQ(image->GetClientHeight(), 80 - 2 * edge - 6);
+    image->Repaint();
+    Pump();
+    const gfx::Bitmap shot = win::Headless::CaptureWindow(image->Handle());
+    for (const int x : {edge, edge + 2, 50, 100 - edge - 1})
+        EXPECT_EQ(shot.GetPixel(x, edge + 1), 0x00FF00) << x;
+    EXPECT_THROW(image->SetBorderWidth(-1), EInvalidOperation);
+}
+
 TEST_F(DbControlTest, EveryDataControlAnswersWithItsLink) {
     auto* edit = Place<TDBEdit>(10, 10, 100, 22);
     auto* memo = Place<TDBMemo>(10, 40, 100, 40);
