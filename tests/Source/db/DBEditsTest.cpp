@@ -153,6 +153,21 @@ TEST_F(DBEdits, MemoAndItsBarFollowEachOther) {
     EXPECT_FALSE(bar->GetEnabled());
 }
 
+TEST_F(DBEdits, HorizontalBarScrollsTheMemoByPixels) {
+    db->ExecSQL("UPDATE people SET notes = '" + std::string(120, 'w') + "' WHERE name = 'Ann'");
+    auto* memo = BoundMemo();
+    memo->SetWordWrap(false);  // a wrapped text never scrolls sideways
+    TskScrollBar* bar = NewBar();
+    memo->SetHScrollBar(bar);
+    table->Open();
+    Pump();
+    ASSERT_TRUE(bar->GetEnabled());
+    EXPECT_EQ(bar->GetSmallChange(), 3 * bar->GetPageSize());
+    Drag(bar, 40);
+    EXPECT_EQ(Native(memo, SB_HORZ).nPos, 40);
+    EXPECT_EQ(bar->GetPosition(), 40);
+}
+
 // A scroll message carries its position in 16 bits; the bar moves the memo directly.
 TEST_F(DBEdits, MemoScrollsToLinesBeyondWhatAScrollMessageCarries) {
     SetNotes(70100);
