@@ -1,7 +1,6 @@
 #include "Source/db/SKDBLists.h"
 
 #include "Source/edits/SKScrollBar.h"
-#include "Source/theme/SKFileTheme.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/win/Windows.h"
 
@@ -17,33 +16,8 @@ const TClassInfo& TskDBListBox::StaticClassInfo() {
     return info;
 }
 
-TskDBListBox::TskDBListBox(TComponent* AOwner) : TDBListBox(AOwner) {
-    m_controlStyle |= csOpaque;
-    SetBorderStyle(bsNone);
-    SetBorderWidth(2);
-    SetUIStyle(GetSKFormStyle(AOwner));
-}
-
 TskDBListBox::~TskDBListBox() {
     m_bars.Link(true, nullptr);
-}
-
-void TskDBListBox::SetFileTheme(TskFileTheme* Value) {
-    const TColor stored = m_frame.GetBorderColor();
-    m_frame.SetFileTheme(Value);
-    m_bars.ApplyFileTheme(Value);
-    SetUIStyle(m_frame.GetUIStyle());
-    m_frame.KeepStoredBorderColor(stored);
-}
-
-void TskDBListBox::SetUIStyle(TskUIStyle Value) {
-    m_bars.ApplyStyle(m_frame.SetUIStyle(Value));
-    Repaint();
-}
-
-void TskDBListBox::SetBorderColor(TColor Value) {
-    m_frame.SetBorderColor(Value);
-    Repaint();
 }
 
 void TskDBListBox::SetVScrollBar(TskScrollBar* Value) {
@@ -51,45 +25,34 @@ void TskDBListBox::SetVScrollBar(TskScrollBar* Value) {
 }
 
 void TskDBListBox::ItemsChanged() {
-    TDBListBox::ItemsChanged();
+    TskFlatFramed<TDBListBox>::ItemsChanged();
     m_bars.UpdateBars();
 }
 
 void TskDBListBox::Notification(TComponent* AComponent, TOperation Operation) {
-    TDBListBox::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    m_bars.Removed(AComponent);
-    if (m_frame.FileThemeRemoved(AComponent)) SetUIStyle(DeepBlue);
+    TskFlatFramed<TDBListBox>::Notification(AComponent, Operation);
+    if (Operation == opRemove) m_bars.Removed(AComponent);
 }
 
 void TskDBListBox::Loaded() {
-    TDBListBox::Loaded();
+    TskFlatFramed<TDBListBox>::Loaded();
     m_bars.UpdatePositions();
 }
 
 void TskDBListBox::CreateWnd() {
-    TDBListBox::CreateWnd();
+    TskFlatFramed<TDBListBox>::CreateWnd();
     m_bars.UpdateBars();
 }
 
 void TskDBListBox::WndProc(TMessage& Message) {
-    TDBListBox::WndProc(Message);
-    if (Message.Msg == WM_NCPAINT)
-        m_frame.Draw();
-    else
-        m_bars.Follow(Message.Msg);
+    TskFlatFramed<TDBListBox>::WndProc(Message);
+    m_bars.Follow(Message.Msg);
 }
 
 void TskDBListBox::WMPaint(TMessage& Message) {
-    TDBListBox::WMPaint(Message);
-    m_frame.Draw();
+    TskFlatFramed<TDBListBox>::WMPaint(Message);
     // Selecting the field's item scrolls it into view without a scroll message.
     m_bars.UpdateBars();
-}
-
-void TskDBListBox::WMEraseBkgnd(TMessage& Message) {
-    TDBListBox::WMEraseBkgnd(Message);
-    m_frame.Draw();
 }
 
 const TClassInfo& TskDBLookupListBox::StaticClassInfo() {
@@ -104,33 +67,8 @@ const TClassInfo& TskDBLookupListBox::StaticClassInfo() {
     return info;
 }
 
-TskDBLookupListBox::TskDBLookupListBox(TComponent* AOwner) : TDBLookupListBox(AOwner) {
-    m_controlStyle |= csOpaque;
-    SetBorderStyle(bsNone);
-    SetBorderWidth(2);
-    SetUIStyle(GetSKFormStyle(AOwner));
-}
-
 TskDBLookupListBox::~TskDBLookupListBox() {
     m_bars.Link(true, nullptr);
-}
-
-void TskDBLookupListBox::SetFileTheme(TskFileTheme* Value) {
-    const TColor stored = m_frame.GetBorderColor();
-    m_frame.SetFileTheme(Value);
-    m_bars.ApplyFileTheme(Value);
-    SetUIStyle(m_frame.GetUIStyle());
-    m_frame.KeepStoredBorderColor(stored);
-}
-
-void TskDBLookupListBox::SetUIStyle(TskUIStyle Value) {
-    m_bars.ApplyStyle(m_frame.SetUIStyle(Value));
-    Repaint();
-}
-
-void TskDBLookupListBox::SetBorderColor(TColor Value) {
-    m_frame.SetBorderColor(Value);
-    Repaint();
 }
 
 void TskDBLookupListBox::SetVScrollBar(TskScrollBar* Value) {
@@ -138,45 +76,34 @@ void TskDBLookupListBox::SetVScrollBar(TskScrollBar* Value) {
 }
 
 void TskDBLookupListBox::ItemsChanged() {
-    TDBLookupListBox::ItemsChanged();
+    TskFlatFramed<TDBLookupListBox>::ItemsChanged();
     m_bars.UpdateBars();
 }
 
 void TskDBLookupListBox::Notification(TComponent* AComponent, TOperation Operation) {
-    TDBLookupListBox::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    m_bars.Removed(AComponent);
-    if (m_frame.FileThemeRemoved(AComponent)) SetUIStyle(DeepBlue);
+    TskFlatFramed<TDBLookupListBox>::Notification(AComponent, Operation);
+    if (Operation == opRemove) m_bars.Removed(AComponent);
 }
 
 void TskDBLookupListBox::Loaded() {
-    TDBLookupListBox::Loaded();
+    TskFlatFramed<TDBLookupListBox>::Loaded();
     m_bars.UpdatePositions();
 }
 
 void TskDBLookupListBox::CreateWnd() {
-    TDBLookupListBox::CreateWnd();
+    TskFlatFramed<TDBLookupListBox>::CreateWnd();
     m_bars.UpdateBars();
 }
 
 void TskDBLookupListBox::WndProc(TMessage& Message) {
-    TDBLookupListBox::WndProc(Message);
-    if (Message.Msg == WM_NCPAINT)
-        m_frame.Draw();
-    else
-        m_bars.Follow(Message.Msg);
+    TskFlatFramed<TDBLookupListBox>::WndProc(Message);
+    m_bars.Follow(Message.Msg);
 }
 
 void TskDBLookupListBox::WMPaint(TMessage& Message) {
-    TDBLookupListBox::WMPaint(Message);
-    m_frame.Draw();
+    TskFlatFramed<TDBLookupListBox>::WMPaint(Message);
     // Selecting the field's item scrolls it into view without a scroll message.
     m_bars.UpdateBars();
-}
-
-void TskDBLookupListBox::WMEraseBkgnd(TMessage& Message) {
-    TDBLookupListBox::WMEraseBkgnd(Message);
-    m_frame.Draw();
 }
 
 void RegisterDBListClasses() {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "Source/edits/SKScrollBar.h"
+#include "Source/theme/SKFileTheme.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/win/Windows.h"
 
@@ -50,14 +51,14 @@ bool TskLinkedScrollBars::Removed(const TComponent* AComponent) {
     return false;
 }
 
-void TskLinkedScrollBars::ApplyStyle(TskUIStyle Style) {
-    for (TskScrollBar* bar : {m_vertical, m_horizontal})
-        if (bar) bar->SetUIStyle(Style);
-}
-
-void TskLinkedScrollBars::ApplyFileTheme(TskFileTheme* Theme) {
-    for (TskScrollBar* bar : {m_vertical, m_horizontal})
-        if (bar) bar->SetFileTheme(Theme);
+void TskLinkedScrollBars::ApplyTheme(TskFileTheme* Theme, TskUIStyle Style) {
+    TskUIStyle effective = Style;
+    UsingFileTheme(Theme, Style, effective);
+    for (TskScrollBar* bar : {m_vertical, m_horizontal}) {
+        if (!bar) continue;
+        bar->SetFileTheme(Theme);
+        bar->SetUIStyle(effective);
+    }
 }
 
 void TskLinkedScrollBars::UpdatePositions() {
@@ -89,8 +90,9 @@ void TskLinkedScrollBars::Sync(TskScrollBar* Bar, bool Vertical) {
         Bar->SetEnabled(false);
     } else {
         Bar->SetLineButton(std::abs(barInfo.xyThumbBottom - barInfo.xyThumbTop));
-        if (m_idleLook == HideThumb && !Vertical) Bar->SetSmallChange(
-            static_cast<TScrollBarInc>(std::clamp(3 * Bar->GetPageSize(), 1, 32767)));
+        if (m_idleLook == HideThumb && !Vertical)
+            Bar->SetSmallChange(
+                static_cast<TScrollBarInc>(std::clamp(3 * Bar->GetPageSize(), 1, 32767)));
         Bar->SetEnabled(true);
     }
     if (m_idleLook == HideThumb)

@@ -31,8 +31,9 @@ public:
     bool Link(bool Vertical, TskScrollBar* Value);
     // Forgets a bar that is going away; true when it was linked.
     bool Removed(const TComponent* AComponent);
-    void ApplyStyle(TskUIStyle Style);
-    void ApplyFileTheme(TskFileTheme* Theme);
+    // Gives the bars the control's file theme and the style that UsingFileTheme hands back
+    // for Style.
+    void ApplyTheme(TskFileTheme* Theme, TskUIStyle Style);
 
     // Lays the bars over the control's edges, then UpdateBars.
     void UpdatePositions();

@@ -50,9 +50,9 @@ TEST(ValueMatch, TakesTheAlternativesWithoutRegardToCase) {
         bool match;
     };
     const Case cases[] = {
-        {"Yes;Y;On", "yes", true}, {"Yes;Y;On", "y", true},   {"Yes;Y;On", "ON", true},
-        {"Yes;Y;On", "Ye", false}, {"Yes;Y;On", "", false},   {"True", "true", true},
-        {"", "", false},            {"a;;b", "", true},        {"Yes;Y;On", "Yes;Y", false},
+        {"Yes;Y;On", "yes", true}, {"Yes;Y;On", "y", true}, {"Yes;Y;On", "ON", true},
+        {"Yes;Y;On", "Ye", false}, {"Yes;Y;On", "", false}, {"True", "true", true},
+        {"", "", false},           {"a;;b", "", true},      {"Yes;Y;On", "Yes;Y", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ValueMatch(c.list, c.text), c.match) << c.list << " / " << c.text;
@@ -104,8 +104,9 @@ TEST_F(DBCheck, ReadOnlyDatasetNeverShowsAStateItsFieldDoesNotHold) {
 }
 
 TEST_F(DBCheck, TextFieldMatchesAnyAlternativeAndTakesTheFirst) {
-    db->ExecSQL("UPDATE people SET notes = 'on' WHERE name = 'Ann';"
-                "UPDATE people SET notes = 'maybe' WHERE name = 'Bob'");
+    db->ExecSQL(
+        "UPDATE people SET notes = 'on' WHERE name = 'Ann';"
+        "UPDATE people SET notes = 'maybe' WHERE name = 'Bob'");
     auto* check = BoundCheck("notes");
     check->SetValueChecked("Yes;Y;On");
     check->SetValueUnchecked("No;N;Off");

@@ -98,8 +98,8 @@ TEST_F(DBFrame, EveryFramedControlShowsTheStyleBorderRingAndItsColourInside) {
             for (const TPoint p : {TPoint{0, 0}, TPoint{w / 2, 0}, TPoint{w - 1, h / 2},
                                    TPoint{w / 3, h - 1}, TPoint{0, h - 1}})
                 EXPECT_EQ(shot.GetPixel(p.x, p.y), border) << p.x << "," << p.y;
-            for (const TPoint p : {TPoint{1, h / 2}, TPoint{w / 2, 1}, TPoint{w - 2, h / 3},
-                                   TPoint{w / 2, h - 2}})
+            for (const TPoint p :
+                 {TPoint{1, h / 2}, TPoint{w / 2, 1}, TPoint{w - 2, h / 3}, TPoint{w / 2, h - 2}})
                 EXPECT_EQ(shot.GetPixel(p.x, p.y), inner) << p.x << "," << p.y;
         }
         table->Close();
