@@ -26,7 +26,8 @@ namespace {
 const char* kSchema =
     "CREATE TABLE verbs (code INTEGER PRIMARY KEY, title VARCHAR(30) NOT NULL UNIQUE);"
     "CREATE TABLE commands (id INTEGER PRIMARY KEY, command VARCHAR(10) NOT NULL UNIQUE,"
-    " name VARCHAR(80) NOT NULL, verb INT REFERENCES verbs(code), notes TEXT);"
+    " name VARCHAR(80) NOT NULL, verb INT REFERENCES verbs(code), notes TEXT,"
+    " reviewed BOOLEAN);"
     "CREATE TABLE abbreviations (id INTEGER PRIMARY KEY, title VARCHAR(10) NOT NULL,"
     " meaning VARCHAR(120), sample VARCHAR(20), is_command BOOLEAN, is_keyword BOOLEAN);"
     "CREATE TABLE pictures (id INTEGER PRIMARY KEY, title VARCHAR(30) NOT NULL, picture GRAPHIC);";
