@@ -33,4 +33,7 @@ void RegisterSkinClasses() {
     RegisterDBEditClasses();
     RegisterDBListClasses();
     RegisterDBCheckClasses();
+    RegisterSKDBCombosClasses();
+    RegisterSKDBGridClasses();
+    RegisterSKDBNavigatorClasses();
 }

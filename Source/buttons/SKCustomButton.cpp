@@ -186,7 +186,13 @@ void TskCustomButton::Paint() {
         canvas->GetBrush()->SetColor(GetColor());
         canvas->FillRect(GetClientRect());
     } else {
-        DoTrans(canvas, this);
+        // On a container that shows through its buttons the background is what lies
+        // under the container; elsewhere it is the parent's face under the button.
+        const auto* container = dynamic_cast<const IskButtonContainer*>(GetParent());
+        if (container && container->ButtonsShowBackdrop())
+            DoTrans(canvas, GetParent());
+        else
+            DoTrans(canvas, this);
     }
     PaintPic(canvas, &picture);
     if (Focused() && GetTabStop()) PaintFocus(canvas);

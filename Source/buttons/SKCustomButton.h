@@ -15,6 +15,17 @@ class TBitmap;
 class TTimer;
 class TskFileTheme;
 
+// A container whose face a transparent push button on it must not show: the buttons
+// cover it, so each paints what lies under the container instead (a record navigator, a
+// tool bar). Buttons ask their parent for it, so they need not know its class.
+class IskButtonContainer {
+public:
+    virtual bool ButtonsShowBackdrop() const = 0;
+
+protected:
+    ~IskButtonContainer() = default;
+};
+
 class TskCustomButton : public TCustomControl {
     QV_DECLARE_CLASS(TskCustomButton, TCustomControl)
 

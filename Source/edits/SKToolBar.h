@@ -6,6 +6,7 @@
 // replaces its drawing.
 #include <string>
 
+#include "Source/buttons/SKCustomButton.h"
 #include "Source/theme/SKThemes.h"
 #include "platform/vcl/comctrls/ToolBar.h"
 
@@ -13,7 +14,7 @@ class TCanvas;
 class TImageList;
 class TskFileTheme;
 
-class TskToolBar : public TToolBar {
+class TskToolBar : public TToolBar, public IskButtonContainer {
     QV_DECLARE_CLASS(TskToolBar, TToolBar)
 
     explicit TskToolBar(TComponent* AOwner);
@@ -29,6 +30,8 @@ class TskToolBar : public TToolBar {
     void SetButtonBorderColor(TColor Value);
     TColor GetButtonDownColor() const { return m_buttonDownColor; }
     void SetButtonDownColor(TColor Value);
+    // Skinned push buttons put on the bar show what lies under it, as its own buttons do.
+    bool ButtonsShowBackdrop() const override { return true; }
 
     // The bar's background: the parent's image behind a transparent bar.
     void DrawBar(TToolBar* Sender, const TRect& ARect, bool& DefaultDraw);
