@@ -6,6 +6,7 @@
 #include "Source/frame/SKForm.h"
 #include "Source/frame/SKPopupMenu.h"
 #include "Source/frame/SKTitleBar.h"
+#include "Source/gallery/GalleryRecords.h"
 #include "Source/gallery/GallerySection.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/graphics/Bitmap.h"
@@ -122,6 +123,15 @@ void AddFrameWindow(TGalleryPage& Page, TComponent* Owner) {
     };
 }
 
+// The records window over the demonstration database, with the data-aware controls.
+void AddRecordsWindow(TGalleryPage& Page, TComponent* Owner) {
+    const auto log = Page.Logger();
+    auto* button = Page.Add<TskButton>("btnRecords", 190, 26);
+    button->SetCaption("Records...");
+    button->SetWidth(90);
+    button->OnClick = [log, Owner](TObject*) { ShowSkinRecords(Owner, log); };
+}
+
 }  // namespace
 
 TGallerySection FrameSection() {
@@ -130,5 +140,6 @@ TGallerySection FrameSection() {
                 auto* owner = dynamic_cast<TComponent*>(Page.Panel()->GetOwner());
                 AddPopupMenu(Page, owner);
                 AddFrameWindow(Page, owner);
+                AddRecordsWindow(Page, owner);
             }};
 }

@@ -4,7 +4,10 @@
 // what the user does, one line each, for the end-to-end test.
 //
 //   skin_gallery [--headless] [--timeout MS] [--style NAME] [--theme FILE.skn]
-//                [--screenshot FILE.png]
+//                [--screenshot FILE.png] [--records [DATABASE]]
+//
+// --records opens the records window (GalleryRecords.h) over the demonstration database,
+// or over DATABASE, once the gallery is up.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +20,7 @@
 #include "Source/buttons/SKImagePanel.h"
 #include "Source/buttons/SKPanel.h"
 #include "Source/frame/SKForm.h"
+#include "Source/gallery/GalleryRecords.h"
 #include "Source/gallery/GallerySection.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKMgr.h"
@@ -27,6 +31,7 @@
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/controls/Timer.h"
 #include "platform/win/Backend.h"
+#include "platform/win/ModuleFileName.h"
 #include "platform/win/backend/HeadlessDriver.h"
 
 namespace {
@@ -193,6 +198,7 @@ int main(int argc, char** argv) {
     std::string screenshot;
     std::string themeFile;
     std::string style = "BlueGlass";
+    bool records = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -206,10 +212,15 @@ int main(int argc, char** argv) {
             themeFile = argv[++i];
         else if (arg == "--style" && hasValue)
             style = argv[++i];
+        else if (arg == "--records") {
+            records = true;
+            if (hasValue && std::strncmp(argv[i + 1], "--", 2) != 0)
+                TfmSkinRecords::DatabasePath() = argv[++i];
+        }
         else {
             std::fprintf(stderr,
                          "usage: %s [--headless] [--timeout MS] [--style NAME] "
-                         "[--theme FILE.skn] [--screenshot FILE.png]\n",
+                         "[--theme FILE.skn] [--screenshot FILE.png] [--records [DATABASE]]\n",
                          argv[0]);
             return 64;
         }
@@ -219,14 +230,40 @@ int main(int argc, char** argv) {
         win::SelectBackend(backend);
         RegisterVclClasses();
         RegisterSkinClasses();
+        if (TfmSkinRecords::DatabasePath().empty()) {
+            // The demonstration database is built beside the program.
+            char buffer[4096] = {};
+            GetModuleFileName(nullptr, buffer, sizeof buffer);
+            const std::string exe = buffer;
+            TfmSkinRecords::DatabasePath() = exe.substr(0, exe.rfind('/') + 1) + "records.db";
+        }
         Application->Initialize();
         Application->SetTitle("Skin gallery");
         TfmSkinGallery* gallery = nullptr;
         Application->CreateForm(gallery);
         gallery->Setup(ParseStyle(style), themeFile);
+        // The records window opens once the gallery is up, above it.
+        TTimer openRecords(nullptr);
+        openRecords.SetEnabled(false);
+        openRecords.SetInterval(1);
+        openRecords.OnTimer = [&](TObject*) {
+            openRecords.SetEnabled(false);
+            ShowSkinRecords(gallery, Log);
+        };
+        if (records) {
+            auto shown = gallery->OnShow;
+            gallery->OnShow = [&openRecords, shown](TObject* Sender) {
+                if (shown) shown(Sender);
+                openRecords.SetEnabled(true);
+            };
+        }
         if (!screenshot.empty()) {
             gallery->Show();
             win::Headless::ProcessMessages();
+            if (records) {
+                ShowSkinRecords(gallery, Log);
+                win::Headless::ProcessMessages();
+            }
             gfx::WritePng(win::Headless::CaptureDesktop(), screenshot);
             Log("screenshot " + screenshot);
             return 0;

@@ -1,0 +1,287 @@
+#include "Source/gallery/GalleryRecords.h"
+
+#include <climits>
+
+#include "Source/buttons/SKButton.h"
+#include "Source/buttons/SKImagePanel.h"
+#include "Source/buttons/SKPanel.h"
+#include "Source/db/SKDBCtrls.h"
+#include "Source/frame/SKForm.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKMgr.h"
+#include "Source/theme/frmThemeMgr.h"
+#include "platform/db/DBError.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/Fields.h"
+#include "platform/db/sqlite/SQLiteDataSet.h"
+#include "platform/db/sqlite/SQLiteDatabase.h"
+#include "platform/vcl/dialogs/MessageDlg.h"
+#include "platform/vcl/stdctrls/Label.h"
+#include "platform/win/Windows.h"
+
+namespace {
+
+constexpr int kClientWidth = 720;
+constexpr int kClientHeight = 470;
+
+TLabel* AddLabel(TComponent* Owner, TWinControl* Parent, const std::string& Name,
+                 const std::string& Caption, int X, int Y) {
+    auto* label = new TLabel(Owner);
+    label->SetName(Name);
+    label->SetCaption(Caption);
+    label->SetLeft(X);
+    label->SetTop(Y);
+    label->SetTransparent(true);
+    label->SetParent(Parent);
+    return label;
+}
+
+}  // namespace
+
+std::string& TfmSkinRecords::DatabasePath() {
+    static std::string path;
+    return path;
+}
+
+TfmSkinRecords::TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePath,
+                               TskUIStyle Style, TskFileTheme* FileTheme, TLog Log)
+    : TForm(AOwner), m_log(std::move(Log)), m_path(DatabasePath) {
+    SetName("fmSkinRecords");
+    SetCaption("Records");
+    SetBorderStyle(bsSingle);
+    SetBounds(90, 60, kClientWidth, kClientHeight);
+    SetClientWidth(kClientWidth);
+    SetClientHeight(kClientHeight);
+    SetColor(0xE7E7E7);
+    m_frame = new TskForm(this);
+    m_frame->SetName("sfRecords");
+    m_frame->SetUIStyle(Style);
+    m_frame->SetParent(this);
+    m_frame->SetCaption("Records");
+    m_body = new TskImagePanel(this);
+    m_body->SetName("pnlRecords");
+    m_body->SetColor(0xE8E8E8);
+    m_body->SetParent(m_frame);
+    m_frame->SetPanel(m_body);
+    BuildData();
+    BuildControls();
+    ApplyStyle(Style, FileTheme);
+    OnShow = [this](TObject*) {
+        const TPoint origin = ClientOrigin();
+        m_log("records ready " + std::to_string(origin.x) + " " + std::to_string(origin.y));
+        LogPlaces();
+    };
+    OnCloseQuery = [this](TObject*, bool& CanClose) {
+        // A change still in the record is kept: posted as moving off it would post it.
+        if (m_commands->GetActive() &&
+            (m_commands->GetState() == dsEdit || m_commands->GetState() == dsInsert)) {
+            try {
+                m_commands->Post();
+            } catch (const EDatabaseError& e) {
+                MessageBox(Handle(), e.Message().c_str(), "Error", MB_OK | MB_ICONERROR);
+                CanClose = false;
+            }
+        }
+    };
+    OnClose = [this](TObject*, TCloseAction& Action) {
+        m_log("records closed");
+        Action = caFree;
+    };
+    Open();
+}
+
+void TfmSkinRecords::BuildData() {
+    m_database = new TSQLiteDatabase(this);
+    m_database->SetName("dbRecords");
+    m_database->SetDatabaseName(m_path);
+    m_verbs = new TSQLiteQuery(this);
+    m_verbs->SetName("qryVerbs");
+    m_verbs->SetDatabase(m_database);
+    m_verbs->SetSQL("SELECT code, title FROM verbs ORDER BY title");
+    m_commands = new TSQLiteTable(this);
+    m_commands->SetName("tblCommands");
+    m_commands->SetDatabase(m_database);
+    m_commands->SetTableName("commands");
+    m_commands->SetIndexFieldNames("command");
+    // The verb's title beside its code: a lookup field into the verbs.
+    auto* verbTitle = new TStringField(this);
+    verbTitle->SetFieldName("VerbTitle");
+    verbTitle->SetDisplayLabel("Verb");
+    verbTitle->SetSize(30);
+    verbTitle->SetFieldKind(fkLookup);
+    verbTitle->SetLookupDataSet(m_verbs);
+    verbTitle->SetKeyFields("verb");
+    verbTitle->SetLookupKeyFields("code");
+    verbTitle->SetLookupResultField("title");
+    verbTitle->SetDataSet(m_commands);
+    m_dsVerbs = new TDataSource(this);
+    m_dsVerbs->SetName("dsVerbs");
+    m_dsVerbs->SetDataSet(m_verbs);
+    m_dsCommands = new TDataSource(this);
+    m_dsCommands->SetName("dsCommands");
+    m_dsCommands->SetDataSet(m_commands);
+    m_dsCommands->OnStateChange = [this](TObject*) { StateChange(); };
+    m_dsCommands->OnDataChange = [this](TObject*, TField* Field) { DataChange(Field); };
+}
+
+void TfmSkinRecords::BuildControls() {
+    auto* navigator = new TskDBNavigator(this);
+    navigator->SetName("navCommands");
+    navigator->SetBounds(10, 10, 250, 30);
+    navigator->SetDataSource(m_dsCommands);
+    navigator->SetShowHint(true);
+    navigator->SetParent(m_body);
+    navigator->OnClick = [this](TObject*, TNavigateBtn Button) {
+        m_log("navigator " + NavigateBtnInfo().NameOf(Button));
+    };
+
+    m_state = AddLabel(this, m_body, "lblState", "", 272, 18);
+
+    auto* grid = new TskDBGrid(this);
+    grid->SetName("grdCommands");
+    grid->SetBounds(10, 48, 440, 370);
+    grid->SetDataSource(m_dsCommands);
+    grid->SetParent(m_body);
+    const struct {
+        const char* field;
+        const char* title;
+        int width;
+    } columns[] = {
+        {"command", "Command", 80}, {"name", "Descriptive name", 220}, {"VerbTitle", "Verb", 90}};
+    // Added in one update: the grid lays its columns out once they are complete.
+    grid->GetColumns()->BeginUpdate();
+    for (const auto& c : columns) {
+        TColumn* column = grid->GetColumns()->Add();
+        column->SetFieldName(c.field);
+        column->GetTitle()->SetCaption(c.title);
+        column->SetWidth(c.width);
+    }
+    grid->GetColumns()->EndUpdate();
+
+    auto* fields = new TskPanel(this);
+    fields->SetName("pnlFields");
+    fields->SetCaption("Command");
+    fields->SetShowButton(false);
+    fields->SetBounds(460, 10, 250, 408);
+    fields->SetParent(m_body);
+    BuildFields(fields);
+
+    auto* close = new TskButton(this);
+    close->SetName("btnClose");
+    close->SetCaption("Close");
+    close->SetBounds(kClientWidth - 90, 428, 80, 27);
+    close->SetParent(m_body);
+    close->OnClick = [this](TObject*) { Close(); };
+}
+
+void TfmSkinRecords::BuildFields(TWinControl* Panel) {
+    const int top = static_cast<TskPanel*>(Panel)->TitleHeight() + 8;
+    AddLabel(this, Panel, "lblVerb", "&Verb", 10, top + 3);
+    auto* verb = new TskDBLookupComboBox(this);
+    verb->SetName("lcbVerb");
+    verb->SetBounds(90, top, 150, 21);
+    verb->SetDataSource(m_dsCommands);
+    verb->SetDataField("verb");
+    verb->SetListSource(m_dsVerbs);
+    verb->SetKeyField("code");
+    verb->SetListField("title");
+    verb->SetParent(Panel);
+
+    // The descriptive name typed, or begun with a verb chosen from the list.
+    AddLabel(this, Panel, "lblName", "&Name", 10, top + 33);
+    auto* name = new TskDBComboBox(this);
+    name->SetName("cbxName");
+    name->SetBounds(90, top + 30, 150, 21);
+    name->SetDataSource(m_dsCommands);
+    name->SetDataField("name");
+    name->SetParent(Panel);
+    m_verbs->Open();
+    while (!m_verbs->GetEOF()) {
+        name->GetItems()->Add(m_verbs->FieldByName("title")->GetAsString());
+        m_verbs->Next();
+    }
+    m_verbs->First();
+    // Below: room for the other data-aware controls of the current command.
+}
+
+void TfmSkinRecords::ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
+    m_manager = new TskThemeManager(this);
+    m_manager->SetName("tmRecords");
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (IsThemeableComponent(Components(i)))
+            m_manager->GetCompList()->Add(Components(i)->GetName());
+    m_manager->SetFileTheme(Style == FromThemeFile ? FileTheme : nullptr);
+    m_manager->SetUIStyle(Style);
+}
+
+void TfmSkinRecords::Open() {
+    try {
+        m_database->Open();
+        m_verbs->Open();
+        m_commands->Open();
+    } catch (const EDatabaseError& e) {
+        // The window still opens, empty, and says why.
+        m_log("records error " + e.Message());
+        m_state->SetCaption(e.Message());
+        return;
+    }
+    m_log("records open " + std::to_string(m_commands->GetRecordCount()) + " commands");
+    ShowState();
+}
+
+void TfmSkinRecords::ShowState() {
+    if (!m_commands->GetActive()) return;
+    const char* names[] = {"Closed", "Browsing", "Editing", "Inserting"};
+    m_state->SetCaption(std::string(names[m_commands->GetState()]) + ", record " +
+                        std::to_string(m_commands->GetRecNo()) + " of " +
+                        std::to_string(m_commands->GetRecordCount()));
+}
+
+void TfmSkinRecords::StateChange() {
+    if (!m_commands || !m_commands->GetActive()) return;
+    ShowState();
+    const char* names[] = {"inactive", "browse", "edit", "insert"};
+    m_log(std::string("state ") + names[m_commands->GetState()]);
+}
+
+void TfmSkinRecords::DataChange(TField* Field) {
+    if (Field || !m_commands->GetActive() || m_commands->IsEmpty()) return;
+    ShowState();
+    if (m_commands->GetState() == dsBrowse)
+        m_log("record " + std::to_string(m_commands->GetRecNo()) + " " +
+              m_commands->FieldByName("command")->GetAsString() + " " +
+              m_commands->FieldByName("name")->GetAsString());
+}
+
+void TfmSkinRecords::LogPlaces() {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* control = dynamic_cast<TControl*>(Components(i));
+        if (!control || !control->Showing()) continue;
+        const TPoint middle =
+            control->ClientToScreen({control->GetWidth() / 2, control->GetHeight() / 2});
+        m_log("place " + control->GetName() + " " + std::to_string(middle.x) + " " +
+              std::to_string(middle.y));
+    }
+    // The navigator's buttons by their names, for a test to press them.
+    if (auto* navigator = dynamic_cast<TskDBNavigator*>(FindComponent("navCommands")))
+        for (int i = nbFirst; i <= nbRefresh; ++i) {
+            TskNavButton* button = navigator->Buttons(static_cast<TNavigateBtn>(i));
+            const TPoint middle =
+                button->ClientToScreen({button->GetWidth() / 2, button->GetHeight() / 2});
+            m_log("place " + NavigateBtnInfo().NameOf(i) + " " + std::to_string(middle.x) + " " +
+                  std::to_string(middle.y));
+        }
+}
+
+void ShowSkinRecords(TComponent* Owner, TfmSkinRecords::TLog Log) {
+    if (auto* open = dynamic_cast<TForm*>(Owner->FindComponent("fmSkinRecords"))) {
+        open->Show();
+        open->BringToFront();
+        return;
+    }
+    auto* manager = dynamic_cast<TskThemeManager*>(Owner->FindComponent("tmGallery"));
+    TskFileTheme* theme = manager ? manager->GetFileTheme() : nullptr;
+    const TskUIStyle style = manager ? manager->GetUIStyle() : GetSKFormStyle(Owner);
+    auto* window = new TfmSkinRecords(Owner, TfmSkinRecords::DatabasePath(), style, theme, Log);
+    window->Show();
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The skin gallery's records window: a skinned form over the demonstration database with
+// the skinned data-aware controls, a navigator and a grid of the IBM CL commands and the
+// current command's fields beside them. It prints what happens, one line each, for the
+// end-to-end test.
+#include <functional>
+#include <string>
+
+#include "Source/theme/SKThemes.h"
+#include "platform/vcl/controls/Form.h"
+
+class TDataSource;
+class TField;
+class TLabel;
+class TSQLiteDatabase;
+class TSQLiteQuery;
+class TSQLiteTable;
+class TskFileTheme;
+class TskForm;
+class TskImagePanel;
+class TskThemeManager;
+
+class TfmSkinRecords : public TForm {
+public:
+    using TLog = std::function<void(const std::string&)>;
+
+    // Opens the database at DatabasePath in the style (and file theme, which may be null).
+    TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePath, TskUIStyle Style,
+                   TskFileTheme* FileTheme, TLog Log);
+
+    TDataSource* Commands() const { return m_dsCommands; }
+    TDataSource* Verbs() const { return m_dsVerbs; }
+
+    // The demonstration database beside the program, which --records may replace.
+    static std::string& DatabasePath();
+
+private:
+    void BuildData();
+    void BuildControls();
+    // The current command's fields, on the panel right of the grid.
+    void BuildFields(TWinControl* Panel);
+    void Open();
+    void ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme);
+    void StateChange();
+    void DataChange(TField* Field);
+    void ShowState();
+    void LogPlaces();
+
+    TLog m_log;
+    std::string m_path;
+    TskForm* m_frame = nullptr;
+    TskImagePanel* m_body = nullptr;
+    TskThemeManager* m_manager = nullptr;
+    TSQLiteDatabase* m_database = nullptr;
+    TSQLiteTable* m_commands = nullptr;
+    TSQLiteQuery* m_verbs = nullptr;
+    TDataSource* m_dsCommands = nullptr;
+    TDataSource* m_dsVerbs = nullptr;
+    TLabel* m_state = nullptr;
+};
+
+// Shows the records window over TfmSkinRecords::DatabasePath(), owned by Owner, in the
+// style of Owner's skinned frame and with the file theme its theme manager "tmGallery"
+// holds; a second call brings the open one to the front.
+void ShowSkinRecords(TComponent* Owner, TfmSkinRecords::TLog Log);
