@@ -7,6 +7,7 @@
 #include "Source/buttons/SKPanel.h"
 #include "Source/db/SKDBCtrls.h"
 #include "Source/frame/SKForm.h"
+#include "Source/gallery/GalleryRecordFields.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKMgr.h"
 #include "Source/theme/frmThemeMgr.h"
@@ -201,7 +202,7 @@ void TfmSkinRecords::BuildFields(TWinControl* Panel) {
         m_verbs->Next();
     }
     m_verbs->First();
-    // Below: room for the other data-aware controls of the current command.
+    AddRecordFields(this, Panel, top + 62, m_dsCommands, m_dsVerbs);
 }
 
 void TfmSkinRecords::ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
