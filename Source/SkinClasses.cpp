@@ -13,6 +13,7 @@
 #include "Source/edits/SKURLLabel.h"
 #include "Source/frame/SKFrameClasses.h"
 #include "Source/frame/SKMSNPopForm.h"
+#include "Source/frame/SKMainMenu.h"
 #include "Source/theme/SKMgr.h"
 
 // One line per unit; each unit registers the classes that form descriptions create.
@@ -26,6 +27,7 @@ void RegisterSkinClasses() {
     RegisterSKProgressBarClasses();
     RegisterSKToolBarClasses();
     RegisterMSNPopClasses();
+    RegisterSKMainMenuClasses();
     RegisterSKEditClasses();
     RegisterSKTrackBarClasses();
     RegisterSKScrollBarClasses();

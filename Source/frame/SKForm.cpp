@@ -11,6 +11,8 @@
 #include "platform/vcl/menus/MainMenu.h"
 #include "platform/win/Windows.h"
 
+#include "Source/frame/SKMainMenu.h"
+#include "Source/frame/SKMenuBar.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
 
@@ -121,6 +123,8 @@ void TskForm::TakeOver() {
 TskForm::~TskForm() {
     Destroying();
     Detach();
+    delete m_menuBar;
+    m_menuBar = nullptr;
     delete m_titleBar;
     m_titleBar = nullptr;
 }
@@ -142,6 +146,8 @@ void TskForm::Detach() {
     if (m_detached || !m_ownerForm) return;
     m_detached = true;
     m_closing = true;
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(m_menu); skinned && skinned->HostForm() == this)
+        skinned->SetHostForm(nullptr);
     TCustomForm* form = m_ownerForm;
     form->WindowProc = m_savedWndProc;
     // A form on its way out loses its children now; its frame is nobody's concern then.
@@ -272,12 +278,22 @@ void TskForm::SetUIStyle(TskUIStyle Value) {
         m_borderColor = m_fileTheme->GetColor(SkItem::FormBorderColor);
         m_borderWidth = std::max(0, m_fileTheme->GetInt(SkItem::FormBorderWidthInt));
         SetColor(m_fileTheme->GetColor(SkItem::FormBackgroundColor));
+        if (m_menuBar) {
+            // Two of the theme's font colour codes ask for a coloured bar of their own.
+            const TColor code = m_fileTheme->GetColor(SkItem::ControlFontColor);
+            if (code == 0x20000)
+                m_menuBar->SetColor(0xAC5B3B);
+            else if (code == 0x30000)
+                m_menuBar->SetColor(0x996733);
+            else
+                SetMenuBarColor(GetColor());
+        }
         if (m_titleBar) m_titleBar->SetRoundCorner(m_fileTheme->GetInt(SkItem::FormRoundCornerInt));
     } else {
         m_borderColor = GetInsideThemeColor(effective, SkItem::FormBorderColor);
         m_borderWidth = std::max(0, GetInsideThemeInt(effective, SkItem::FormBorderWidthInt));
         SetColor(GetInsideThemeColor(effective, SkItem::FormBackgroundColor));
-        m_menuBarColor = GetColor();
+        SetMenuBarColor(GetColor());
         if (m_titleBar)
             m_titleBar->SetRoundCorner(GetInsideThemeInt(effective, SkItem::FormRoundCornerInt));
     }
@@ -285,18 +301,15 @@ void TskForm::SetUIStyle(TskUIStyle Value) {
         m_titleBar->SetFileTheme(m_fileTheme);
         m_titleBar->SetUIStyle(Value);
     }
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(m_menu)) {
+        skinned->SetFileTheme(m_fileTheme);
+        skinned->SetUIStyle(Value);
+    }
     if (m_uiStyleAutoUpdateSub) ContainerApplyUIStyle(this, m_uiStyle, m_fileTheme);
     if (GetMDIChild()) m_ownerForm->SetBoundsRect(bounds);
     Invalidate();
     PaintFormBorder();
     RegionWindow();
-}
-
-void TskForm::SetMenu(TMainMenu* Value) {
-    if (Value == m_menu) return;
-    if (m_menu) m_menu->RemoveFreeNotification(this);
-    m_menu = Value;
-    if (Value) Value->FreeNotification(this);
 }
 
 void TskForm::SetPanel(TCustomPanel* Value) {
@@ -322,9 +335,19 @@ void TskForm::SetPanel(TCustomPanel* Value) {
 
 void TskForm::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation != opRemove || !AComponent) return;
+    if (!AComponent) return;
+    if (Operation == opInsert) {
+        if ((ComponentState() & csDesigning) && !(ComponentState() & csLoading) &&
+            dynamic_cast<TMainMenu*>(AComponent) && AComponent->ClassName() != "TskMainMenu")
+            RecommendSkinnedMenu();
+        return;
+    }
     if (AComponent == m_formPanel) m_formPanel = nullptr;
-    if (AComponent == m_menu) m_menu = nullptr;
+    if (AComponent == m_menuBar) m_menuBar = nullptr;
+    if (AComponent == m_menu) {
+        m_menu = nullptr;
+        DestroyMenuBar();
+    }
     if (AComponent == m_titleBar) m_titleBar = nullptr;
     if (AComponent == this) Detach();
     if (AComponent == m_fileTheme) {

@@ -13,9 +13,13 @@
 
 #include "Source/frame/SKTitleBar.h"
 
+class TCanvas;
 class TCustomForm;
 class TMainMenu;
+class TToolBar;
+class TToolButton;
 class TskFileTheme;
+class TskMenuBar;
 
 class TskForm : public TCustomPanel {
     QV_DECLARE_CLASS(TskForm, TCustomPanel)
@@ -53,9 +57,9 @@ class TskForm : public TCustomPanel {
     TMainMenu* GetMenu() const { return m_menu; }
     void SetMenu(TMainMenu* Value);
     TColor GetMenuBarColor() const { return m_menuBarColor; }
-    void SetMenuBarColor(TColor Value) { m_menuBarColor = Value; }
+    void SetMenuBarColor(TColor Value);
     int GetMenuBarHeight() const { return m_menuBarHeight; }
-    void SetMenuBarHeight(int Value) { m_menuBarHeight = Value; }
+    void SetMenuBarHeight(int Value);
     int GetRoundCorner() const;
     void SetRoundCorner(int Value);
     std::string GetVersion() const { return "5.4"; }
@@ -67,6 +71,20 @@ class TskForm : public TCustomPanel {
     TCustomForm* OwnerForm() const { return m_ownerForm; }
     int GetTitleBarHeight() const;
     bool GetMDIChild() const;
+    // The menu bar under the title bar; it exists exactly while a menu is assigned (never
+    // on an MDI child form).
+    TskMenuBar* MenuBar() const { return m_menuBar; }
+    void CreateMenuBar();
+    void DestroyMenuBar();
+    // Rebuilds the bar's buttons from the menu's top-level items.
+    void UpdateMenu();
+    // Copies the top-level items' captions and enabled states to their buttons.
+    void UpdateTopMenu();
+    // Takes the menu's font again and repaints the bar.
+    void RepaintMenuBar();
+    // The custom drawing of the bar's background and of each of its buttons.
+    void DrawMenuBar(TToolBar* Sender, const TRect& ARect, bool& DefaultDraw);
+    void DrawButton(TToolBar* Sender, TToolButton* Button, unsigned State, bool& DefaultDraw);
     // Clears the caption bits again when something brought them back.
     void ReAssign();
     void PaintFormBorder();
@@ -93,10 +111,18 @@ private:
     bool ClearCaptionBits();
     void SizeChanged();
     void ShiftContents(int Dy);
+    // Alt alone (Key 0) or an Alt+letter no control took: the menu bar's keyboard.
+    void MenuKey(char Key);
+    // Shown at design time when a plain main menu is dropped on the form.
+    void RecommendSkinnedMenu();
+    // The style and file theme the bar is drawn in: the skinned main menu's, else ours.
+    TskUIStyle MenuStyle(TskFileTheme*& FileTheme) const;
+    void PaintMenuBarEdges(TCanvas& Canvas, int W, int BW);
     TWindowState FormState() const;
 
     TskTitleBar* m_titleBar = nullptr;
     TMainMenu* m_menu = nullptr;
+    TskMenuBar* m_menuBar = nullptr;
     TWndMethod m_savedWndProc;
     TCustomForm* m_ownerForm = nullptr;
     TColor m_borderColor = 0;

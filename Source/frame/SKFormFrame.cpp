@@ -84,6 +84,10 @@ void TskForm::NewParentWndProc(TMessage& Message) {
         case WM_SIZE:
             SizeChanged();
             break;
+        case WM_SYSCOMMAND:
+            if ((Message.WParam & 0xFFF0) == SC_KEYMENU)
+                MenuKey(static_cast<char>(Message.LParam));
+            break;
         default:
             break;
     }
@@ -187,6 +191,7 @@ void TskForm::PaintFormBorder() {
         Fill(canvas, Rect(BW, T, kBand, H - BW), inner);
         Fill(canvas, Rect(BW, H - kBand, W - BW, H - BW), inner);
         Fill(canvas, Rect(W - kBand, T, W - BW, H - BW), inner);
+        PaintMenuBarEdges(canvas, W, BW);
     }
     const bool titleVisible = m_titleBar && m_titleBar->GetVisible();
     if (titleVisible && m_titleBar->CanPaint() && BW < 4) {

@@ -6,6 +6,7 @@
 
 #include "platform/vcl/menus/PopupMenu.h"
 
+#include "Source/frame/SKMenuLook.h"
 #include "Source/theme/SKThemes.h"
 
 class TImageList;
@@ -23,44 +24,44 @@ class TskPopupMenu : public TPopupMenu {
 
     TskFileTheme* GetFileTheme() const { return m_fileTheme; }
     void SetFileTheme(TskFileTheme* Value);
-    TskUIStyle GetUIStyle() const { return m_uiStyle; }
+    TskUIStyle GetUIStyle() const { return m_look.UIStyle; }
     void SetUIStyle(TskUIStyle Value);
 
     // Both heights are fixed while the style is MacOS.
-    int GetMenuItemHeight() const { return m_menuItemHeight; }
-    void SetHeight(int Value);
-    int GetSeparatorHeight() const { return m_separatorHeight; }
-    void SetSeparatorHeight(int Value);
+    int GetMenuItemHeight() const { return m_look.MenuItemHeight; }
+    void SetHeight(int Value) { m_look.SetHeight(Value); }
+    int GetSeparatorHeight() const { return m_look.SeparatorHeight; }
+    void SetSeparatorHeight(int Value) { m_look.SetSeparatorHeight(Value); }
 
-    int GetBarWidth() const { return m_barWidth; }
-    void SetBarWidth(int Value) { m_barWidth = Value; }
-    TColor GetBarColor() const { return m_barColor; }
-    void SetBarColor(TColor Value) { m_barColor = Value; }
-    TColor GetColor() const { return m_color; }
-    void SetColor(TColor Value) { m_color = Value; }
-    TColor GetSeparatorColor() const { return m_separatorColor; }
-    void SetSeparatorColor(TColor Value) { m_separatorColor = Value; }
-    TColor GetSelectedBorderColor() const { return m_selectedBorderColor; }
-    void SetSelectedBorderColor(TColor Value) { m_selectedBorderColor = Value; }
-    TColor GetSelectedColor() const { return m_selectedColor; }
-    void SetSelectedColor(TColor Value) { m_selectedColor = Value; }
-    TColor GetSelectedFontColor() const { return m_selectedFontColor; }
-    void SetSelectedFontColor(TColor Value) { m_selectedFontColor = Value; }
-    TColor GetFontColor() const { return m_fontColor; }
-    void SetFontColor(TColor Value) { m_fontColor = Value; }
+    int GetBarWidth() const { return m_look.BarWidth; }
+    void SetBarWidth(int Value) { m_look.BarWidth = Value; }
+    TColor GetBarColor() const { return m_look.BarColor; }
+    void SetBarColor(TColor Value) { m_look.BarColor = Value; }
+    TColor GetColor() const { return m_look.Color; }
+    void SetColor(TColor Value) { m_look.Color = Value; }
+    TColor GetSeparatorColor() const { return m_look.SeparatorColor; }
+    void SetSeparatorColor(TColor Value) { m_look.SeparatorColor = Value; }
+    TColor GetSelectedBorderColor() const { return m_look.SelectedBorderColor; }
+    void SetSelectedBorderColor(TColor Value) { m_look.SelectedBorderColor = Value; }
+    TColor GetSelectedColor() const { return m_look.SelectedColor; }
+    void SetSelectedColor(TColor Value) { m_look.SelectedColor = Value; }
+    TColor GetSelectedFontColor() const { return m_look.SelectedFontColor; }
+    void SetSelectedFontColor(TColor Value) { m_look.SelectedFontColor = Value; }
+    TColor GetFontColor() const { return m_look.FontColor; }
+    void SetFontColor(TColor Value) { m_look.FontColor = Value; }
     // Stored only; no drawing uses it.
-    TColor GetBorderColor() const { return m_borderColor; }
-    void SetBorderColor(TColor Value) { m_borderColor = Value; }
-    bool GetFlatMenu() const { return m_flatMenu; }
-    void SetFlatMenu(bool Value) { m_flatMenu = Value; }
-    const std::string& GetFontName() const { return m_fontName; }
-    void SetFontName(const std::string& Value) { m_fontName = Value; }
-    int GetFontSize() const { return m_fontSize; }
-    void SetFontSize(int Value) { m_fontSize = Value; }
-    int GetFontCharset() const { return m_fontCharset; }
-    void SetFontCharset(int Value) { m_fontCharset = static_cast<std::uint8_t>(Value); }
-    bool GetUseSystemFont() const { return m_useSystemFont; }
-    void SetUseSystemFont(bool Value) { m_useSystemFont = Value; }
+    TColor GetBorderColor() const { return m_look.BorderColor; }
+    void SetBorderColor(TColor Value) { m_look.BorderColor = Value; }
+    bool GetFlatMenu() const { return m_look.FlatMenu; }
+    void SetFlatMenu(bool Value) { m_look.FlatMenu = Value; }
+    const std::string& GetFontName() const { return m_look.FontName; }
+    void SetFontName(const std::string& Value) { m_look.FontName = Value; }
+    int GetFontSize() const { return m_look.FontSize; }
+    void SetFontSize(int Value) { m_look.FontSize = Value; }
+    int GetFontCharset() const { return m_look.FontCharset; }
+    void SetFontCharset(int Value) { m_look.FontCharset = static_cast<std::uint8_t>(Value); }
+    bool GetUseSystemFont() const { return m_look.UseSystemFont; }
+    void SetUseSystemFont(bool Value) { m_look.UseSystemFont = Value; }
 
     // The two handlers the menu installs on its items.
     void MeasureItem(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height);
@@ -73,28 +74,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    TColor ThemeColor(int Item) const;
-    bool HasImage(const TMenuItem* Item) const;
-    void DrawPlainBackground(TCanvas* Canvas, const TRect& Rect);
     void HookItem(TMenuItem* Item);
 
-    TskUIStyle m_uiStyle = DeepBlue;
-    int m_menuItemHeight = 21;
-    int m_separatorHeight = 21;
-    TColor m_barColor = clBtnFace;
-    int m_barWidth = 0;
-    TColor m_color = 0xFFFFFF;
-    TColor m_separatorColor = 0x808080;
-    TColor m_selectedBorderColor = clHighlight;
-    TColor m_selectedColor = clHighlight;
-    TColor m_selectedFontColor = 0xFFFFFF;
-    TColor m_fontColor = 0xFFFFFF;
-    TColor m_borderColor = 0x000000;
-    bool m_flatMenu = false;
-    std::string m_fontName = "MS Sans Serif";
-    int m_fontSize = 8;
-    std::uint8_t m_fontCharset = 1;
-    bool m_useSystemFont = true;
+    TskMenuLook m_look;
     TskFileTheme* m_fileTheme = nullptr;
 };
 

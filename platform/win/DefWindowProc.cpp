@@ -15,6 +15,10 @@ using namespace win;
 
 namespace {
 
+// Whether Alt went down with no other key after it; the key messages of every window pass
+// here, one at a time.
+bool altAlone = false;
+
 LRESULT EraseBackground(HWND hwnd, HDC hdc) {
     const WindowObject* w = WM().Find(hwnd);
     if (!w || !w->windowClass || w->windowClass->background == clNone) return 0;
@@ -190,8 +194,28 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             return SysCommand(hwnd, wParam);
         case WM_SYSKEYDOWN:
+            // Alt pressed and released with no key between asks the window for its menu.
+            if (wParam == VK_MENU) {
+                if (!(lParam & 0x40000000)) altAlone = true;
+            } else {
+                altAlone = false;
+            }
             if (wParam == 0x73 /* VK_F4 */ && !w->IsChild())
                 SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return 0;
+        case WM_KEYDOWN:
+            altAlone = false;
+            return 0;
+        case WM_SYSKEYUP:
+            if (wParam == VK_MENU && altAlone) {
+                altAlone = false;
+                SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);
+            }
+            return 0;
+        case WM_SYSCHAR:
+            // An Alt+letter nobody took as a mnemonic is the menu's, with the letter.
+            altAlone = false;
+            SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, wParam);
             return 0;
         case WM_RBUTTONUP: {
             // A right click asks for the context menu, at the pointer in screen coordinates.

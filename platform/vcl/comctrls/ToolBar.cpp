@@ -108,6 +108,7 @@ void TToolBar::RemoveButton(TToolButton* Button) {
     std::erase(m_buttons, Button);
     Button->m_toolBar = nullptr;
     if (m_menuButton == Button) m_menuButton = nullptr;
+    if (m_escapedButton == Button) m_escapedButton = nullptr;
     if (!(ComponentState() & csDestroying)) ArrangeButtons();
 }
 
@@ -246,7 +247,7 @@ void TToolBar::ArrangeButtons() {
     TCanvas measure(&scratchCanvas);
     measure.SetFont(GetFont());
     const TRect edges = EdgeInsets();
-    const int right = GetWidth() - edges.right;
+    const int right = ButtonsRight();
     int x = edges.left + m_indent;
     int y = edges.top;
     bool rowEmpty = true;
@@ -273,6 +274,10 @@ void TToolBar::ArrangeButtons() {
         if (height != GetHeight()) SetHeight(height);
     }
     Invalidate();
+}
+
+int TToolBar::ButtonsRight() const {
+    return GetWidth() - EdgeInsets().right;
 }
 
 TToolButton* TToolBar::ButtonAt(TPoint Pos) const {
@@ -306,6 +311,7 @@ void TToolBar::TrackMenu(TToolButton* Button, bool SelectFirst) {
     if (m_tracking || !Button || !Button->DropsMenu()) return;
     TComponentGuard guard(this);
     m_tracking = true;
+    m_escapedButton = nullptr;
     TMenuItem* chosen = nullptr;
     TToolButton* current = Button;
     try {
@@ -359,6 +365,7 @@ void TToolBar::TrackMenu(TToolButton* Button, bool SelectFirst) {
             if (!guard.Exists()) return;
             m_menuButton = nullptr;
             if (chosen) break;
+            if (!next && tracker.ClosedByEscape()) m_escapedButton = current;
             current = next;
             SelectFirst = nextSelectsFirst;
         }

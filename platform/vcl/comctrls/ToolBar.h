@@ -83,7 +83,11 @@ class TToolBar : public TCustomControl {
     // Drops the menu of Button down and follows the user through the bar's menus until one
     // closes without a successor; then clicks the chosen item. SelectFirst highlights the
     // first item, as opening from the keyboard does.
-    void TrackMenu(TToolButton* Button, bool SelectFirst = false);
+    // Virtual so that a menu bar can go on in its keyboard mode after it.
+    virtual void TrackMenu(TToolButton* Button, bool SelectFirst = false);
+    // The button whose menu the last TrackMenu closed with Escape, the user stepping back
+    // to the bar; null when it ended otherwise.
+    TToolButton* EscapedButton() const { return m_escapedButton; }
     // The button whose menu is open, or null.
     TToolButton* MenuButton() const { return m_menuButton; }
     // The custom-draw state the button is drawn with now.
@@ -97,6 +101,9 @@ class TToolBar : public TCustomControl {
     TTBCustomDrawBtnEvent OnCustomDrawButton;
 
 protected:
+    // Where the rows of buttons end on the right; a bar that keeps controls of its own at
+    // its right end stops them sooner.
+    virtual int ButtonsRight() const;
     void Paint() override;
     void Loaded() override;
     void Resize() override;
@@ -128,6 +135,7 @@ private:
     TImageList* m_images = nullptr;
     TImageList* m_hotImages = nullptr;
     TToolButton* m_menuButton = nullptr;
+    TToolButton* m_escapedButton = nullptr;
     bool m_arranging = false;
     bool m_tracking = false;
 };

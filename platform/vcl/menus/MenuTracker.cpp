@@ -62,6 +62,7 @@ TMenuItem* TMenuTracker::Run(TMenuItem* Root, TPoint Pos, const TRect& Anchor, T
     m_owner = Owner;
     m_chosen = nullptr;
     m_done = false;
+    m_escaped = false;
     try {
         OpenLevel(Root, Pos, Anchor, Placement);
         TMenuWindow& root = *m_levels.front();
@@ -262,10 +263,12 @@ bool TMenuTracker::HandleKey(WORD Key) {
                 Choose(item);
             return true;
         case VK_ESCAPE:
-            if (level > 0)
+            if (level > 0) {
                 CloseLevelsAbove(level - 1);
-            else
+            } else {
+                m_escaped = true;
                 Cancel();
+            }
             return true;
         case VK_MENU:
         case VK_F1 + 9:  // F10 leaves menus, as it enters them

@@ -33,6 +33,9 @@ public:
     void Cancel() { m_done = true; }
 
     bool Tracking() const { return !m_levels.empty(); }
+    // Whether the last loop ended with Escape on the first level: the user stepped back
+    // to whatever opened the menu rather than leaving it.
+    bool ClosedByEscape() const { return m_escaped; }
     int Levels() const { return static_cast<int>(m_levels.size()); }
     TMenuWindow* Level(int Index) const {
         return m_levels.at(static_cast<std::size_t>(Index)).get();
@@ -66,5 +69,6 @@ private:
     std::vector<std::unique_ptr<TMenuWindow>> m_levels;
     TMenuItem* m_chosen = nullptr;
     bool m_done = false;
+    bool m_escaped = false;
     int m_pendingLevel = -1;
 };
