@@ -60,6 +60,8 @@ TGallerySection EditsSection();
 TGallerySection ScrollersSection();
 // The skinned frame's title bar, popup menu and a window wearing the frame.
 TGallerySection FrameSection();
+// A small skinned window with a main menu in its menu bar.
+TGallerySection MenuBarSection();
 
 // The sections of links, progress bars, the tool bar and the notification.
 TGallerySection BarsSection();

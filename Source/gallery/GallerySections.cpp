@@ -17,6 +17,7 @@ std::vector<TGallerySection> GallerySections() {
         EditsSection(),
         ScrollersSection(),
         FrameSection(),
+        MenuBarSection(),
         BarsSection(),
         GroupsSection(),
     };

@@ -240,9 +240,16 @@ void TMenuWindow::Paint(HDC DC, const TRect& Dirty) {
         TMenuItem* item = Item(i);
         PrepareCanvas(canvas);
         canvas.GetBrush()->SetStyle(bsSolid);
-        if (item->OnDrawItem)
+        if (item->OnDrawItem) {
             item->OnDrawItem(item, &canvas, ItemRect(i), i == m_selected);
-        else
+            // As with Win32's owner-drawn items, the submenu arrow is the menu's, in the
+            // colour the handler left its text in.
+            if (item->Count() > 0) {
+                const TRect r = ItemRect(i);
+                DrawArrow(canvas, r.right - 12, r.top + r.Height() / 2,
+                          canvas.GetFont()->GetColor());
+            }
+        } else
             DrawClassic(canvas, *item, ItemRect(i), i == m_selected);
     }
     RECT client;
