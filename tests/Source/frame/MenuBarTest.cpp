@@ -9,6 +9,7 @@
 
 #include "platform/vcl/comctrls/ToolButton.h"
 #include "platform/vcl/stdctrls/CustomPanel.h"
+#include "platform/vcl/VclClasses.h"
 #include "platform/vcl/streaming/FormReader.h"
 
 #include "Source/SkinClasses.h"
@@ -374,6 +375,7 @@ TEST_F(MenuBarTest, ControlsAtTheRightEndKeepTheButtonsClearAndOutliveTheBar) {
 // Read from a description
 
 TEST_F(MenuBarTest, ADescribedMenuAttachesItselfToTheDescribedFrame) {
+    RegisterVclClasses();
     RegisterSkinClasses();
     delete form;
     form = new TForm(nullptr);
