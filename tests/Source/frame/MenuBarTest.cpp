@@ -228,6 +228,31 @@ TEST_F(MenuBarLookTest, DropDownItemsAreDrawnByTheMenuWithItsOwnTick) {
     ClickOn(Button(0));
 }
 
+TEST_F(MenuBarLookTest, AnItemWithASubmenuShowsTheMenusArrowInItsTextColour) {
+    Style(WinXP);
+    TMenuItem* help = menu->GetItems()->Items(2);
+    auto* more = new TMenuItem(form);
+    more->SetCaption("&More");
+    help->Add(more);
+    auto* deeper = new TMenuItem(form);
+    deeper->SetCaption("&Deeper");
+    more->Add(deeper);
+    const TColor text = GetInsideThemeColor(WinXP, SkItem::MenuFontColor);
+    driver->WhenIdle([&] {
+        const HWND window = OpenMenus().at(0);
+        const gfx::Bitmap screen = Headless::CaptureDesktop();
+        const TRect r = WindowRect(window);
+        // The second item's row; the arrow stands 12 pixels in from the items' right edge.
+        const TRect arrow = Rect(r.right - 3 - 13, r.top + 3 + 21, r.right - 3 - 6, r.top + 3 + 42);
+        const TRect first = arrow.Offset(0, -21);
+        EXPECT_TRUE(Shows(screen, arrow, text));
+        EXPECT_FALSE(Shows(screen, first, text));
+        Headless::KeyPress(VK_ESCAPE);
+    });
+    driver->WhenIdle([] { Headless::KeyPress(VK_ESCAPE); });
+    ClickOn(Button(2));
+}
+
 // ---------------------------------------------------------------------------------------
 // Mouse and keyboard
 
