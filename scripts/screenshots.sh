@@ -61,3 +61,6 @@ for style in MacOS WinXP DeepBlue Protein BlueGlass; do
 done
 "$sktheme" builtin Protein "$work/Protein.skn" >/dev/null
 shoot "Skin gallery" gallery-theme-file.png "$gallery" --style FromThemeFile --theme "$work/Protein.skn"
+# The gallery's records window, over a copy of the demonstration database beside it.
+cp "$(dirname "$gallery")/records.db" "$work/records.db"
+shoot "Records" skin-records.png "$gallery" --style BlueGlass --records "$work/records.db"

@@ -1,9 +1,14 @@
 // What the skinned combo boxes, grid and navigator show, in more than one style: the flat
 // frame, the drop-down button and arrow, the grid's colours and the navigator's glyphs
 // and background; and that the controls show their field.
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 
 #include "Source/db/SKDBCtrls.h"
+#include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKThemeFile.h"
 #include "Source/theme/SKThemes.h"
 #include "platform/vcl/stdctrls/ComboBoxInfo.h"
 #include "tests/Source/db/SkinDbTestSupport.h"
@@ -209,6 +214,52 @@ TEST_F(DbPaint, NavigatorButtonsShowTheFormThroughTheirTransparentCorners) {
     const gfx::Bitmap shot = Capture(first);
     EXPECT_EQ(shot.GetPixel(0, 0), kFormColor);
     EXPECT_EQ(Count(shot, {0, 0, shot.Width(), shot.Height()}, 0x00FF00), 0);
+}
+
+}  // namespace skindbtest
+
+namespace skindbtest {
+
+// A theme file's colours reach the grid and the combo box; white menu text becomes black
+// text in the grid's light cells, any other colour stays; removing the file theme brings
+// DeepBlue back.
+TEST_F(DbPaint, AFileThemesColoursReachTheGridAndTheComboBox) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    for (TColor menuFont : {TColor(0xFFFFFF), TColor(0x112233)}) {
+        SCOPED_TRACE(menuFont);
+        const std::string path =
+            (folder / ("qv-skin-db-" + std::to_string(::getpid()) + ".skn")).string();
+        {
+            TskThemeFileWriter writer(path);
+            writer.AddInteger("MenuFontColor", menuFont);
+            writer.AddInteger("MenuSelectedBackgroundColor", 0x010203);
+            writer.AddInteger("ControlBorderColor", 0x040506);
+            writer.AddInteger("FormBackgroundColor", 0x070809);
+            writer.Save();
+        }
+        auto* theme = new TskFileTheme(host.get());
+        theme->SetThemeFile(path);
+        std::filesystem::remove(path);
+        ASSERT_TRUE(theme->CanUse());
+        auto* grid = Place<TskDBGrid>(10, 10, 300, 150);
+        grid->SetUIStyle(FromThemeFile);
+        grid->SetFileTheme(theme);
+        TskDBComboBox* combo = Combo(FromThemeFile);
+        combo->SetFileTheme(theme);
+        EXPECT_EQ(grid->GetFontColor(), menuFont == 0xFFFFFF ? TColor(0x000000) : menuFont);
+        EXPECT_EQ(grid->GetFixedBGColor(), 0x010203);
+        EXPECT_EQ(grid->GetBorderColor(), 0x040506);
+        EXPECT_EQ(combo->GetBorderColor(), 0x040506);
+        EXPECT_EQ(combo->GetButtonColor(), 0x070809);
+        delete theme;
+        EXPECT_EQ(grid->GetFileTheme(), nullptr);
+        EXPECT_EQ(grid->GetUIStyle(), DeepBlue);
+        EXPECT_EQ(grid->GetFixedBGColor(),
+                  GetInsideThemeColor(DeepBlue, SkItem::MenuSelectedBackgroundColor));
+        EXPECT_EQ(combo->GetUIStyle(), DeepBlue);
+        delete grid;
+        delete combo;
+    }
 }
 
 }  // namespace skindbtest
