@@ -44,7 +44,21 @@ const TClassInfo& TColumn::StaticClassInfo() {
     return info;
 }
 
-TColumn::TColumn(TCollection* Collection) : TCollectionItem(Collection) {}
+namespace {
+
+// Holds the collection's updates while a column is built: the grid lays itself out again
+// on every update and reads each column's title, which does not exist until the column's
+// own constructor has run.
+TCollection* HoldUpdates(TCollection* Collection) {
+    if (Collection) Collection->BeginUpdate();
+    return Collection;
+}
+
+}  // namespace
+
+TColumn::TColumn(TCollection* Collection) : TCollectionItem(HoldUpdates(Collection)) {
+    if (Collection) Collection->EndUpdate();
+}
 
 void TColumn::SetFieldName(const std::string& Value) {
     m_fieldName = Value;

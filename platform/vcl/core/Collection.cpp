@@ -28,8 +28,18 @@ TCollectionItem* TCollection::Items(int Index) const {
 }
 
 TCollectionItem* TCollection::Add() {
-    TCollectionItem* item = m_itemClass->CreateItem(this);
-    if (item->m_collection != this) item->SetCollection(this);
+    // The item joins the collection from its base constructor, before its own members
+    // exist: the update that reports it waits until it is whole.
+    BeginUpdate();
+    TCollectionItem* item = nullptr;
+    try {
+        item = m_itemClass->CreateItem(this);
+        if (item->m_collection != this) item->SetCollection(this);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
     return item;
 }
 

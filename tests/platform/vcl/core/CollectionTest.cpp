@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/vcl/core/TypInfo.h"
 #include "tests/platform/vcl/TestComponents.h"
@@ -50,6 +52,23 @@ TEST(Collection, UpdatesAreReportedOnceAfterEndUpdate) {
     EXPECT_EQ(columns.wholeUpdates, 0);
     columns.EndUpdate();
     EXPECT_EQ(columns.wholeUpdates, 1);
+}
+
+TEST(Collection, AnAddedItemIsReportedOnlyOnceItIsWhole) {
+    // An item joins its collection from the base constructor; an update that ran then
+    // would see an object whose own members are not built yet.
+    struct TWatchingCollection : TCollection {
+        TWatchingCollection() : TCollection(TTestColumn::StaticClassInfo()) {}
+        std::vector<bool> whole;
+        void Update(TCollectionItem*) override {
+            for (int i = 0; i < Count(); ++i)
+                whole.push_back(dynamic_cast<TTestColumn*>(Items(i)) != nullptr);
+        }
+    } columns;
+    columns.Add();
+    columns.Insert(0);
+    ASSERT_FALSE(columns.whole.empty());
+    for (bool w : columns.whole) EXPECT_TRUE(w);
 }
 
 TEST(Collection, AssignCopiesEveryItem) {
