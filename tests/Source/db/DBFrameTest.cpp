@@ -10,6 +10,9 @@
 #include "Source/SkinClasses.h"
 #include "Source/db/SKDBCtrls.h"
 #include "Source/theme/SKFileTheme.h"
+#include "platform/vcl/VclClasses.h"
+#include "platform/vcl/streaming/FormReader.h"
+#include "platform/vcl/streaming/FormWriter.h"
 #include "tests/Source/db/DBSkinTestSupport.h"
 
 using dbskintest::DBSkinTest;
@@ -188,4 +191,71 @@ TEST_F(DBFrame, ClassesAreKnownWithTheirOwnProperties) {
         std::unique_ptr<TComponent> made(info.CreateComponent(nullptr));
         EXPECT_NE(made, nullptr);
     }
+}
+
+// A stored form brings every control back with its links, lists and values, and writes
+// them out again.
+TEST_F(DBFrame, StoredFormReadsAndWritesTheControlsAndTheirLinks) {
+    RegisterVclClasses();
+    RegisterSkinClasses();
+    const char* description = R"(object fmStored: TForm
+  Left = 0
+  Top = 0
+  Width = 400
+  Height = 300
+  object sbNotes: TskScrollBar
+    Left = 0
+    Top = 0
+    Width = 16
+    Height = 16
+  end
+  object memNotes: TskDBMemo
+    Left = 10
+    Top = 10
+    Width = 200
+    Height = 100
+    UIStyle = MacOS
+    BorderColor = 8355711
+    VScrollBar = sbNotes
+    DataField = 'notes'
+  end
+  object chkActive: TskDBCheckBox
+    Left = 10
+    Top = 120
+    DataField = 'active'
+    ValueChecked = 'Yes;Y'
+    ValueUnchecked = 'No'
+  end
+  object rgName: TskDBRadioGroup
+    Left = 10
+    Top = 150
+    Items.Strings = (
+      'Ann'
+      'Bob')
+    Values.Strings = (
+      'A'
+      'Bob')
+    DataField = 'name'
+  end
+end)";
+    auto form = std::make_unique<TForm>(nullptr);
+    TFormReader("Stored.dfm").ReadRootComponent(*form, description);
+    auto* memo = dynamic_cast<TskDBMemo*>(form->FindComponent("memNotes"));
+    auto* bar = dynamic_cast<TskScrollBar*>(form->FindComponent("sbNotes"));
+    auto* check = dynamic_cast<TskDBCheckBox*>(form->FindComponent("chkActive"));
+    auto* group = dynamic_cast<TskDBRadioGroup*>(form->FindComponent("rgName"));
+    ASSERT_TRUE(memo && bar && check && group);
+    EXPECT_EQ(memo->GetVScrollBar(), bar);
+    EXPECT_EQ(memo->GetScrollBars(), ssVertical) << "the native bar under the linked one";
+    EXPECT_EQ(memo->GetUIStyle(), MacOS);
+    EXPECT_EQ(memo->GetBorderColor(), 0x7F7F7F) << "the stored colour wins over the style's";
+    EXPECT_EQ(bar->GetLeft(), 10 + 200 - bar->GetWidth() - 2) << "laid out once loaded";
+    EXPECT_EQ(check->GetValueChecked(), "Yes;Y");
+    EXPECT_EQ(group->ButtonCount(), 2);
+    EXPECT_EQ(group->GetButtonValue(0), "A");
+
+    const std::string written = TFormWriter().WriteDescription(*form);
+    for (const char* line : {"VScrollBar = sbNotes", "DataField = 'notes'",
+                             "ValueChecked = 'Yes;Y'", "ValueUnchecked = 'No'", "'A'"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << "\n" << written;
 }
