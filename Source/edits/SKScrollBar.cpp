@@ -231,7 +231,10 @@ void TskScrollBar::UpdatePictures() {
         if (m_orientation == skHorizontal) RoundPicture(&arrow);
         TPicture picture;
         picture.SetBitmap(&arrow);
-        (arrows[i].button->*arrows[i].set)(&picture);
+        // Through a reference: GCC 12's bounds check misreads the index of arrows[i] in a
+        // member-pointer call and stops the sanitizer build's run with a false report.
+        const auto& arrowSetter = arrows[i];
+        (arrowSetter.button->*arrowSetter.set)(&picture);
     }
     if (m_orientation == skVertical)
         for (TBitmap* piece : {m_thumbStart.get(), m_thumbMiddle.get(), m_thumbEnd.get()})
