@@ -1,5 +1,6 @@
 #include "src/Main.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "common/misc/CxAssert.h"
@@ -147,16 +148,47 @@ void TfmMain::FillList() {
     TListItems* items = lvData->GetItems();
     items->BeginUpdate();
     items->Clear();
+    m_bRowsInTitleOrder = true;
+    const AbbrInfo* pPrevious = nullptr;
     for (auto* p = static_cast<AbbrInfo*>(m_pList->GetFirst()); p;
          p = static_cast<AbbrInfo*>(m_pList->GetNext())) {
         if (!IsShown(p->nFlag)) continue;
+        if (pPrevious && AbbrStore::CompareTitle(pPrevious->szTitle, p->szTitle) > 0)
+            m_bRowsInTitleOrder = false;
+        pPrevious = p;
         TListItem* item = items->Add();
         item->SetCaption(p->szTitle);
         item->GetSubItems()->Add(p->szInfo);
         item->SetData(p);
     }
     items->EndUpdate();
+    m_nFilledRows = items->GetCount();
     lblSum->SetCaption(std::to_string(items->GetCount()) + " abbreviations in total.");
+}
+
+int TfmMain::FirstRowNotBelow(int n, const std::string& szText) const {
+    TListItems* items = lvData->GetItems();
+    const auto nOrder = [&](int i) {
+        const auto* p = static_cast<const AbbrInfo*>(items->GetItem(i)->GetData());
+        return AbbrStore::CompareTitle(p->szTitle, szText.c_str());
+    };
+    if (m_bRowsInTitleOrder && n == m_nFilledRows) {
+        // Rows in title order: halving finds the same row as the walk, without visiting
+        // each of many thousand rows on every keystroke.
+        int nLow = 0;
+        int nHigh = n;
+        while (nLow < nHigh) {
+            const int nMiddle = nLow + (nHigh - nLow) / 2;
+            if (nOrder(nMiddle) < 0)
+                nLow = nMiddle + 1;
+            else
+                nHigh = nMiddle;
+        }
+        return nLow;
+    }
+    for (int i = 0; i < n; ++i)
+        if (nOrder(i) >= 0) return i;
+    return n;
 }
 
 void TfmMain::edtAbbrChange(TObject*) {
@@ -164,18 +196,14 @@ void TfmMain::edtAbbrChange(TObject*) {
     TListItems* items = lvData->GetItems();
     const int n = items->GetCount();
     const std::string szText = edtAbbr->GetText();
+    // The exact row, else the row before the first one above the text (the first row when
+    // every row is above it), else the last row.
     int nSelect = n - 1;
-    for (int i = 0; i < n; ++i) {
-        const auto* p = static_cast<const AbbrInfo*>(items->GetItem(i)->GetData());
-        const int nOrder = AbbrStore::CompareTitle(p->szTitle, szText.c_str());
-        if (nOrder == 0) {
-            nSelect = i;
-            break;
-        }
-        if (nOrder > 0) {
-            nSelect = i > 0 ? i - 1 : 0;
-            break;
-        }
+    const int nStop = FirstRowNotBelow(n, szText);
+    if (nStop < n) {
+        const auto* p = static_cast<const AbbrInfo*>(items->GetItem(nStop)->GetData());
+        const bool bExact = AbbrStore::CompareTitle(p->szTitle, szText.c_str()) == 0;
+        nSelect = bExact ? nStop : std::max(nStop - 1, 0);
     }
     lvData->SetItemIndex(nSelect);
     if (nSelect >= 0) lvData->MakeItemVisible(nSelect, true);

@@ -92,7 +92,14 @@ private:
     // The record anywhere in the list with this title, other than pExcept; null when none.
     AbbrInfo* FindTitle(const char* szTitle, const AbbrInfo* pExcept) const;
 
+    // The walk's end: the first of the n rows whose title is not below szText, or n.
+    int FirstRowNotBelow(int n, const std::string& szText) const;
+
     std::string m_szDataPath;
     bool m_bLoadedDamaged = false;
+    // FillList's rows were in title order (the record list's order, unless a title was
+    // edited in place), and there were this many of them.
+    bool m_bRowsInTitleOrder = false;
+    int m_nFilledRows = 0;
     std::string m_szBackupPath;
 };

@@ -3,11 +3,13 @@
 // the platform caption, paints the 3-pixel frame band, shapes the window with optional
 // round top corners, puts a TskTitleBar on top as the caption, keeps a maximised form on
 // the work area and, on the first skinned form, offers the window menu on Alt+Space.
+#include <memory>
 #include <string>
 
 #include "platform/gfx/Geometry.h"
 #include "platform/vcl/controls/ControlTypes.h"
 #include "platform/vcl/controls/Form.h"
+#include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/stdctrls/CustomPanel.h"
 #include "platform/win/WinDefs.h"
 
@@ -119,6 +121,8 @@ private:
     TskUIStyle MenuStyle(TskFileTheme*& FileTheme) const;
     void PaintMenuBarEdges(TCanvas& Canvas, int W, int BW);
     TWindowState FormState() const;
+    // The background pattern of the style, read from its resource the first time it shows.
+    TBitmap* BackgroundPattern(const char* ResourceName);
 
     TskTitleBar* m_titleBar = nullptr;
     TMainMenu* m_menu = nullptr;
@@ -140,4 +144,6 @@ private:
     bool m_startMaximized = false;
     // Per form, not per process: one maximised MDI child must not mislead the next.
     bool m_contentShifted = false;
+    std::unique_ptr<TBitmap> m_backgroundPattern;
+    std::string m_backgroundPatternName;
 };

@@ -234,6 +234,17 @@ void TskForm::PaintFormBorder() {
     ReleaseDC(hwnd, dc);
 }
 
+TBitmap* TskForm::BackgroundPattern(const char* ResourceName) {
+    if (!m_backgroundPattern || m_backgroundPatternName != ResourceName) {
+        RegisterSkinPictures();
+        auto pattern = std::make_unique<TBitmap>();
+        pattern->LoadFromResourceName(ResourceName);
+        m_backgroundPattern = std::move(pattern);
+        m_backgroundPatternName = ResourceName;
+    }
+    return m_backgroundPattern.get();
+}
+
 void TskForm::Paint() {
     if (m_closing) return;
     const TRect client = GetClientRect();
@@ -243,10 +254,12 @@ void TskForm::Paint() {
                               : m_uiStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
                                                      : nullptr;
         if (pattern) {
-            RegisterSkinPictures();
-            TBitmap tile;
-            tile.LoadFromResourceName(pattern);
-            TileDraw(buffer.GetCanvas(), &tile, client);
+            // A pattern brush tiles from the buffer's origin as TileDraw would, in one fill
+            // instead of a draw per tile.
+            TBitmap* tile = BackgroundPattern(pattern);
+            TCanvas* canvas = buffer.GetCanvas();
+            canvas->GetBrush()->SetBitmap(tile);
+            canvas->FillRect(client);
         } else {
             Fill(*buffer.GetCanvas(), client, GetColor());
         }

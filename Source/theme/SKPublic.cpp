@@ -2,6 +2,7 @@
 #include "Source/theme/SKPublic.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <vector>
 
@@ -226,25 +227,48 @@ void DrawControlBorder(TWinControl* Control, TColor BorderColor, TColor InnerCol
     ReleaseDC(window, dc);
 }
 
+namespace {
+
+// The parent's client area as it shows under its children: erased, then painted.
+gfx::Bitmap PaintClientImage(TWinControl* Parent) {
+    gfx::Bitmap image(std::max(0, Parent->GetClientWidth()), std::max(0, Parent->GetClientHeight()));
+    gfx::Canvas canvas(image);
+    HDC dc = CreateCanvasDC(canvas);
+    try {
+        Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        Parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    } catch (...) {
+        DeleteDC(dc);
+        throw;
+    }
+    DeleteDC(dc);
+    return image;
+}
+
+}  // namespace
+
 void DoTrans(TCanvas* Canvas, TWinControl* Control) {
     if (Canvas == nullptr || Control == nullptr || Control->GetParent() == nullptr) return;
     TWinControl* parent = Control->GetParent();
     // ClipRect makes a control's canvas fetch its device context when it has none yet.
     Canvas->ClipRect();
     gfx::Canvas& target = *Canvas->GetTarget();
-    const int saved = target.Save();
-    HDC dc = CreateCanvasDC(target);
-    try {
-        target.MoveOrigin(-Control->GetLeft(), -Control->GetTop());
-        target.IntersectClipRect({0, 0, parent->GetClientWidth(), parent->GetClientHeight()});
-        parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    } catch (...) {
-        DeleteDC(dc);
-        target.Restore(saved);
-        throw;
+    // Every transparent child of one parent shows a part of the same image, so the parent
+    // paints once per paint pass, not once per child.
+    const HWND parentWindow = parent->HandleAllocated() ? parent->Handle() : nullptr;
+    const gfx::Bitmap* image = parentWindow ? FindPassImage(parentWindow) : nullptr;
+    gfx::Bitmap painted;
+    if (!image) {
+        const std::uint64_t pass = GetPaintPass();
+        painted = PaintClientImage(parent);
+        image = &painted;
+        if (parentWindow)
+            if (const gfx::Bitmap* kept = KeepPassImage(parentWindow, pass, painted)) image = kept;
     }
-    DeleteDC(dc);
+    const int saved = target.Save();
+    target.MoveOrigin(-Control->GetLeft(), -Control->GetTop());
+    target.IntersectClipRect({0, 0, parent->GetClientWidth(), parent->GetClientHeight()});
+    target.Draw(0, 0, *image);
     target.Restore(saved);
 }
 

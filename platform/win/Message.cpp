@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/win/Input.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Timer.h"
 #include "platform/win/Window.h"
@@ -142,12 +143,14 @@ bool Fetch(MSG& msg, const Filter& filter, bool remove, bool wait) {
     while (true) {
         wm.GetDriver().PollInput();
         if (FetchOnce(msg, filter, remove)) {
+            if (msg.message != WM_PAINT) EndPaintPass();
             if (!remove || !wm.hook || msg.message == WM_QUIT) return true;
             if (!wm.hook(msg)) return true;
             // The hook handled it. A WM_PAINT nobody answers would come back forever.
             if (msg.message == WM_PAINT) ValidateRect(msg.hwnd, nullptr);
             continue;
         }
+        EndPaintPass();
         PresentSurfaces();
         if (!wait) return false;
         wm.GetDriver().WaitInput(NextTimerDue(), DescribeWait());

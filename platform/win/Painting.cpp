@@ -4,6 +4,7 @@
 #include "platform/win/Dce.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/Message.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowManager.h"
 
@@ -53,6 +54,7 @@ void win::InvalidateClientRegion(HWND hwnd, const gfx::Region& area, UINT flags)
     WindowManager& wm = WM();
     WindowObject* w = wm.Find(hwnd);
     if (!w) return;
+    EndPaintPass();
     if (hwnd == wm.Desktop()) {
         for (HWND top : w->children)
             if (const WindowObject* t = wm.Find(top)) {

@@ -6,6 +6,7 @@
 #include "platform/win/Gdi.h"
 #include "platform/win/Input.h"
 #include "platform/win/Message.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/Painting.h"
 #include "platform/win/WindowManager.h"
 
@@ -166,6 +167,7 @@ void FreeWindow(HWND hwnd) {
     WindowManager& wm = WM();
     WindowObject* w = wm.Find(hwnd);
     if (!w) return;
+    EndPaintPass();
     const std::vector<HWND> children = w->children;
     for (HWND child : children) FreeWindow(child);
     SendMessage(hwnd, WM_NCDESTROY, 0, 0);

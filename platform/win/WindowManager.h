@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/win/Driver.h"
 #include "platform/win/HandleTable.h"
 #include "platform/win/WindowObject.h"
@@ -91,6 +92,10 @@ public:
     std::function<void(HWND, UINT, WPARAM, LPARAM)> trace;
     DWORD messageTime = 0;
     DWORD lastError = 0;
+
+    // The current paint pass and the client images kept in it (PaintPass.h).
+    std::uint64_t paintPass = 0;
+    std::map<HWND, gfx::Bitmap> passImages;
 
 private:
     WindowManager();

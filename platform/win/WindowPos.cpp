@@ -3,6 +3,7 @@
 
 #include "platform/win/Input.h"
 #include "platform/win/Message.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowManager.h"
@@ -108,6 +109,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     const bool hiding = (flags & SWP_HIDEWINDOW) && w->Visible();
     const bool topLevel = w->parent == wm.Desktop();
 
+    if (moved || sized || showing || hiding) EndPaintPass();
     const TRect oldClient = w->clientRect;
     const gfx::Region oldArea = w->Visible() ? wm.OutlineInParent(*w) : gfx::Region();
     w->rect = newRect;

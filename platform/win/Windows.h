@@ -6,6 +6,7 @@
 #include "platform/win/Message.h"
 #include "platform/win/Messages.h"
 #include "platform/win/ModuleFileName.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Scroll.h"
 #include "platform/win/SysParams.h"

@@ -311,3 +311,18 @@ TEST_F(EntryDialogTest, AnEditInPlaceThatTheNextLoadWouldLoseIsRefused) {
     EXPECT_EQ(boxes, (std::vector<Box>{{"Error", "Duplicate information found : \"ZZZ\""}}));
     EXPECT_EQ(Rows(), (std::vector<std::string>{"ADD", "ZZZ", "DLT"}));
 }
+
+TEST_F(EntryDialogTest, TypeAheadWalksRowsThatAnEditInPlacePutOutOfTitleOrder) {
+    OpenMain({Info("ADD"), Info("CRT"), Info("DLT"), Info("DSP")});
+    DoubleClickRow("CRT", [](TfmAbbr& dialog) {
+        dialog.edtTitle->SetText("ZZZ");
+        ClickOn(dialog.btnOK);
+    });
+    ASSERT_EQ(Rows(), (std::vector<std::string>{"ADD", "ZZZ", "DLT", "DSP"}));
+    // The walk stops at ZZZ, the first row above the text, and takes the row before it; a
+    // search by halving would land on DSP itself.
+    form->edtAbbr->SetText("DSP");
+    EXPECT_EQ(SelectedRow(), "ADD");
+    form->edtAbbr->SetText("AB");
+    EXPECT_EQ(SelectedRow(), "ADD");
+}
