@@ -231,7 +231,8 @@ namespace {
 
 // The parent's client area as it shows under its children: erased, then painted.
 gfx::Bitmap PaintClientImage(TWinControl* Parent) {
-    gfx::Bitmap image(std::max(0, Parent->GetClientWidth()), std::max(0, Parent->GetClientHeight()));
+    gfx::Bitmap image(std::max(0, Parent->GetClientWidth()),
+                      std::max(0, Parent->GetClientHeight()));
     gfx::Canvas canvas(image);
     HDC dc = CreateCanvasDC(canvas);
     try {

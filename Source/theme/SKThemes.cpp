@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/gfx/BmpCodec.h"
 #include "platform/gfx/CodecError.h"
@@ -20,7 +22,10 @@ void RegisterSkinResources();
 namespace {
 
 struct SkinPicture {
-    std::vector<std::uint8_t> Data;
+    // An embedded picture's bytes stay where the program holds them; Data gets a copy only
+    // when somebody asks for the bytes (a picture read from a folder has them in Data).
+    std::span<const std::uint8_t> Embedded;
+    mutable std::vector<std::uint8_t> Data;
     gfx::Bitmap Bitmap;
 };
 
@@ -50,13 +55,14 @@ const SkinPicture* FindPicture(const std::string& resourceName) {
     if (embedded) {
         if (const auto bytes = FindResource(resourceName, TResourceKind::Bitmap)) {
             picture = std::make_unique<SkinPicture>();
-            picture->Data.assign(bytes->begin(), bytes->end());
+            picture->Embedded = *bytes;
+            picture->Bitmap = gfx::ReadBmp(picture->Embedded);
         }
     } else if (std::error_code error; std::filesystem::is_regular_file(key, error)) {
         picture = std::make_unique<SkinPicture>();
         picture->Data = gfx::ReadWholeFile(key, "BMP");
+        picture->Bitmap = gfx::ReadBmp(picture->Data);
     }
-    if (picture) picture->Bitmap = gfx::ReadBmp(picture->Data);
     return cache.emplace(key, std::move(picture)).first->second.get();
 }
 
@@ -177,5 +183,8 @@ const gfx::Bitmap* FindSkinPicture(const std::string& resourceName) {
 
 const std::vector<std::uint8_t>* FindSkinPictureData(const std::string& resourceName) {
     const SkinPicture* picture = FindPicture(resourceName);
-    return picture != nullptr ? &picture->Data : nullptr;
+    if (picture == nullptr) return nullptr;
+    if (picture->Data.empty())
+        picture->Data.assign(picture->Embedded.begin(), picture->Embedded.end());
+    return &picture->Data;
 }

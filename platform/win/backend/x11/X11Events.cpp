@@ -1,6 +1,7 @@
 // The X11 backend's input: X events become device input and window changes, the message
 // loop waits on the connection, and termination signals end the loop.
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -26,6 +27,13 @@
 namespace win {
 
 namespace {
+
+// Painting frees large off-screen bitmaps that the allocator keeps for reuse; while the
+// program waits for input, a heap with much of that unused gives it back to the system.
+void ReturnFreedMemory() {
+    constexpr std::size_t kKeptFree = 512 * 1024;
+    if (mallinfo2().fordblks > kKeptFree) malloc_trim(0);
+}
 
 // A termination signal only writes to a pipe; the message loop reads it and ends as when
 // the user closes the program, so forms are destroyed and files closed as usual.
@@ -84,6 +92,7 @@ void X11Driver::PollInput() {
 void X11Driver::WaitInput(std::optional<DWORD> deadline, const std::string&) {
     Present();
     if (XPending(m_display)) return;
+    ReturnFreedMemory();
     int timeout = -1;
     if (deadline)
         timeout = std::max<std::int32_t>(0, static_cast<std::int32_t>(*deadline - TickCount()));

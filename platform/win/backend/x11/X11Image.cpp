@@ -3,8 +3,10 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <vector>
 
 // X11's headers define short macros (None, Bool, Status), so they come last.
 #include <X11/Xlib.h>
@@ -30,6 +32,11 @@ int NoteAttachError(Display*, XErrorEvent*) {
 // Beyond this many rectangles one bounding rectangle costs less than many small requests.
 constexpr std::size_t kMaxRects = 16;
 
+// The shared segment is a staging area, not a second copy of the window: a larger update
+// goes through it in pieces, which costs a round trip to the server per refill but keeps
+// the memory the server and we share to this much per window.
+constexpr std::size_t kSharedBytes = 256 * 1024;
+
 std::vector<TRect> RectsToPut(const gfx::Region& area) {
     if (area.Rects().size() <= kMaxRects) return area.Rects();
     return {area.BoundingBox()};
@@ -50,19 +57,21 @@ void X11Image::ReleaseShm() {
     shmdt(m_segment->info.shmaddr);
     m_shmImage = nullptr;
     m_segment.reset();
+    m_capacity = 0;
 }
 
-bool X11Image::EnsureShm(int width, int height) {
-    if (m_shmImage && m_shmImage->width == width && m_shmImage->height == height) return true;
+bool X11Image::EnsureShm(std::size_t bytes) {
+    if (m_shmImage && m_capacity >= bytes) return true;
     ReleaseShm();
     if (!m_tryShm) return false;
     const int screen = DefaultScreen(m_display);
     auto segment = std::make_unique<Segment>();
+    // One row of 32-bit pixels for each 4 bytes: the image only carries the segment's
+    // address and its XShmSegmentInfo; each transfer describes its own piece.
+    const auto pixels = static_cast<unsigned>(bytes / 4);
     XImage* image = XShmCreateImage(m_display, DefaultVisual(m_display, screen), 24, ZPixmap,
-                                    nullptr, &segment->info, static_cast<unsigned>(width),
-                                    static_cast<unsigned>(height));
+                                    nullptr, &segment->info, pixels, 1);
     if (!image) return m_tryShm = false;
-    const std::size_t bytes = static_cast<std::size_t>(image->bytes_per_line) * height;
     segment->info.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
     if (segment->info.shmid < 0) {
         XDestroyImage(image);
@@ -91,7 +100,39 @@ bool X11Image::EnsureShm(int width, int height) {
     image->data = segment->info.shmaddr;
     m_shmImage = image;
     m_segment = std::move(segment);
+    m_capacity = bytes;
     return true;
+}
+
+void X11Image::PutShared(unsigned long window, GC gc, const gfx::Bitmap& pixels,
+                         const std::vector<TRect>& rects) {
+    const int screen = DefaultScreen(m_display);
+    std::size_t used = 0;
+    for (const TRect& r : rects) {
+        const std::size_t rowBytes = static_cast<std::size_t>(r.Width()) * 4;
+        const int rowsPerPiece = static_cast<int>(std::max<std::size_t>(1, m_capacity / rowBytes));
+        for (int top = r.top; top < r.bottom; top += rowsPerPiece) {
+            const int rows = std::min(rowsPerPiece, r.bottom - top);
+            const std::size_t bytes = rowBytes * static_cast<std::size_t>(rows);
+            if (used + bytes > m_capacity) {
+                // The server must have read the earlier pieces before they are overwritten.
+                XSync(m_display, False);
+                used = 0;
+            }
+            char* piece = m_shmImage->data + used;
+            for (int y = 0; y < rows; ++y)
+                std::memcpy(piece + y * rowBytes, pixels.Row(top + y) + r.left, rowBytes);
+            XImage* image = XShmCreateImage(
+                m_display, DefaultVisual(m_display, screen), 24, ZPixmap, piece, &m_segment->info,
+                static_cast<unsigned>(r.Width()), static_cast<unsigned>(rows));
+            if (!image) continue;
+            XShmPutImage(m_display, window, gc, image, 0, 0, r.left, top,
+                         static_cast<unsigned>(r.Width()), static_cast<unsigned>(rows), False);
+            image->data = nullptr;
+            XDestroyImage(image);  // the structure only; its pixels are the segment's
+            used += bytes;
+        }
+    }
 }
 
 bool X11Image::Put(unsigned long window, GC gc, const gfx::Bitmap& pixels,
@@ -101,15 +142,9 @@ bool X11Image::Put(unsigned long window, GC gc, const gfx::Bitmap& pixels,
     const gfx::Region clipped = area.Intersected(TRect{0, 0, width, height});
     if (clipped.IsEmpty()) return false;
     const std::vector<TRect> rects = RectsToPut(clipped);
-    if (EnsureShm(width, height)) {
-        for (const TRect& r : rects) {
-            for (int y = r.top; y < r.bottom; ++y)
-                std::memcpy(m_shmImage->data + y * m_shmImage->bytes_per_line + r.left * 4,
-                            pixels.Row(y) + r.left, static_cast<std::size_t>(r.Width()) * 4);
-            XShmPutImage(m_display, window, gc, m_shmImage, r.left, r.top, r.left, r.top,
-                         static_cast<unsigned>(r.Width()), static_cast<unsigned>(r.Height()),
-                         False);
-        }
+    const std::size_t windowBytes = static_cast<std::size_t>(width) * height * 4;
+    if (EnsureShm(std::min(windowBytes, kSharedBytes))) {
+        PutShared(window, gc, pixels, rects);
         return true;
     }
     // The plain transfer reads the bitmap where it lies: Xlib copies it into the request.

@@ -1,8 +1,10 @@
 #pragma once
-// Puts a window's pixels to the X server: through a shared-memory image (MIT-SHM) when the
-// server offers it and can reach our memory, by plain image transfer otherwise, and only
-// the rectangles that changed.
+// Puts a window's pixels to the X server: through a small shared-memory segment (MIT-SHM)
+// when the server offers it and can reach our memory, by plain image transfer otherwise,
+// and only the rectangles that changed.
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Region.h"
@@ -28,12 +30,16 @@ public:
     bool UsesShm() const { return m_shmImage != nullptr; }
 
 private:
-    bool EnsureShm(int width, int height);
+    // A segment of at least `bytes`; false when shared memory cannot be used.
+    bool EnsureShm(std::size_t bytes);
     void ReleaseShm();
+    void PutShared(unsigned long window, _XGC* gc, const gfx::Bitmap& pixels,
+                   const std::vector<TRect>& rects);
 
     _XDisplay* m_display;
     bool m_tryShm;
     _XImage* m_shmImage = nullptr;
+    std::size_t m_capacity = 0;
     struct Segment;
     std::unique_ptr<Segment> m_segment;
 };
