@@ -227,6 +227,19 @@ void SetKeyWithGeneric(int vk, bool down) {
     if (vk == VK_LMENU || vk == VK_RMENU) SetKey(VK_MENU, either(VK_LMENU, VK_RMENU));
 }
 
+// A press inside an MDI child that is not its client's active one activates it first.
+void ActivateMdiChildUnder(HWND target) {
+    for (HWND h = target; h && h != WM().Desktop(); h = GetParent(h)) {
+        const WindowObject* w = WM().Find(h);
+        if (!w || !w->IsChild()) return;
+        if (!(w->exStyle & WS_EX_MDICHILD)) continue;
+        const HWND client = w->parent;
+        if (reinterpret_cast<HWND>(SendMessage(client, WM_MDIGETACTIVE, 0, 0)) != h)
+            SendMessage(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h), 0);
+        return;
+    }
+}
+
 MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return MSG{hwnd, message, wParam, lParam, GetTickCount(), WM().cursor};
 }
@@ -264,6 +277,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
             if (how == MA_ACTIVATE || how == MA_ACTIVATEANDEAT) SetActiveWindow(top);
             if (how == MA_ACTIVATEANDEAT || how == MA_NOACTIVATEANDEAT) return;
         }
+        if (!wm.Find(target)) return;
+        ActivateMdiChildUnder(target);
         if (!wm.Find(target)) return;
     }
     LRESULT hit = HTCLIENT;
@@ -305,6 +320,8 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
     if (!wm.capture) {
         SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
                     MAKELPARAM(static_cast<int>(hit), static_cast<int>(message)));
+        if (!wm.Find(target)) return;
+        ActivateMdiChildUnder(target);
         if (!wm.Find(target)) return;
     }
     if (hit == HTCLIENT) {

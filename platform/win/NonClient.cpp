@@ -193,7 +193,10 @@ void PaintNonClient(HWND hwnd) {
     }
     r = r.Inflate(-l.frame, -l.frame);
     if (l.caption) {
-        const bool active = WM().active == hwnd || WM().active == WM().TopLevelOf(hwnd);
+        bool active = WM().active == hwnd || WM().active == WM().TopLevelOf(hwnd);
+        // Of the MDI children only the client's active one shows an active caption.
+        if (active && w->IsChild() && (w->exStyle & WS_EX_MDICHILD))
+            active = reinterpret_cast<HWND>(SendMessage(w->parent, WM_MDIGETACTIVE, 0, 0)) == hwnd;
         const TRect bar{r.left, r.top, r.right, r.top + kCaptionHeight};
         Fill(*c, bar, active ? clActiveCaption : clInactiveCaption);
         Fill(*c, {r.left, bar.bottom, r.right, bar.bottom + 1}, clBtnFace);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win/Mdi.h"
+#include "platform/win/MdiClientState.h"
 #include "platform/win/backend/HeadlessDriver.h"
 
 namespace win {
@@ -24,6 +26,9 @@ void WindowManager::CreateDesktop() {
     desktop->thread = std::this_thread::get_id();
     desktop->created = true;
     m_desktop = Register(std::move(desktop));
+    // The system's own window classes.
+    m_classes[MDICLIENT_CLASS] =
+        WindowClass{MDICLIENT_CLASS, 0, mdi::ClientWndProc, clAppWorkSpace, IDC_ARROW};
 }
 
 void WindowManager::Reset(std::unique_ptr<Driver> driver) {

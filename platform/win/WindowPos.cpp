@@ -164,9 +164,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         w->frameDirty = false;
         SendMessage(hwnd, WM_NCPAINT, 1, 0);
     }
-    if (showing && !topLevel && !(flags & SWP_NOACTIVATE)) {
-        // Child windows do not take activation.
-    } else if (showing && topLevel && !(flags & SWP_NOACTIVATE) &&
+    if (w && !topLevel && !(flags & SWP_NOACTIVATE) && (w->exStyle & WS_EX_MDICHILD) && w->Visible()) {
+        // An MDI child brought forward becomes its client's active child.
+        SendMessage(hwnd, WM_CHILDACTIVATE, 0, 0);
+    } else if (w && showing && topLevel && !(flags & SWP_NOACTIVATE) &&
                !(w->exStyle & WS_EX_NOACTIVATE)) {
         SetActiveWindow(hwnd);
     }
@@ -188,7 +189,16 @@ TRect MaximizedRect(const WindowObject& w) {
     WindowManager& wm = WM();
     if (w.parent == wm.Desktop()) return wm.GetDriver().WorkArea();
     const WindowObject* p = wm.Find(w.parent);
-    return {0, 0, p->clientRect.Width(), p->clientRect.Height()};
+    TRect area{0, 0, p->clientRect.Width(), p->clientRect.Height()};
+    if (w.exStyle & WS_EX_MDICHILD) {
+        // A maximised MDI child's client area fills its client window; its frame lies
+        // outside, out of sight.
+        area.left -= w.clientRect.left;
+        area.top -= w.clientRect.top;
+        area.right += w.Width() - w.clientRect.right;
+        area.bottom += w.Height() - w.clientRect.bottom;
+    }
+    return area;
 }
 
 }  // namespace

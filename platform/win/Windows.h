@@ -3,6 +3,7 @@
 #include "platform/win/Dce.h"
 #include "platform/win/Gdi.h"
 #include "platform/win/Input.h"
+#include "platform/win/Mdi.h"
 #include "platform/win/Message.h"
 #include "platform/win/Messages.h"
 #include "platform/win/ModuleFileName.h"

@@ -65,6 +65,10 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     }
     bool handled = false;
     if (OnMessage) OnMessage(Msg, handled);
+    // Ctrl+F6 and Ctrl+F4 belong to the MDI frame's children before anyone else.
+    if (!handled && m_mainForm && m_mainForm->GetFormStyle() == fsMDIForm &&
+        m_mainForm->ClientHandle())
+        handled = TranslateMDISysAccel(m_mainForm->ClientHandle(), &Msg);
     if (!handled) {
         TranslateMessage(&Msg);
         DispatchMessage(&Msg);

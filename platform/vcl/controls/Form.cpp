@@ -7,6 +7,8 @@
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/streaming/FormReader.h"
 #include "platform/vcl/core/Resources.h"
+#include "platform/vcl/menus/MainMenu.h"
+#include "platform/vcl/menus/MenuItem.h"
 #include "platform/win/Windows.h"
 
 namespace {
@@ -23,21 +25,17 @@ const TEnumInfo PositionInfo{
 const TEnumInfo WindowStateInfo{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
 const TEnumInfo FormStyleInfo{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
 
-constexpr const char* kMDIClientClass = "QvMDIClient";
+const TEnumInfo TileModeInfo{"TTileMode", {"tbHorizontal", "tbVertical"}};
 
 std::vector<TCustomForm*>& FormList() {
     static std::vector<TCustomForm*> forms;
     return forms;
 }
 
-void RegisterMDIClientClass() {
-    WNDCLASS existing;
-    if (GetClassInfo(kMDIClientClass, &existing)) return;
-    WNDCLASS wc;
-    wc.lpszClassName = kMDIClientClass;
-    wc.lpfnWndProc = DefWindowProc;
-    wc.hbrBackground = clAppWorkSpace;
-    RegisterClass(wc);
+// An MDI frame's default procedure: DefFrameProc with the frame's client window.
+LRESULT FrameDefWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* form = dynamic_cast<TCustomForm*>(TWinControl::FindControl(hwnd));
+    return DefFrameProc(hwnd, form ? form->ClientHandle() : nullptr, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -59,6 +57,7 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Integer("ClientWidth", &C::GetClientWidth, &C::SetStoredClientWidth)
             .Enum("FormStyle", FormStyleInfo, &C::GetFormStyle, &C::SetFormStyle, fsNormal)
             .Boolean("KeyPreview", &C::GetKeyPreview, &C::SetKeyPreview, false)
+            .Reference("Menu", &C::GetMenu, &C::SetMenu)
             .Boolean("OldCreateOrder", &C::GetOldCreateOrder, &C::SetOldCreateOrder, false)
             .Enum("Position", PositionInfo, &C::GetPosition, &C::SetPosition, poDesigned)
             .Boolean("Scaled", &C::GetScaled, &C::SetScaled, true)
@@ -75,6 +74,8 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
             .Event("OnShow", &C::OnShow)
             .Integer("PixelsPerInch", &C::GetPixelsPerInch, &C::SetPixelsPerInch, 96)
             .Integer("TextHeight", &C::GetTextHeight, &C::SetTextHeight, 13)
+            .Enum("TileMode", TileModeInfo, &C::GetTileMode, &C::SetTileMode, tbHorizontal)
+            .Reference("WindowMenu", &C::GetWindowMenu, &C::SetWindowMenu)
             .Build();
     return info;
 }
@@ -104,6 +105,7 @@ TCustomForm::~TCustomForm() {
     // must not reach them through these.
     m_activeControl = nullptr;
     m_focusedControl = nullptr;
+    ClearWindowMenu();
     m_canvas.FreeHandle();
 }
 
@@ -200,7 +202,9 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         if (m_borderIcons & (1u << biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
     }
     if (m_formStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+    if (m_formStyle == fsMDIForm) Params.WindowClass.lpfnWndProc = FrameDefWndProc;
     if (m_formStyle == fsMDIChild) {
+        Params.WindowClass.lpfnWndProc = DefMDIChildProc;
         TCustomForm* frame = MDIParent();
         if (!frame)
             throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
@@ -212,21 +216,14 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
-    if (m_formStyle == fsMDIForm) {
-        RegisterMDIClientClass();
-        RECT client;
-        ::GetClientRect(m_handle, &client);
-        m_clientHandle = CreateWindowEx(WS_EX_CLIENTEDGE, kMDIClientClass, "",
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                                        0, 0, client.Width(), client.Height(), m_handle);
-    }
+    if (m_formStyle == fsMDIForm) CreateMDIClient();
     if (m_formStyle == fsStayOnTop)
         SetWindowPos(m_handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TCustomForm::DestroyWnd() {
-    m_clientHandle = nullptr;
     TWinControl::DestroyWnd();
+    DestroyMDIClient();
 }
 
 void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
@@ -301,6 +298,9 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != opRemove) return;
     if (AComponent == m_activeControl) m_activeControl = nullptr;
     if (AComponent == m_focusedControl) m_focusedControl = nullptr;
+    if (AComponent == m_menu) m_menu = nullptr;
+    if (AComponent == m_windowMenu) m_windowMenu = nullptr;
+    std::erase(m_windowMenuEntries, AComponent);
 }
 
 bool TCustomForm::CanFocus() const {
@@ -309,6 +309,13 @@ bool TCustomForm::CanFocus() const {
 
 void TCustomForm::SetFocus() {
     if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    if (m_formStyle == fsMDIChild && GetParent() == nullptr && HandleAllocated()) {
+        // A child is made the active one by its client; the frame takes the activation.
+        const HWND client = ::GetParent(m_handle);
+        SendMessage(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(m_handle), 0);
+        SetActiveWindow(client);
+        return;
+    }
     SetActiveWindow(Handle());
 }
 
@@ -403,6 +410,9 @@ void TCustomForm::WndProc(TMessage& Message) {
         case WM_CLOSE:
             Close();
             return;
+        case WM_MDIACTIVATE:
+            WMMDIActivate(Message);
+            return;
         case CM_RELEASE:
             delete this;
             return;
@@ -419,6 +429,20 @@ void TCustomForm::WMActivate(TMessage& Message) {
         SetWindowFocus();
         Activate();
     } else {
+        m_active = false;
+        Deactivate();
+    }
+}
+
+void TCustomForm::WMMDIActivate(TMessage& Message) {
+    DefaultHandler(Message);
+    if (m_formStyle != fsMDIChild || !m_handle) return;
+    // An MDI child is active while its client says so; the frame keeps the keyboard.
+    if (reinterpret_cast<HWND>(Message.LParam) == m_handle && !m_active) {
+        m_active = true;
+        Activate();
+    } else if (reinterpret_cast<HWND>(Message.WParam) == m_handle &&
+               reinterpret_cast<HWND>(Message.LParam) != m_handle && m_active) {
         m_active = false;
         Deactivate();
     }

@@ -22,6 +22,9 @@ enum TPosition {
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TTileMode { tbHorizontal, tbVertical };
+class TMainMenu;
+class TMenuItem;
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
 
@@ -92,13 +95,28 @@ class TCustomForm : public TWinControl {
     void Release();
     bool Active() const { return m_active; }
 
-    // The window MDI children live in (fsMDIForm only), and the children.
+    // The form's main menu. Its shortcuts work while the form (or, for an MDI frame, one
+    // of its children) has the keyboard.
+    TMainMenu* GetMenu() const { return m_menu; }
+    void SetMenu(TMainMenu* Value);
+    // Performs the menu item whose shortcut the key message presses; false when none has.
+    bool IsShortCut(const TMessage& Message);
+
+    // MDI frames (fsMDIForm): the client window the children live in, and the children
+    // through it. MDIChildren lists them front first, so the active child is entry 0.
     HWND ClientHandle() const { return m_clientHandle; }
     int MDIChildCount() const;
     TCustomForm* MDIChildren(int Index) const;
     TCustomForm* ActiveMDIChild() const;
+    TTileMode GetTileMode() const { return m_tileMode; }
+    void SetTileMode(TTileMode Value) { m_tileMode = Value; }
+    // The menu item under which the frame lists its children, the active one checked;
+    // choosing an entry activates that child.
+    TMenuItem* GetWindowMenu() const { return m_windowMenu; }
+    void SetWindowMenu(TMenuItem* Value);
     void Cascade();
     void Tile();
+    void ArrangeIcons();
     void Next();
     void Previous();
 
@@ -152,8 +170,14 @@ private:
     bool MoveFocusedControl(TWinControl* Control);
     void CloseModal();
     void WMActivate(TMessage& Message);
+    void WMMDIActivate(TMessage& Message);
     void WMSize(TMessage& Message) override;
     TCustomForm* MDIParent() const;
+    void CreateMDIClient();
+    void DestroyMDIClient();
+    LRESULT ClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void UpdateWindowMenu();
+    void ClearWindowMenu();
 
     TFormBorderStyle m_borderStyle = bsSizeable;
     TBorderIcons m_borderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
@@ -174,6 +198,12 @@ private:
     bool m_positioned = false;
     bool m_shown = false;
     HWND m_clientHandle = nullptr;
+    WNDPROC m_clientInstance = nullptr;  // our procedure in front of the client's
+    WNDPROC m_defClientProc = nullptr;
+    TMainMenu* m_menu = nullptr;
+    TMenuItem* m_windowMenu = nullptr;
+    std::vector<TMenuItem*> m_windowMenuEntries;  // the entries this form put there
+    TTileMode m_tileMode = tbHorizontal;
     int m_storedClientWidth = -1;
     int m_storedClientHeight = -1;
     TControlCanvas m_canvas;

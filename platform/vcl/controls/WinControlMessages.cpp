@@ -2,6 +2,7 @@
 // mouse messages to graphic children, focus, and the keyboard's dialog navigation.
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/controls/HintWindow.h"
+#include "platform/vcl/controls/Form.h"
 #include "platform/vcl/controls/WinControl.h"
 #include "platform/gfx/Font.h"
 #include "platform/win/Windows.h"
@@ -232,6 +233,12 @@ void TWinControl::WMKeyDown(TMessage& Message) {
     }
     KeyDown(key, shift);
     if (!guard.Exists() || key == 0) return;
+    // The form's menu performs its shortcuts before the key goes on.
+    if (auto* form = dynamic_cast<TCustomForm*>(top); form && form->IsShortCut(Message)) {
+        Message.Result = 1;
+        return;
+    }
+    if (!guard.Exists()) return;
     if (IsDialogKey(key)) {
         const LRESULT code = Perform(WM_GETDLGCODE, key);
         const bool arrow = key >= VK_LEFT && key <= VK_DOWN;
