@@ -21,6 +21,14 @@ constexpr int kBand = 3;  // the dialog frame the platform leaves round the clie
 constexpr UINT kFrameChanged =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
+// The MDI client window an MDI child form lives in: its own frame's, which need not be
+// the application's main form.
+HWND MdiClientOf(TCustomForm* Form) {
+    if (!Form || Form->GetFormStyle() != fsMDIChild || !Form->HandleAllocated()) return nullptr;
+    const HWND client = GetParent(Form->Handle());
+    return GetClassName(client) == MDICLIENT_CLASS ? client : nullptr;
+}
+
 void Fill(TCanvas& Canvas, const TRect& Rect, TColor Color) {
     Canvas.GetBrush()->SetColor(Color);
     Canvas.FillRect(Rect);
@@ -46,9 +54,8 @@ void TskForm::NewParentWndProc(TMessage& Message) {
     switch (Message.Msg) {
         case WM_MDIACTIVATE: {
             const bool activated = reinterpret_cast<HWND>(Message.LParam) == m_ownerForm->Handle();
-            if (activated && Application && Application->MainForm() &&
-                Application->MainForm()->ClientHandle())
-                SendMessage(Application->MainForm()->ClientHandle(), WM_MDIREFRESHMENU, 0, 0);
+            if (activated && MdiClientOf(m_ownerForm))
+                SendMessage(MdiClientOf(m_ownerForm), WM_MDIREFRESHMENU, 0, 0);
             if (m_titleBar) m_titleBar->SetActive(activated);
             break;
         }
@@ -56,9 +63,10 @@ void TskForm::NewParentWndProc(TMessage& Message) {
             ProcessKeyPress(Message);
             break;
         case WM_DESTROY:
-            if (GetMDIChild() && Application && Application->MainForm()) {
-                HWND client = Application->MainForm()->ClientHandle();
-                if (Application->MainForm()->MDIChildCount() == 1)
+            if (GetMDIChild() && Application && MdiClientOf(m_ownerForm)) {
+                HWND client = MdiClientOf(m_ownerForm);
+                auto* frame = dynamic_cast<TCustomForm*>(TWinControl::FindControl(::GetParent(client)));
+                if (frame && frame->MDIChildCount() == 1)
                     SendMessage(client, WM_MDIREFRESHMENU, 0, 0);
                 if (FormState() == wsMaximized)
                     SendMessage(client, WM_MDIRESTORE,
@@ -113,9 +121,7 @@ void TskForm::SizeChanged() {
     if (m_titleBar) m_titleBar->ProcessMaxBtn();
     if (GetMDIChild() && m_titleBar) {
         const int shift = std::max(0, m_titleBar->GetHeight() - kBand);
-        HWND client = Application && Application->MainForm()
-                          ? Application->MainForm()->ClientHandle()
-                          : nullptr;
+        HWND client = MdiClientOf(m_ownerForm);
         if (maximized) {
             m_titleBar->SetVisible(false);
             if (!m_contentShifted) {

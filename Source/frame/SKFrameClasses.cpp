@@ -3,6 +3,7 @@
 #include "platform/vcl/core/ClassInfo.h"
 
 #include "Source/frame/SKForm.h"
+#include "Source/frame/SKMDIForm.h"
 #include "Source/frame/SKPopupMenu.h"
 #include "Source/frame/SKTitleBar.h"
 
@@ -10,4 +11,5 @@ void RegisterFrameClasses() {
     RegisterClass(TskPopupMenu::StaticClassInfo());
     RegisterClass(TskTitleBar::StaticClassInfo());
     RegisterClass(TskForm::StaticClassInfo());
+    RegisterClass(TskMDIForm::StaticClassInfo());
 }

@@ -8,6 +8,10 @@
 
 #include "platform/vcl/controls/WinControl.h"
 
+#include "Source/theme/SKThemes.h"
+
+class TskFileTheme;
+
 // What a section builds on: the panel its controls go on and the gallery's log, which
 // prints one line per thing the user does.
 class TGalleryPage {
@@ -62,6 +66,12 @@ TGallerySection ScrollersSection();
 TGallerySection FrameSection();
 // A small skinned window with a main menu in its menu bar.
 TGallerySection MenuBarSection();
+
+// The MDI window the frame section opens: made on first use, in the given style; it
+// follows the gallery's later styles and logs where its buttons are.
+void OpenMdiWindow(TComponent* Owner, TskUIStyle Style, TskFileTheme* Theme,
+                   const std::function<void(const std::string&)>& Log);
+void RestyleMdiWindow(TComponent* Owner, TskUIStyle Style, TskFileTheme* Theme);
 
 // The sections of links, progress bars, the tool bar and the notification.
 TGallerySection BarsSection();

@@ -151,6 +151,7 @@ private:
         for (std::size_t i = 0; i < m_styleButtons.size(); ++i)
             if (kStyles[i] == style) m_styleButtons[i]->SetChecked(true);
         m_applying = false;
+        RestyleMdiWindow(this, style, style == FromThemeFile ? m_fileTheme : nullptr);
         // A style's title bar has its own height: everything below it may have moved.
         if (Showing()) LogPlaces();
         Log("style " + StyleName(style));

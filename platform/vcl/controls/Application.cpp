@@ -65,10 +65,12 @@ bool TApplication::ProcessMessage(MSG& Msg) {
     }
     bool handled = false;
     if (OnMessage) OnMessage(Msg, handled);
-    // Ctrl+F6 and Ctrl+F4 belong to the MDI frame's children before anyone else.
-    if (!handled && m_mainForm && m_mainForm->GetFormStyle() == fsMDIForm &&
-        m_mainForm->ClientHandle())
-        handled = TranslateMDISysAccel(m_mainForm->ClientHandle(), &Msg);
+    // Ctrl+F6 and Ctrl+F4 belong to the children of the MDI frame the key is typed in.
+    if (!handled && Msg.hwnd && (Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN))
+        if (auto* frame = dynamic_cast<TCustomForm*>(
+                TWinControl::FindControl(GetAncestor(Msg.hwnd, GA_ROOT)));
+            frame && frame->ClientHandle())
+            handled = TranslateMDISysAccel(frame->ClientHandle(), &Msg);
     if (!handled) {
         TranslateMessage(&Msg);
         DispatchMessage(&Msg);

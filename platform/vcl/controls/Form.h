@@ -27,6 +27,8 @@ class TMainMenu;
 class TMenuItem;
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;
+// Asked first about every key that could be a shortcut of the form; Handled stops it.
+using TShortCutEvent = TEvent<void(TMessage& Msg, bool& Handled)>;
 
 class TCustomForm : public TWinControl {
     QV_DECLARE_CLASS(TCustomForm, TWinControl)
@@ -137,6 +139,7 @@ class TCustomForm : public TWinControl {
     TNotifyEvent OnPaint;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
 
     // Every form that exists, in creation order.
     static const std::vector<TCustomForm*>& Forms();

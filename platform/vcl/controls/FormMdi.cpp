@@ -113,6 +113,12 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
 }
 
 bool TCustomForm::IsShortCut(const TMessage& Message) {
+    if (OnShortCut) {
+        TMessage copy = Message;
+        bool handled = false;
+        OnShortCut(copy, handled);
+        if (handled) return true;
+    }
     if (m_menu && m_menu->IsShortCut(Message)) return true;
     // An MDI child's keys also reach the frame's menu, as the two share one menu bar.
     if (m_formStyle == fsMDIChild)
