@@ -147,6 +147,9 @@ void TskMDIForm::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == m_menuBar) m_menuBar = nullptr;
     if (AComponent == m_menuPanel) m_menuPanel = nullptr;
     if (AComponent == m_titleBar) m_titleBar = nullptr;
+    // The form loses its controls first when it goes, while it is still whole; this
+    // component goes last of all, too late to give it anything back.
+    if (m_form && (m_form->ComponentState() & csDestroying)) Detach();
     if (AComponent == m_closeButton) m_closeButton = nullptr;
     if (AComponent == m_restoreButton) m_restoreButton = nullptr;
     if (AComponent == m_minimiseButton) m_minimiseButton = nullptr;

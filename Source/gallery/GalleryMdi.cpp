@@ -6,6 +6,7 @@
 #include "platform/vcl/comctrls/ToolBar.h"
 #include "platform/vcl/comctrls/ToolButton.h"
 #include "platform/vcl/controls/Form.h"
+#include "platform/vcl/controls/Timer.h"
 #include "platform/vcl/menus/MainMenu.h"
 #include "platform/vcl/stdctrls/CustomPanel.h"
 #include "platform/vcl/stdctrls/Label.h"
@@ -63,8 +64,10 @@ void ApplyStyle(TCustomForm* Window, TskUIStyle Style, TskFileTheme* Theme) {
 }
 
 void NewChild(TForm* Window, const std::function<void(const std::string&)>& Log) {
-    static int made = 0;
-    const std::string caption = "Child " + std::to_string(++made);
+    // The window's tag counts the children it has made, for their captions.
+    const int made = static_cast<int>(Window->GetTag()) + 1;
+    Window->SetTag(made);
+    const std::string caption = "Child " + std::to_string(made);
     auto* child = new TForm(Window);
     child->SetCaption(caption);
     const int step = 24 * ((made - 1) % 6);
@@ -93,7 +96,9 @@ void NewChild(TForm* Window, const std::function<void(const std::string&)>& Log)
     child->OnResize = [Window, child, Log, caption](TObject*) {
         if (child->GetWindowState() != wsMaximized) return;
         Log("mdi maximised " + caption);
-        LogPlaces(Window, Log);
+        // The frame shows the control buttons once the child's own handling is done.
+        if (auto* later = dynamic_cast<TTimer*>(Window->FindComponent("tmPlaces")))
+            later->SetEnabled(true);
     };
     child->Show();
     Log("mdi new " + caption);
@@ -136,6 +141,15 @@ TForm* MakeWindow(TComponent* Owner, const std::function<void(const std::string&
     auto* skin = new TskMDIForm(window);
     skin->SetName("smMdi");
     skin->SetMenu(menu);
+    auto* later = new TTimer(window);
+    later->SetName("tmPlaces");
+    later->SetEnabled(false);
+    later->SetInterval(50);
+    later->OnTimer = [window, later, Log](TObject*) {
+        later->SetEnabled(false);
+        LogPlaces(window, Log);
+        Log("mdi placed");
+    };
     // Every change of the children may move the buttons a test clicks.
     window->OnActivate = [window, Log](TObject*) { LogPlaces(window, Log); };
     return window;

@@ -48,6 +48,7 @@ run_style() {
   [[ -n $x ]] || fail "no title bar of Child 3"
   xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
   expect_line "mdi maximised Child 3"
+  expect_line "mdi placed"
   grep -q "^mdi place close " "$log" || fail "no close button while Child 3 is maximised"
   xdotool mousemove 5 5
   shot "$style-maximised"
@@ -56,6 +57,7 @@ run_style() {
   xdotool key ctrl+F6
   expect_line "mdi active Child 2"
   expect_line "mdi maximised Child 2"
+  [[ $(grep -cx "mdi placed" "$log") -ge 2 ]] || sleep 0.5
   xdotool mousemove 5 5
   shot "$style-next"
 
