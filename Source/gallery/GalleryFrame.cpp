@@ -132,26 +132,14 @@ void AddRecordsWindow(TGalleryPage& Page, TComponent* Owner) {
     button->OnClick = [log, Owner](TObject*) { ShowSkinRecords(Owner, log); };
 }
 
-// The MDI window opens in the style of the gallery's own frame.
-void AddMdiWindowButton(TGalleryPage& Page, TComponent* Owner) {
-    const auto log = Page.Logger();
-    auto* button = Page.Add<TskButton>("btnMdiWindow", 10, 58);
-    button->SetCaption("MDI window...");
-    button->SetWidth(100);
-    button->OnClick = [log, Owner, button](TObject*) {
-        OpenMdiWindow(Owner, button->GetUIStyle(), button->GetFileTheme(), log);
-    };
-}
-
 }  // namespace
 
 TGallerySection FrameSection() {
-    return {"Frame, title bar and menus", 300, 112, [](TGalleryPage& Page) {
+    return {"Frame, title bar and menus", 300, 80, [](TGalleryPage& Page) {
                 AddTitleBar(Page);
                 auto* owner = dynamic_cast<TComponent*>(Page.Panel()->GetOwner());
                 AddPopupMenu(Page, owner);
                 AddFrameWindow(Page, owner);
                 AddRecordsWindow(Page, owner);
-                AddMdiWindowButton(Page, owner);
             }};
 }

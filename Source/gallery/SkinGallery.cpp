@@ -93,7 +93,7 @@ private:
         panel->SetName("pnlStyle");
         panel->SetCaption("Style");
         panel->SetShowButton(false);
-        panel->SetBounds(kMargin, kMargin, kSwitcherWidth, 230);
+        panel->SetBounds(kMargin, kMargin, kSwitcherWidth, 262);
         panel->SetParent(Body());
         const int top = panel->TitleHeight() + 8;
         for (int i = 0; i < 6; ++i) {
@@ -119,6 +119,14 @@ private:
             Log("theme manager");
             const bool ok = EditThemeManager(m_manager);
             Log(std::string("theme manager closed") + (ok ? " ok" : ""));
+        };
+        auto* mdi = new TskButton(this);
+        mdi->SetName("btnMdiWindow");
+        mdi->SetCaption("MDI window...");
+        mdi->SetBounds(10, top + 7 * 26 + 10, 120, 27);
+        mdi->SetParent(panel);
+        mdi->OnClick = [this](TObject*) {
+            OpenMdiWindow(this, m_frame->GetUIStyle(), m_frame->GetFileTheme(), Log);
         };
     }
 
