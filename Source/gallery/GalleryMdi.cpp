@@ -15,6 +15,7 @@
 #include "Source/buttons/SKImageButton.h"
 #include "Source/frame/SKForm.h"
 #include "Source/frame/SKMDIForm.h"
+#include "Source/frame/SKMainMenu.h"
 #include "Source/gallery/GallerySection.h"
 #include "Source/theme/SKFileTheme.h"
 
@@ -55,6 +56,10 @@ void ApplyStyle(TCustomForm* Window, TskUIStyle Style, TskFileTheme* Theme) {
     if (TskMDIForm* skin = MdiSkinOf(Window)) {
         skin->SetFileTheme(Theme);
         skin->SetUIStyle(Style);
+    }
+    if (auto* menu = dynamic_cast<TskMainMenu*>(Window->FindComponent("mmMdi"))) {
+        menu->SetFileTheme(Theme);
+        menu->SetUIStyle(Style);
     }
     for (int i = 0; i < Window->MDIChildCount(); ++i)
         if (TskForm* frame = SkinOf(Window->MDIChildren(i))) {
@@ -126,7 +131,7 @@ TForm* MakeWindow(TComponent* Owner, const std::function<void(const std::string&
     window->SetBorderStyle(bsDialog);
     window->SetBounds(180, 120, 620, 460);
     window->SetFormStyle(fsMDIForm);
-    auto* menu = new TMainMenu(window);
+    auto* menu = new TskMainMenu(window);
     menu->SetName("mmMdi");
     TMenuItem* file = AddItem(menu->GetItems(), window, "&File");
     AddItem(file, window, "&New child", [window, Log] { NewChild(window, Log); })
@@ -138,6 +143,7 @@ TForm* MakeWindow(TComponent* Owner, const std::function<void(const std::string&
     AddItem(windows, window, "&Tile", [window] { window->Tile(); });
     AddItem(windows, window, "&Cascade", [window] { window->Cascade(); });
     window->SetWindowMenu(windows);
+    menu->MenuAdded();  // its drop-down items drawn in the skin
     auto* skin = new TskMDIForm(window);
     skin->SetName("smMdi");
     skin->SetMenu(menu);
