@@ -74,60 +74,10 @@ const TClassInfo& TskDBComboBox::StaticClassInfo() {
     return info;
 }
 
-TskDBComboBox::TskDBComboBox(TComponent* AOwner) : TDBComboBox(AOwner) {
-    m_controlStyle |= csOpaque;
-    SetUIStyle(GetSKFormStyle(AOwner));
-}
-
-TskDBComboBox::~TskDBComboBox() = default;
-
 void TskDBComboBox::CreateParams(TCreateParams& Params) {
     TDBComboBox::CreateParams(Params);
     // No platform border: the flat frame is drawn inside the client area.
     Params.ExStyle &= ~WS_EX_CLIENTEDGE;
-}
-
-void TskDBComboBox::SetFileTheme(TskFileTheme* Value) {
-    if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-    m_fileTheme = Value;
-    if (m_fileTheme) m_fileTheme->FreeNotification(this);
-    SetUIStyle(m_uiStyle);
-}
-
-void TskDBComboBox::SetUIStyle(TskUIStyle Value) {
-    m_uiStyle = Value;
-    m_arrowColor = clBlack;
-    m_borderColor = GetControlThemeColor(m_fileTheme, m_uiStyle, SkItem::ControlBorderColor);
-    m_buttonColor = GetControlThemeColor(m_fileTheme, m_uiStyle, SkItem::FormBackgroundColor);
-    Repaint();
-}
-
-void TskDBComboBox::SetBorderColor(TColor Value) {
-    m_borderColor = Value;
-    Repaint();
-}
-
-void TskDBComboBox::SetArrowColor(TColor Value) {
-    m_arrowColor = Value;
-    Repaint();
-}
-
-void TskDBComboBox::SetButtonColor(TColor Value) {
-    m_buttonColor = Value;
-    Repaint();
-}
-
-void TskDBComboBox::SetEnabled(bool Value) {
-    TDBComboBox::SetEnabled(Value);
-    Repaint();
-}
-
-void TskDBComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-    TDBComboBox::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == m_fileTheme) {
-        m_fileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
 }
 
 void TskDBComboBox::Paint() {
@@ -176,56 +126,6 @@ const TClassInfo& TskDBLookupComboBox::StaticClassInfo() {
         return AddSkinProperties(builder).Build();
     }();
     return info;
-}
-
-TskDBLookupComboBox::TskDBLookupComboBox(TComponent* AOwner) : TDBLookupComboBox(AOwner) {
-    m_controlStyle |= csOpaque;
-    SetUIStyle(GetSKFormStyle(AOwner));
-}
-
-TskDBLookupComboBox::~TskDBLookupComboBox() = default;
-
-void TskDBLookupComboBox::SetFileTheme(TskFileTheme* Value) {
-    if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-    m_fileTheme = Value;
-    if (m_fileTheme) m_fileTheme->FreeNotification(this);
-    SetUIStyle(m_uiStyle);
-}
-
-void TskDBLookupComboBox::SetUIStyle(TskUIStyle Value) {
-    m_uiStyle = Value;
-    m_arrowColor = clBlack;
-    m_borderColor = GetControlThemeColor(m_fileTheme, m_uiStyle, SkItem::ControlBorderColor);
-    m_buttonColor = GetControlThemeColor(m_fileTheme, m_uiStyle, SkItem::FormBackgroundColor);
-    Repaint();
-}
-
-void TskDBLookupComboBox::SetBorderColor(TColor Value) {
-    m_borderColor = Value;
-    Repaint();
-}
-
-void TskDBLookupComboBox::SetArrowColor(TColor Value) {
-    m_arrowColor = Value;
-    Repaint();
-}
-
-void TskDBLookupComboBox::SetButtonColor(TColor Value) {
-    m_buttonColor = Value;
-    Repaint();
-}
-
-void TskDBLookupComboBox::SetEnabled(bool Value) {
-    TDBLookupComboBox::SetEnabled(Value);
-    Repaint();
-}
-
-void TskDBLookupComboBox::Notification(TComponent* AComponent, TOperation Operation) {
-    TDBLookupComboBox::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == m_fileTheme) {
-        m_fileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
 }
 
 void TskDBLookupComboBox::Paint() {
