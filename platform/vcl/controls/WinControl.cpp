@@ -199,10 +199,10 @@ void TWinControl::RemoveControl(TControl* AControl) {
     if (GetCaptureControl() == AControl) SetCaptureControl(nullptr);
     if (GetMouseControl() == AControl) SetMouseControl(nullptr);
     AControl->Invalidate();
-    if (auto* w = dynamic_cast<TWinControl*>(AControl)) {
-        w->DestroyHandle();
-        std::erase(m_tabList, w);
-    }
+    if (auto* w = dynamic_cast<TWinControl*>(AControl)) w->DestroyHandle();
+    // Compared as controls: a windowed child being freed is no longer a TWinControl when
+    // its last destructor takes it off its parent, so a cast would miss it.
+    std::erase_if(m_tabList, [AControl](TWinControl* w) { return w == AControl; });
     std::erase(m_controls, AControl);
     AControl->m_parent = nullptr;
     if (AControl->GetAlign() != alNone) Realign();

@@ -1,6 +1,7 @@
 // Controls inside a windowed parent: alignment, parenting and ownership, inherited colour
 // and font, constraints, painting of graphic children and the mouse routed to them.
 #include <memory>
+#include <vector>
 
 #include "tests/platform/vcl/ControlTestFixture.h"
 
@@ -76,6 +77,21 @@ TEST_F(VclTest, ParentFreesItsControlsAndOwnerForgetsThem) {
     // The probe went with its parent and left its owner's list.
     EXPECT_EQ(owner.ComponentCount(), 0);
     EXPECT_EQ(owner.FindComponent("Probe"), nullptr);
+}
+
+TEST_F(VclTest, AFreedWindowedChildLeavesItsParentsTabOrder) {
+    // A child is taken off its parent from its last destructor, where it is no longer a
+    // windowed control: the tab order must lose it all the same.
+    THostControl host(nullptr);
+    auto* first = new THostControl(nullptr);
+    auto* second = new THostControl(nullptr);
+    first->SetParent(&host);
+    second->SetParent(&host);
+    delete first;
+    std::vector<TWinControl*> order;
+    host.GetTabOrderList(order);
+    EXPECT_EQ(order, std::vector<TWinControl*>{second});
+    EXPECT_EQ(host.FindNextControl(nullptr, true, false, false), second);
 }
 
 TEST_F(VclTest, ParentRejectsItselfAndNonWindowedParents) {
