@@ -148,10 +148,11 @@ void TskForm::Detach() {
     m_closing = true;
     if (auto* skinned = dynamic_cast<TskMainMenu*>(m_menu); skinned && skinned->HostForm() == this)
         skinned->SetHostForm(nullptr);
-    TCustomForm* form = m_ownerForm;
+    // Through the windowed control: a form on its way out loses its children after its form
+    // part is gone, and its frame is nobody's concern then.
+    TWinControl* form = m_ownerForm;
     form->WindowProc = m_savedWndProc;
-    // A form on its way out loses its children now; its frame is nobody's concern then.
-    if (form->HandleAllocated() && !(form->ComponentState() & csDestroying)) {
+    if (!OwnerFormGoing() && form->HandleAllocated()) {
         HWND hwnd = form->Handle();
         SetWindowLong(hwnd, GWL_STYLE, GetWindowLong(hwnd, GWL_STYLE) | kCaptionBits);
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
@@ -245,7 +246,12 @@ int TskForm::GetTitleBarHeight() const {
 }
 
 bool TskForm::GetMDIChild() const {
-    return m_ownerForm && m_ownerForm->GetFormStyle() == fsMDIChild;
+    return m_ownerForm && !OwnerFormGoing() && m_ownerForm->GetFormStyle() == fsMDIChild;
+}
+
+bool TskForm::OwnerFormGoing() const {
+    const TComponent* owner = m_ownerForm;
+    return owner && (owner->ComponentState() & csDestroying);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -121,6 +121,9 @@ private:
     TskUIStyle MenuStyle(TskFileTheme*& FileTheme) const;
     void PaintMenuBarEdges(TCanvas& Canvas, int W, int BW);
     TWindowState FormState() const;
+    // True once the owner form's destructor began: its form part goes before its children,
+    // this among them, and only its windowed-control part may be used then.
+    bool OwnerFormGoing() const;
     // The background pattern of the style, read from its resource the first time it shows.
     TBitmap* BackgroundPattern(const char* ResourceName);
 

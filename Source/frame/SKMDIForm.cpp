@@ -107,13 +107,21 @@ TskMDIForm::~TskMDIForm() {
     Detach();
 }
 
+bool TskMDIForm::FormGoing() const {
+    const TComponent* form = m_form;
+    return form && (form->ComponentState() & csDestroying);
+}
+
 void TskMDIForm::Detach() {
     if (m_detached || !m_form) return;
     m_detached = true;
     m_closing = true;
-    TCustomForm* form = m_form;
+    // Through the windowed control: a form on its way out loses its children after its form
+    // part is gone.
+    const bool going = FormGoing();
+    TWinControl* form = m_form;
     form->WindowProc = m_savedWndProc;
-    form->OnShortCut = nullptr;
+    if (!going) m_form->OnShortCut = nullptr;
     if (m_client && IsWindow(m_client) &&
         GetWindowLong(m_client, GWL_WNDPROC) == reinterpret_cast<LONG_PTR>(m_clientInstance))
         SetWindowLong(m_client, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_savedClientProc));
@@ -121,7 +129,7 @@ void TskMDIForm::Detach() {
     // The adapter is one of a fixed pool; a frame that comes and goes must not use it up.
     if (m_clientInstance) FreeObjectInstance(m_clientInstance);
     m_clientInstance = nullptr;
-    if (form->HandleAllocated() && !(form->ComponentState() & csDestroying)) {
+    if (!going && form->HandleAllocated()) {
         HWND hwnd = form->Handle();
         SetWindowLong(hwnd, GWL_STYLE, GetWindowLong(hwnd, GWL_STYLE) | kCaptionBits);
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, kFrameChanged);
@@ -149,7 +157,7 @@ void TskMDIForm::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == m_titleBar) m_titleBar = nullptr;
     // The form loses its controls first when it goes, while it is still whole; this
     // component goes last of all, too late to give it anything back.
-    if (m_form && (m_form->ComponentState() & csDestroying)) Detach();
+    if (FormGoing()) Detach();
     if (AComponent == m_closeButton) m_closeButton = nullptr;
     if (AComponent == m_restoreButton) m_restoreButton = nullptr;
     if (AComponent == m_minimiseButton) m_minimiseButton = nullptr;

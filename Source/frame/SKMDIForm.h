@@ -90,6 +90,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // True once the form's destructor began: its form part goes before its children, this
+    // among them, and only its windowed-control part may be used then.
+    bool FormGoing() const;
     void NewParentWndProc(TMessage& Message);
     LRESULT NewClientWndProc(HWND hwnd, UINT Msg, WPARAM wParam, LPARAM lParam);
     // Gives the form back its window procedure, caption and the application hook, and the

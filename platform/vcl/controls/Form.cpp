@@ -100,6 +100,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), m_canvas(thi
 TCustomForm::~TCustomForm() {
     Destroying();
     DoDestroy();
+    OrphanMDIClient();
     std::erase(FormList(), this);
     // The controls are about to go; the focus changes their windows cause on the way out
     // must not reach them through these.

@@ -2,6 +2,7 @@
 // TCustomForm and TForm: a top-level window with a border style, a position on the screen,
 // a window state, an active control that Tab and Shift+Tab move on from, modal display with
 // a modal result, closing with OnCloseQuery and OnClose, and MDI frames and children.
+#include <memory>
 #include <vector>
 
 #include "platform/vcl/controls/ControlCanvas.h"
@@ -178,6 +179,8 @@ private:
     TCustomForm* MDIParent() const;
     void CreateMDIClient();
     void DestroyMDIClient();
+    // Leaves the client's window to itself before this form part is destroyed.
+    void OrphanMDIClient();
     LRESULT ClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void UpdateWindowMenu();
     void ClearWindowMenu();
@@ -203,6 +206,9 @@ private:
     HWND m_clientHandle = nullptr;
     WNDPROC m_clientInstance = nullptr;  // our procedure in front of the client's
     WNDPROC m_defClientProc = nullptr;
+    // Shared with m_clientInstance: null once this form part is destroyed, since the
+    // client's window outlives it (windows go in TWinControl's destructor).
+    std::shared_ptr<TCustomForm*> m_clientOwner;
     TMainMenu* m_menu = nullptr;
     TMenuItem* m_windowMenu = nullptr;
     std::vector<TMenuItem*> m_windowMenuEntries;  // the entries this form put there

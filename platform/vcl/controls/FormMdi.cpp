@@ -40,10 +40,28 @@ void TCustomForm::CreateMDIClient() {
     if (!m_clientHandle) throw EInvalidOperation("Cannot create the MDI client window");
     // The frame watches its client for the changes its window menu must follow.
     m_defClientProc = reinterpret_cast<WNDPROC>(GetWindowLong(m_clientHandle, GWL_WNDPROC));
-    m_clientInstance = MakeObjectInstance([this](HWND h, UINT m, WPARAM w, LPARAM l) {
-        return ClientWndProc(h, m, w, l);
+    m_clientOwner = std::make_shared<TCustomForm*>(this);
+    auto instance = std::make_shared<WNDPROC>(nullptr);
+    m_clientInstance = MakeObjectInstance([owner = m_clientOwner, instance,
+                                           def = m_defClientProc](HWND h, UINT m, WPARAM w,
+                                                                  LPARAM l) {
+        if (*owner) return (*owner)->ClientWndProc(h, m, w, l);
+        // The form part is gone: the client's last messages go to its own procedure, and
+        // the last of all frees this adapter.
+        const LRESULT result = CallWindowProc(def, h, m, w, l);
+        if (m == WM_NCDESTROY) FreeObjectInstance(*instance);
+        return result;
     });
+    *instance = m_clientInstance;
     SetWindowLong(m_clientHandle, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(m_clientInstance));
+}
+
+void TCustomForm::OrphanMDIClient() {
+    if (!m_clientOwner) return;
+    *m_clientOwner = nullptr;
+    m_clientOwner.reset();
+    // The adapter now frees itself with the client's window.
+    m_clientInstance = nullptr;
 }
 
 void TCustomForm::DestroyMDIClient() {
@@ -52,6 +70,8 @@ void TCustomForm::DestroyMDIClient() {
     if (m_clientInstance) FreeObjectInstance(m_clientInstance);
     m_clientInstance = nullptr;
     m_defClientProc = nullptr;
+    if (m_clientOwner) *m_clientOwner = nullptr;
+    m_clientOwner.reset();
 }
 
 LRESULT TCustomForm::ClientWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
