@@ -83,8 +83,16 @@ kill "$pid"
 wait "$pid" 2>/dev/null || true
 trap - EXIT
 
-# A program of another project, built against the installed package.
+# A program of another project, built against the installed package with the compiler the
+# package was built with, and with the sanitizers when its libraries are instrumented.
+compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
+instrumented=()
+if grep -q '^QV_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
+  instrumented=(-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined
+                -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined)
+fi
 cmake -S "$example" -B "$out/example" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release \
+  ${compiler:+-DCMAKE_CXX_COMPILER="$compiler"} "${instrumented[@]}" \
   >"$out/example-configure.log" 2>&1 || { cat "$out/example-configure.log" >&2; fail "the example does not configure against the package"; }
 cmake --build "$out/example" -j 2 >"$out/example-build.log" 2>&1 \
   || { tail -40 "$out/example-build.log" >&2; fail "the example does not build against the package"; }
