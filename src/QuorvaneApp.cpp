@@ -13,8 +13,7 @@ void RegisterQuorvaneResources();
 void RegisterQuorvane() {
     RegisterVclClasses();
     RegisterSkinClasses();
-    RegisterClass(TfmMain::StaticClassInfo());
-    RegisterClass(TfmAbbr::StaticClassInfo());
+    RegisterClassesOf<TfmMain, TfmAbbr>();
     RegisterQuorvaneResources();
 }
 

@@ -7,11 +7,6 @@
 #include "platform/vcl/core/ClassInfo.h"
 
 void RegisterButtonClasses() {
-    for (const TClassInfo* info :
-         {&TskButton::StaticClassInfo(), &TskCheckBox::StaticClassInfo(),
-          &TskRadioButton::StaticClassInfo(), &TskImagePanel::StaticClassInfo(),
-          &TskPanel::StaticClassInfo(), &TskImageButton::StaticClassInfo(),
-          &TskControlButton::StaticClassInfo(), &TskArrowButton::StaticClassInfo(),
-          &TskToolBarSpeedButton::StaticClassInfo()})
-        RegisterClass(*info);
+    RegisterClassesOf<TskButton, TskCheckBox, TskRadioButton, TskImagePanel, TskPanel,
+                      TskImageButton, TskControlButton, TskArrowButton, TskToolBarSpeedButton>();
 }

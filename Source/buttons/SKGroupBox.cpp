@@ -146,5 +146,5 @@ void TskCustomGroupBox::WMEraseBkgnd(TMessage& Message) {
 }
 
 void RegisterSKGroupBoxClasses() {
-    RegisterClass(TskGroupBox::StaticClassInfo());
+    RegisterClassesOf<TskGroupBox>();
 }

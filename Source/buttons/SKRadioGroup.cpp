@@ -245,5 +245,5 @@ void TskRadioGroup::FocusUpdate() {
 }
 
 void RegisterSKRadioGroupClasses() {
-    RegisterClasses({&TskCheckGroup::StaticClassInfo(), &TskRadioGroup::StaticClassInfo()});
+    RegisterClassesOf<TskCheckGroup, TskRadioGroup>();
 }

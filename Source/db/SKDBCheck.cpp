@@ -279,5 +279,5 @@ void TskDBRadioGroup::Notification(TComponent* AComponent, TOperation Operation)
 }
 
 void RegisterDBCheckClasses() {
-    RegisterClasses({&TskDBCheckBox::StaticClassInfo(), &TskDBRadioGroup::StaticClassInfo()});
+    RegisterClassesOf<TskDBCheckBox, TskDBRadioGroup>();
 }

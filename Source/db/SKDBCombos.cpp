@@ -151,6 +151,5 @@ void TskDBLookupComboBox::DrawButton(TCanvas* Canvas) {
 }
 
 void RegisterSKDBCombosClasses() {
-    RegisterClass(TskDBComboBox::StaticClassInfo());
-    RegisterClass(TskDBLookupComboBox::StaticClassInfo());
+    RegisterClassesOf<TskDBComboBox, TskDBLookupComboBox>();
 }

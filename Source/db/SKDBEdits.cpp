@@ -116,7 +116,5 @@ TskDBImage::TskDBImage(TComponent* AOwner) : TskFlatFramed<TDBImage>(AOwner) {
 }
 
 void RegisterDBEditClasses() {
-    RegisterClass(TskDBEdit::StaticClassInfo());
-    RegisterClass(TskDBMemo::StaticClassInfo());
-    RegisterClass(TskDBImage::StaticClassInfo());
+    RegisterClassesOf<TskDBEdit, TskDBMemo, TskDBImage>();
 }

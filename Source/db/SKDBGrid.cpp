@@ -142,5 +142,5 @@ void TskDBGrid::WMEraseBkgnd(TMessage& Message) {
 }
 
 void RegisterSKDBGridClasses() {
-    RegisterClass(TskDBGrid::StaticClassInfo());
+    RegisterClassesOf<TskDBGrid>();
 }

@@ -29,6 +29,5 @@ const TClassInfo& TskDBLookupListBox::StaticClassInfo() {
 }
 
 void RegisterDBListClasses() {
-    RegisterClass(TskDBListBox::StaticClassInfo());
-    RegisterClass(TskDBLookupListBox::StaticClassInfo());
+    RegisterClassesOf<TskDBListBox, TskDBLookupListBox>();
 }

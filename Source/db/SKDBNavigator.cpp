@@ -474,6 +474,5 @@ void TskDBNavigator::ActiveChanged() {
 }
 
 void RegisterSKDBNavigatorClasses() {
-    RegisterClass(TskNavButton::StaticClassInfo());
-    RegisterClass(TskDBNavigator::StaticClassInfo());
+    RegisterClassesOf<TskNavButton, TskDBNavigator>();
 }

@@ -89,8 +89,6 @@ TskMaskEdit::TskMaskEdit(TComponent* AOwner) : TskFlatFramed(AOwner) {}
 TskMaskEdit::~TskMaskEdit() = default;
 
 void RegisterSKEditClasses() {
-    for (const TClassInfo* info : {&TskEdit::StaticClassInfo(), &TskMaskEdit::StaticClassInfo(),
-                                   &TskNumberEdit::StaticClassInfo()})
-        RegisterClass(*info);
+    RegisterClassesOf<TskEdit, TskMaskEdit, TskNumberEdit>();
     RegisterSKSpinEditClasses();
 }

@@ -285,5 +285,5 @@ void TskListView::WndProc(TMessage& Message) {
 }
 
 void RegisterSKListViewClasses() {
-    RegisterClass(TskListView::StaticClassInfo());
+    RegisterClassesOf<TskListView>();
 }

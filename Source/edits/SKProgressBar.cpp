@@ -233,5 +233,5 @@ void TskProgressBar::WndProc(TMessage& Message) {
 }
 
 void RegisterSKProgressBarClasses() {
-    RegisterClass(TskProgressBar::StaticClassInfo());
+    RegisterClassesOf<TskProgressBar>();
 }

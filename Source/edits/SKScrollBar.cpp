@@ -338,5 +338,5 @@ void TskScrollBar::CMVisibleChanged(TMessage& Message) {
 }
 
 void RegisterSKScrollBarClasses() {
-    RegisterClass(TskScrollBar::StaticClassInfo());
+    RegisterClassesOf<TskScrollBar>();
 }

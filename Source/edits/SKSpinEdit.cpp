@@ -260,6 +260,5 @@ void TskSpinEdit::WndProc(TMessage& Message) {
 }
 
 void RegisterSKSpinEditClasses() {
-    RegisterClass(TskSpinButtons::StaticClassInfo());
-    RegisterClass(TskSpinEdit::StaticClassInfo());
+    RegisterClassesOf<TskSpinButtons, TskSpinEdit>();
 }

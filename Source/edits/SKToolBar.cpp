@@ -170,5 +170,5 @@ void TskToolBar::DrawDropDownArrow(TCanvas* Canvas, const TRect& R) {
 }
 
 void RegisterSKToolBarClasses() {
-    RegisterClass(TskToolBar::StaticClassInfo());
+    RegisterClassesOf<TskToolBar>();
 }

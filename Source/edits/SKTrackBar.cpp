@@ -465,5 +465,5 @@ void TskScrollTrackBar::UpdateSliderSize() {
 }
 
 void RegisterSKTrackBarClasses() {
-    RegisterClass(TskTrackBar::StaticClassInfo());
+    RegisterClassesOf<TskTrackBar>();
 }

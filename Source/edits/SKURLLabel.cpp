@@ -72,5 +72,5 @@ void TskURLLabel::CMMouseLeave(TMessage& Message) {
 }
 
 void RegisterSKURLLabelClasses() {
-    RegisterClass(TskURLLabel::StaticClassInfo());
+    RegisterClassesOf<TskURLLabel>();
 }

@@ -8,8 +8,5 @@
 #include "Source/frame/SKTitleBar.h"
 
 void RegisterFrameClasses() {
-    RegisterClass(TskPopupMenu::StaticClassInfo());
-    RegisterClass(TskTitleBar::StaticClassInfo());
-    RegisterClass(TskForm::StaticClassInfo());
-    RegisterClass(TskMDIForm::StaticClassInfo());
+    RegisterClassesOf<TskPopupMenu, TskTitleBar, TskForm, TskMDIForm>();
 }

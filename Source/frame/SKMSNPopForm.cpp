@@ -97,5 +97,5 @@ void TskMSNPopForm::InternalOnClose(TObject*) {
 }
 
 void RegisterMSNPopClasses() {
-    RegisterClasses({&TskMSNPopForm::StaticClassInfo(), &TfrmMSNPopForm::StaticClassInfo()});
+    RegisterClassesOf<TskMSNPopForm, TfrmMSNPopForm>();
 }

@@ -10,7 +10,7 @@
 #include "Source/theme/SKFileTheme.h"
 
 void RegisterSKMainMenuClasses() {
-    RegisterClass(TskMainMenu::StaticClassInfo());
+    RegisterClassesOf<TskMainMenu>();
 }
 
 const TClassInfo& TskMainMenu::StaticClassInfo() {

@@ -8,10 +8,7 @@
 void InitSkinLibrary() {
     static const bool done = [] {
         RegisterSkinPictures();
-        for (const TClassInfo* info :
-             {&TskFileTheme::StaticClassInfo(), &TskBuiltInFileTheme::StaticClassInfo(),
-              &TskThemeManager::StaticClassInfo()})
-            RegisterClass(*info);
+        RegisterClassesOf<TskFileTheme, TskBuiltInFileTheme, TskThemeManager>();
         return true;
     }();
     (void)done;

@@ -14,15 +14,8 @@
 #include "platform/vcl/core/ClassInfo.h"
 
 void RegisterDBClasses() {
-    RegisterClasses({&TDataSource::StaticClassInfo(), &TSQLiteDatabase::StaticClassInfo(),
-                     &TSQLiteTable::StaticClassInfo(), &TSQLiteQuery::StaticClassInfo(),
-                     &TStringField::StaticClassInfo(), &TIntegerField::StaticClassInfo(),
-                     &TLargeintField::StaticClassInfo(), &TFloatField::StaticClassInfo(),
-                     &TBooleanField::StaticClassInfo(), &TMemoField::StaticClassInfo(),
-                     &TBlobField::StaticClassInfo(), &TGraphicField::StaticClassInfo(),
-                     &TDBEdit::StaticClassInfo(), &TDBMemo::StaticClassInfo(),
-                     &TDBImage::StaticClassInfo(), &TDBListBox::StaticClassInfo(),
-                     &TDBComboBox::StaticClassInfo(), &TDBLookupListBox::StaticClassInfo(),
-                     &TDBLookupComboBox::StaticClassInfo(), &TDBGrid::StaticClassInfo(),
-                     &TColumn::StaticClassInfo()});
+    RegisterClassesOf<TDataSource, TSQLiteDatabase, TSQLiteTable, TSQLiteQuery, TStringField,
+                      TIntegerField, TLargeintField, TFloatField, TBooleanField, TMemoField,
+                      TBlobField, TGraphicField, TDBEdit, TDBMemo, TDBImage, TDBListBox,
+                      TDBComboBox, TDBLookupListBox, TDBLookupComboBox, TDBGrid, TColumn>();
 }

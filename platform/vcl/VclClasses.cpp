@@ -34,35 +34,9 @@
 #include "platform/vcl/comctrls/ToolButton.h"
 
 void RegisterVclClasses() {
-    RegisterClass(TComponent::StaticClassInfo());
-    RegisterClass(TStringList::StaticClassInfo());
-    RegisterClass(TFont::StaticClassInfo());
-    RegisterClass(TPen::StaticClassInfo());
-    RegisterClass(TBrush::StaticClassInfo());
-    RegisterClass(TBitmap::StaticClassInfo());
-    RegisterClass(TJPEGImage::StaticClassInfo());
-    RegisterClass(TPicture::StaticClassInfo());
-    RegisterClass(TImageList::StaticClassInfo());
-    RegisterClass(TMenuItem::StaticClassInfo());
-    RegisterClass(TPopupMenu::StaticClassInfo());
-    RegisterClass(TMainMenu::StaticClassInfo());
-    RegisterClass(TToolBar::StaticClassInfo());
-    RegisterClass(TToolButton::StaticClassInfo());
-    RegisterClass(TEdit::StaticClassInfo());
-    RegisterClass(TMaskEdit::StaticClassInfo());
-    RegisterClass(TMemo::StaticClassInfo());
-    RegisterClass(TScrollBar::StaticClassInfo());
-    RegisterClass(TForm::StaticClassInfo());
-    RegisterClass(TPanel::StaticClassInfo());
-    RegisterClass(TLabel::StaticClassInfo());
-    RegisterClass(TImage::StaticClassInfo());
-    RegisterClass(TTimer::StaticClassInfo());
-    RegisterClass(TButton::StaticClassInfo());
-    RegisterClass(TCheckBox::StaticClassInfo());
-    RegisterClass(TRadioButton::StaticClassInfo());
-    RegisterClass(TListView::StaticClassInfo());
-    RegisterClass(TListBox::StaticClassInfo());
-    RegisterClass(TCheckListBox::StaticClassInfo());
-    RegisterClass(TComboBox::StaticClassInfo());
-    RegisterClass(TDrawGrid::StaticClassInfo());
+    RegisterClassesOf<TComponent, TStringList, TFont, TPen, TBrush, TBitmap, TJPEGImage, TPicture,
+                      TImageList, TMenuItem, TPopupMenu, TMainMenu, TToolBar, TToolButton, TEdit,
+                      TMaskEdit, TMemo, TScrollBar, TForm, TPanel, TLabel, TImage, TTimer, TButton,
+                      TCheckBox, TRadioButton, TListView, TListBox, TCheckListBox, TComboBox,
+                      TDrawGrid>();
 }

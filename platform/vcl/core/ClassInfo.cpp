@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <stdexcept>
 
 #include "platform/vcl/core/Event.h"
 #include "platform/vcl/core/Persistent.h"
@@ -80,8 +81,8 @@ bool TClassInfo::InheritsFrom(std::string_view className) const {
 }
 
 const TPropInfo* TClassInfo::FindProperty(std::string_view name, bool publishedOnly) const {
-    for (const TPropInfo& p : m_properties)
-        if (SameText(p.Name, name) && (p.Published || !publishedOnly)) return &p;
+    for (const TPropInfo* p : m_properties)
+        if (SameText(p->Name, name) && (p->Published || !publishedOnly)) return p;
     return nullptr;
 }
 
@@ -98,18 +99,32 @@ const TMethodInfo* TClassInfo::FindMethod(std::string_view name) const {
 }
 
 void TClassInfo::AddProperty(TPropInfo info) {
-    std::erase_if(m_properties, [&](const TPropInfo& p) { return SameText(p.Name, info.Name); });
-    m_properties.push_back(std::move(info));
+    std::erase_if(m_properties, [&](const TPropInfo* p) { return SameText(p->Name, info.Name); });
+    std::erase_if(m_ownProperties, [&](const std::unique_ptr<TPropInfo>& p) {
+        return SameText(p->Name, info.Name);
+    });
+    m_ownProperties.push_back(std::make_unique<TPropInfo>(std::move(info)));
+    m_properties.push_back(m_ownProperties.back().get());
+}
+
+TPropInfo& TClassInfo::Own(const TPropInfo*& entry) {
+    for (const std::unique_ptr<TPropInfo>& own : m_ownProperties)
+        if (own.get() == entry) return *own;
+    m_ownProperties.push_back(std::make_unique<TPropInfo>(*entry));
+    entry = m_ownProperties.back().get();
+    return *m_ownProperties.back();
 }
 
 TPropInfo& TClassInfo::Property(std::string_view name) {
-    for (TPropInfo& p : m_properties)
-        if (SameText(p.Name, name)) return p;
+    for (const TPropInfo*& p : m_properties)
+        if (SameText(p->Name, name)) return Own(p);
     throw EPropertyError(m_name + " has no property " + std::string(name));
 }
 
 void TClassInfo::Publish(std::string_view name) {
-    TPropInfo info = Property(name);
+    const TPropInfo* inherited = FindProperty(name, false);
+    if (!inherited) throw EPropertyError(m_name + " has no property " + std::string(name));
+    TPropInfo info = *inherited;
     info.Published = true;
     AddProperty(std::move(info));
 }
@@ -132,24 +147,52 @@ struct Caseless {
     }
 };
 
-std::map<std::string, const TClassInfo*, Caseless>& Registry() {
-    static std::map<std::string, const TClassInfo*, Caseless> registry;
+struct Registered {
+    const TClassInfo* info = nullptr;
+    const TClassInfo& (*build)() = nullptr;  // until info is known
+};
+
+std::map<std::string, Registered, Caseless>& Registry() {
+    static std::map<std::string, Registered, Caseless> registry;
     return registry;
 }
 
 }  // namespace
 
 void RegisterClass(const TClassInfo& info) {
-    Registry()[info.Name()] = &info;
+    Registry()[info.Name()] = {&info, nullptr};
 }
 
 void RegisterClasses(std::initializer_list<const TClassInfo*> infos) {
     for (const TClassInfo* info : infos) RegisterClass(*info);
 }
 
+void RegisterClass(std::string_view name, const TClassInfo& (*classInfo)()) {
+    Registered& entry = Registry()[std::string(name)];
+    if (entry.info && SameText(entry.info->Name(), name)) return;
+    entry = {nullptr, classInfo};
+}
+
+std::vector<std::string> RegisteredClassNames() {
+    std::vector<std::string> names;
+    for (const auto& [name, entry] : Registry()) names.push_back(name);
+    return names;
+}
+
 const TClassInfo* GetClass(std::string_view name) {
     auto it = Registry().find(std::string(name));
-    return it == Registry().end() ? nullptr : it->second;
+    if (it == Registry().end()) return nullptr;
+    Registered& entry = it->second;
+    if (!entry.info) {
+        const TClassInfo& built = entry.build();
+        // A class registered under another name than its information gives is a mistake in
+        // the program, not in the description being read.
+        if (!SameText(built.Name(), it->first))
+            throw std::logic_error("the class registered as " + it->first + " calls itself " +
+                                   built.Name());
+        entry.info = &built;
+    }
+    return entry.info;
 }
 
 const TClassInfo& FindClass(std::string_view name) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -94,6 +95,8 @@ class TClassInfo {
 public:
     // Starts with the base's properties (in their order), fields and methods.
     TClassInfo(std::string name, const TClassInfo* parent);
+    TClassInfo(TClassInfo&&) = default;
+    TClassInfo& operator=(TClassInfo&&) = default;
 
     const std::string& Name() const { return m_name; }
     const TClassInfo* Parent() const { return m_parent; }
@@ -101,7 +104,7 @@ public:
     bool InheritsFrom(std::string_view className) const;
 
     // Every property, published or not, in stored order.
-    const std::vector<TPropInfo>& Properties() const { return m_properties; }
+    const std::vector<const TPropInfo*>& Properties() const { return m_properties; }
     const TPropInfo* FindProperty(std::string_view name, bool publishedOnly = true) const;
     const TFieldInfo* FindField(std::string_view name) const;
     const TMethodInfo* FindMethod(std::string_view name) const;
@@ -119,12 +122,18 @@ public:
     void AddField(TFieldInfo info);
     void AddMethod(TMethodInfo info);
     TPropInfo& Property(std::string_view name);
-    TPropInfo& LastProperty() { return m_properties.back(); }
+    TPropInfo& LastProperty() { return Own(m_properties.back()); }
 
 private:
+    // The class's own copy of an entry, made when an inherited one is first changed.
+    TPropInfo& Own(const TPropInfo*& entry);
+
     std::string m_name;
     const TClassInfo* m_parent;
-    std::vector<TPropInfo> m_properties;
+    // Inherited entries point into the base's own ones: a class lives as long as the
+    // program, and a copy of every base's entries in every class would cost megabytes.
+    std::vector<const TPropInfo*> m_properties;
+    std::vector<std::unique_ptr<TPropInfo>> m_ownProperties;
     std::vector<TFieldInfo> m_fields;
     std::vector<TMethodInfo> m_methods;
 };
@@ -132,6 +141,15 @@ private:
 // The class registry that form descriptions create their components from.
 void RegisterClass(const TClassInfo& info);
 void RegisterClasses(std::initializer_list<const TClassInfo*> infos);
+// Registers a class by name only: its class information (and its bases') is built when a
+// description first asks for it, so a program pays for the classes its forms use.
+void RegisterClass(std::string_view name, const TClassInfo& (*classInfo)());
+template <class... T>
+void RegisterClassesOf() {
+    (RegisterClass(T::StaticClassName(), &T::StaticClassInfo), ...);
+}
+// The names registered, in name order.
+std::vector<std::string> RegisteredClassNames();
 const TClassInfo* GetClass(std::string_view name);
 // Like GetClass, but raises EClassNotFound.
 const TClassInfo& FindClass(std::string_view name);

@@ -7,12 +7,15 @@ class TClassInfo;
 
 // Declares a framework class: its base (as "inherited", the VCL's word) and its class
 // information. Put it first in the class body; the .cpp defines StaticClassInfo().
-#define QV_DECLARE_CLASS(Class, Base)              \
-public:                                            \
-    using inherited = Base;                        \
-    static const TClassInfo& StaticClassInfo();    \
-    const TClassInfo& ClassInfo() const override { \
-        return StaticClassInfo();                  \
+#define QV_DECLARE_CLASS(Class, Base)                 \
+public:                                               \
+    using inherited = Base;                           \
+    static constexpr const char* StaticClassName() {  \
+        return #Class;                                \
+    }                                                 \
+    static const TClassInfo& StaticClassInfo();       \
+    const TClassInfo& ClassInfo() const override {    \
+        return StaticClassInfo();                     \
     }
 
 class TObject {

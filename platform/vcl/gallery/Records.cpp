@@ -47,7 +47,7 @@ const TClassInfo& TfmRecords::StaticClassInfo() {
 
 void RegisterRecordsClasses() {
     RegisterDBClasses();
-    RegisterClass(TfmRecords::StaticClassInfo());
+    RegisterClassesOf<TfmRecords>();
 }
 
 void TfmRecords::FormCreate(TObject*) {

@@ -157,8 +157,8 @@ void TFormWriter::WriteObject(TComponent& component, int indent) {
 
 void TFormWriter::CollectProperties(TPersistent& instance, const std::string& prefix,
                                     std::vector<TFormProperty>& out) const {
-    for (const TPropInfo& info : instance.ClassInfo().Properties())
-        if (info.Published) CollectProperty(instance, info, prefix, out);
+    for (const TPropInfo* info : instance.ClassInfo().Properties())
+        if (info->Published) CollectProperty(instance, *info, prefix, out);
     WriterFiler filer([&](const std::string& name, const TFormValue& value) {
         out.push_back({prefix + name, 0, value});
     });

@@ -50,8 +50,8 @@ const TClassInfo& TSkinnedControl::StaticClassInfo() {
 
 std::vector<std::string> PublishedNames(const TClassInfo& info) {
     std::vector<std::string> names;
-    for (const TPropInfo& p : info.Properties())
-        if (p.Published) names.push_back(p.Name);
+    for (const TPropInfo* p : info.Properties())
+        if (p->Published) names.push_back(p->Name);
     return names;
 }
 
