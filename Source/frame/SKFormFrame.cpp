@@ -34,6 +34,17 @@ void Fill(TCanvas& Canvas, const TRect& Rect, TColor Color) {
     Canvas.FillRect(Rect);
 }
 
+// Tiles `tile` over `area` from the client's origin, drawing only the tiles that meet the
+// canvas's clip box.
+void TileClipped(TCanvas& Canvas, const TRect& area, TBitmap* tile) {
+    const int w = tile->GetWidth(), h = tile->GetHeight();
+    if (w <= 0 || h <= 0) return;
+    const TRect box = Canvas.ClipRect().Intersect(area);
+    if (box.IsEmpty()) return;
+    for (int y = box.top - box.top % h; y < box.bottom; y += h)
+        for (int x = box.left - box.left % w; x < box.right; x += w) Canvas.Draw(x, y, tile);
+}
+
 }  // namespace
 
 TWindowState TskForm::FormState() const {
@@ -255,21 +266,16 @@ void TskForm::Paint() {
     if (m_closing) return;
     const TRect client = GetClientRect();
     if (!client.IsEmpty()) {
-        TBitmap buffer(client.Width(), client.Height());
+        // Straight onto the window: its surface reaches the screen only once the whole pass
+        // is painted, and the canvas is clipped to the part that needs painting.
+        TCanvas* canvas = GetCanvas();
         const char* pattern = m_uiStyle == MacOS     ? "MACOS_FORM_BACKGROUND"
                               : m_uiStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
                                                      : nullptr;
-        if (pattern) {
-            // A pattern brush tiles from the buffer's origin as TileDraw would, in one fill
-            // instead of a draw per tile.
-            TBitmap* tile = BackgroundPattern(pattern);
-            TCanvas* canvas = buffer.GetCanvas();
-            canvas->GetBrush()->SetBitmap(tile);
-            canvas->FillRect(client);
-        } else {
-            Fill(*buffer.GetCanvas(), client, GetColor());
-        }
-        GetCanvas()->Draw(0, 0, &buffer);
+        if (pattern)
+            TileClipped(*canvas, client, BackgroundPattern(pattern));
+        else
+            Fill(*canvas, client, GetColor());
     }
     PaintFormBorder();
 }
