@@ -5,7 +5,12 @@
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <stdexcept>
 
@@ -51,10 +56,53 @@ int CellFor(const CellMetrics& m, int em) {
     return ScaleUp(m.ascent, em, m.unitsPerEm) + ScaleUp(m.descent, em, m.unitsPerEm);
 }
 
+// FreeType reads the font through this stream instead of mapping the file: a face needs a
+// few tables and the outlines of the glyphs drawn, and a mapping of the file would keep
+// every page touched around them resident (most of the file).
+unsigned long ReadFontFile(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                           unsigned long count) {
+    if (count == 0) return offset > stream->size ? 1 : 0;  // a seek: non-zero is an error
+    const int fd = static_cast<int>(stream->descriptor.value);
+    unsigned long done = 0;
+    while (done < count) {
+        const ssize_t n = pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<unsigned long>(n);
+    }
+    return done;
+}
+
+// Called by FreeType when the face is done with, or when opening it failed.
+void CloseFontFile(FT_Stream stream) {
+    ::close(static_cast<int>(stream->descriptor.value));
+    delete stream;
+}
+
+FT_Stream OpenFontFile(const std::string& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto* stream = new FT_StreamRec{};
+    stream->size = static_cast<unsigned long>(info.st_size);
+    stream->descriptor.value = fd;
+    stream->read = ReadFontFile;
+    stream->close = CloseFontFile;
+    return stream;
+}
+
 FT_Face OpenFace(const std::string& file, int index) {
     FT_Face face = nullptr;
     std::lock_guard lock(FreeTypeMutex());
-    if (FT_New_Face(FreeTypeLibrary(), file.c_str(), index, &face) != 0)
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = OpenFontFile(file);
+    // FreeType closes the stream itself, whether the face opens or not.
+    if (!args.stream || FT_Open_Face(FreeTypeLibrary(), &args, index, &face) != 0)
         throw std::runtime_error("FreeType cannot read the font file \"" + file + "\"");
     if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0 && face->num_charmaps > 0)
         FT_Set_Charmap(face, face->charmaps[0]);
