@@ -29,7 +29,7 @@ void UseUtf8CharacterSet() {
     if (!std::setlocale(LC_CTYPE, "C.UTF-8")) std::setlocale(LC_CTYPE, "C");
 }
 
-XIM OpenInputMethod(Display* display) {
+XIM OpenInputMethodOf(Display* display) {
     if (!XSupportsLocale()) return nullptr;
     // The user's input method first (XMODIFIERS); Xlib's built-in one when it is not there.
     XSetLocaleModifiers("");
@@ -59,19 +59,23 @@ void PushChar(std::deque<InputEvent>& out, char32_t ch) {
 
 }  // namespace
 
-X11Keyboard::X11Keyboard(Display* display, unsigned long clientWindow) : m_display(display) {
+X11Keyboard::X11Keyboard(Display* display, unsigned long clientWindow)
+    : m_display(display), m_clientWindow(clientWindow), m_focusWindow(clientWindow) {
     // Held keys repeat as presses alone, so a repeat is not taken for a release.
     Bool supported = False;
     XkbSetDetectableAutoRepeat(display, True, &supported);
     UseUtf8CharacterSet();
-    m_im = OpenInputMethod(display);
+}
+
+void X11Keyboard::OpenInputMethod() {
+    m_opened = true;
+    m_im = OpenInputMethodOf(m_display);
     if (m_im && SupportsRootStyle(m_im))
         m_ic = XCreateIC(m_im, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow,
-                         clientWindow, XNFocusWindow, clientWindow, nullptr);
+                         m_clientWindow, XNFocusWindow, m_focusWindow, nullptr);
     if (m_ic) {
         XGetICValues(m_ic, XNFilterEvents, &m_filterEvents, nullptr);
         XSetICFocus(m_ic);
-        m_focusWindow = clientWindow;
     }
 }
 
@@ -81,12 +85,16 @@ X11Keyboard::~X11Keyboard() {
 }
 
 void X11Keyboard::FocusWindow(unsigned long window) {
-    if (!m_ic || window == m_focusWindow) return;
-    XSetICValues(m_ic, XNFocusWindow, window, nullptr);
+    if (window == m_focusWindow) return;
+    if (m_ic) XSetICValues(m_ic, XNFocusWindow, window, nullptr);
     m_focusWindow = window;
 }
 
 bool X11Keyboard::Filter(XEvent& event) {
+    if (event.type == KeyPress && !m_opened) {
+        m_focusWindow = event.xkey.window;
+        OpenInputMethod();
+    }
     if (!m_ic) return false;
     if (event.type == KeyPress || event.type == KeyRelease) FocusWindow(event.xkey.window);
     return XFilterEvent(&event, None) == True;

@@ -21,7 +21,7 @@ public:
     X11Keyboard(const X11Keyboard&) = delete;
     X11Keyboard& operator=(const X11Keyboard&) = delete;
 
-    // The event mask the input method needs on windows that take keys.
+    // The event mask the input method needs on windows that take keys, beyond the keys.
     long FilterEvents() const { return m_filterEvents; }
     // True when the input method took the event (a dead key waiting for its letter).
     bool Filter(_XEvent& event);
@@ -31,7 +31,13 @@ public:
     void FocusWindow(unsigned long window);
 
 private:
+    // Opens the input method and its context. Xlib's own reads the locale's whole compose
+    // table (half a megabyte, milliseconds of parsing), so this waits for the first key.
+    void OpenInputMethod();
+
     _XDisplay* m_display;
+    unsigned long m_clientWindow;
+    bool m_opened = false;
     _XIM* m_im = nullptr;
     _XIC* m_ic = nullptr;
     unsigned long m_focusWindow = 0;
