@@ -52,11 +52,19 @@ std::string FloatToStr(double value) {
     return std::string(buffer, end);
 }
 
+bool TryStrToFloat(std::string_view text, double& value) {
+    double read = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(read))
+        return false;
+    value = read;
+    return true;
+}
+
 double StrToFloat(std::string_view text) {
     double value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
+    if (!TryStrToFloat(text, value))
         throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
     return value;
 }

@@ -68,6 +68,8 @@ std::int64_t StrToInt(std::string_view text);
 bool TryStrToInt(std::string_view text, std::int64_t& value);
 std::string FloatToStr(double value);
 double StrToFloat(std::string_view text);
+// False for text that is not a finite number a double holds.
+bool TryStrToFloat(std::string_view text, double& value);
 
 // The locale's separators for numbers. They are read from the C library's locale the first
 // time they are asked for; a program or a test may change them afterwards.

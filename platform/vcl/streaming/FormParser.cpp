@@ -257,10 +257,13 @@ TFormValue TFormParser::ParseValue() {
             Next();
             break;
         }
-        case Token::Float:
-            value = TFormValue::MakeFloat(StrToFloat(m_number));
+        case Token::Float: {
+            double v = 0;
+            if (!TryStrToFloat(m_number, v)) Expected("a number that fits in a double");
+            value = TFormValue::MakeFloat(v);
             Next();
             break;
+        }
         case Token::String: {
             std::string text = m_string;
             Next();

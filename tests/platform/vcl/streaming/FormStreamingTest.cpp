@@ -240,6 +240,10 @@ TEST_F(FormStreaming, BadDescriptionsNameFileLineAndWhatWasExpected) {
         {"object F: TTestForm\n  Tag = 12abc\nend\n", "expected a number", 2},
         {"object F: TTestForm\n  Tag = 18446744073709551615\nend\n",
          "expected an integer that fits in 64 bits", 2},
+        {"object F: TTestForm\n  Tag = -92233720368547757e\nend\n",
+         "expected a number that fits in a double", 2},
+        {"object F: TTestForm\n  Tag = 1e999\nend\n", "expected a number that fits in a double",
+         2},
         // Nesting is refused long before the stack runs out: 20 000 lists would use it up.
         {"object F: TTestForm\n  Tag = " + std::string(20000, '(') + "\nend\n",
          "objects, lists and collections nested more than 100 deep", 2},
