@@ -34,6 +34,9 @@ void Fill(TCanvas& Canvas, const TRect& Rect, TColor Color) {
     Canvas.FillRect(Rect);
 }
 
+// The least width and height of the laid-out background pattern.
+constexpr int kPatternSpan = 128;
+
 // Tiles `tile` over `area` from the client's origin, drawing only the tiles that meet the
 // canvas's clip box.
 void TileClipped(TCanvas& Canvas, const TRect& area, TBitmap* tile) {
@@ -254,8 +257,18 @@ void TskForm::PaintFormBorder() {
 TBitmap* TskForm::BackgroundPattern(const char* ResourceName) {
     if (!m_backgroundPattern || m_backgroundPatternName != ResourceName) {
         RegisterSkinPictures();
+        TBitmap tile;
+        tile.LoadFromResourceName(ResourceName);
+        // The patterns are a few pixels square: laid out once over a larger picture, they
+        // take a few draws per paint instead of thousands.
+        const int w = tile.GetWidth(), h = tile.GetHeight();
         auto pattern = std::make_unique<TBitmap>();
-        pattern->LoadFromResourceName(ResourceName);
+        if (w > 0 && h > 0) {
+            pattern->SetSize((kPatternSpan + w - 1) / w * w, (kPatternSpan + h - 1) / h * h);
+            for (int y = 0; y < pattern->GetHeight(); y += h)
+                for (int x = 0; x < pattern->GetWidth(); x += w)
+                    pattern->GetCanvas()->Draw(x, y, &tile);
+        }
         m_backgroundPattern = std::move(pattern);
         m_backgroundPatternName = ResourceName;
     }
