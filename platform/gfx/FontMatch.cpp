@@ -1,6 +1,7 @@
 #include "platform/gfx/FontMatch.h"
 
 #include <fontconfig/fontconfig.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <cctype>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <stdexcept>
+#include <thread>
 #include <tuple>
 
 namespace gfx {
@@ -35,6 +37,32 @@ FcConfig* Config() {
     }();
     return config;
 }
+
+}  // namespace
+
+void PrepareFontMatching() {
+    static std::once_flag started;
+    std::call_once(started, [] {
+        // Signals stay with the threads the program made; this one only reads files.
+        sigset_t all, previous;
+        sigfillset(&all);
+        pthread_sigmask(SIG_SETMASK, &all, &previous);
+        try {
+            std::thread([] {
+                // A failure here is met again, and reported, by the first match.
+                try {
+                    Config();
+                } catch (...) {
+                }
+            }).detach();
+        } catch (const std::system_error&) {
+            // No thread to spare: the first match reads the configuration itself.
+        }
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    });
+}
+
+namespace {
 
 bool HasFamily(FcPattern* font, const std::string& family) {
     const std::string wanted = Lower(family);
