@@ -35,6 +35,8 @@ cmake --build "$build" -j "$(nproc)" --target "fuzz_$target" >/dev/null
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# The same named system-library leaks as the sanitizer run of the tests (fontconfig's).
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0}
 program=$build/tests/fuzz/fuzz_$target
 
 if [[ $1 =~ ^[0-9]+$ && $# -eq 1 ]]; then

@@ -5,8 +5,8 @@
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/SysUtils.h"
 
-TskCheckGroupButton::TskCheckGroupButton(TComponent* AOwner, TskCheckGroup* Group)
-    : TskCheckBox(AOwner), m_group(Group) {}
+TskCheckGroupButton::TskCheckGroupButton(TComponent* AOwner, TskCheckGroup*)
+    : TskCheckBox(AOwner) {}
 
 bool TskCheckGroupButton::NeedDrawFocus() const {
     return Focused();

@@ -21,9 +21,6 @@ class TskCheckGroupButton : public TskCheckBox {
 
 protected:
     bool NeedDrawFocus() const override;
-
-private:
-    TskCheckGroup* m_group;
 };
 
 // An item of a radio group: checks itself only when the group lets it be changed.

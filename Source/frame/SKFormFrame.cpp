@@ -18,8 +18,6 @@
 namespace {
 
 constexpr int kBand = 3;  // the dialog frame the platform leaves round the client area
-constexpr UINT kFrameChanged =
-    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
 // The MDI client window an MDI child form lives in: its own frame's, which need not be
 // the application's main form.

@@ -12,7 +12,6 @@ namespace {
 struct Span {
     int x0;
     int x1;
-    friend bool operator==(const Span&, const Span&) = default;
 };
 
 // A horizontal band of a region: rows top <= y < bottom, the rectangles [begin, end).
