@@ -49,9 +49,12 @@ void PrepareFontMatching() {
         pthread_sigmask(SIG_SETMASK, &all, &previous);
         try {
             std::thread([] {
-                // A failure here is met again, and reported, by the first match.
+                // A failure here is met again, and reported, by the first match. Forms use
+                // the default family in its regular and bold faces before any other.
                 try {
                     Config();
+                    MatchFont(DEFAULT_FAMILY, false, false);
+                    MatchFont(DEFAULT_FAMILY, true, false);
                 } catch (...) {
                 }
             }).detach();
@@ -111,13 +114,14 @@ FontMatch ToMatch(FcPattern* font, bool bold, bool italic) {
     return match;
 }
 
-FontMatch Lookup(const std::string& name, bool bold, bool italic) {
-    for (const std::string& family : {SubstituteFamily(name), std::string(DEFAULT_FAMILY)}) {
-        PatternPtr font = Query(family, bold, italic);
-        if (font && HasFamily(font.get(), family)) return ToMatch(font.get(), bold, italic);
+// `family` is a name after SubstituteFamily.
+FontMatch Lookup(const std::string& family, bool bold, bool italic) {
+    for (const std::string& wanted : {family, std::string(DEFAULT_FAMILY)}) {
+        PatternPtr font = Query(wanted, bold, italic);
+        if (font && HasFamily(font.get(), wanted)) return ToMatch(font.get(), bold, italic);
     }
     PatternPtr font = Query("sans", bold, italic);
-    if (!font) throw std::runtime_error("fontconfig found no font for \"" + name + "\"");
+    if (!font) throw std::runtime_error("fontconfig found no font for \"" + family + "\"");
     return ToMatch(font.get(), bold, italic);
 }
 
@@ -143,11 +147,13 @@ std::string SubstituteFamily(const std::string& name) {
 
 FontMatch MatchFont(const std::string& name, bool bold, bool italic) {
     static std::mutex mutex;
+    // By the family looked up: the Windows names of one family share their matches.
     static std::map<std::tuple<std::string, bool, bool>, FontMatch> cache;
+    const std::string family = SubstituteFamily(name);
     std::lock_guard lock(mutex);
-    const auto key = std::make_tuple(name, bold, italic);
+    const auto key = std::make_tuple(family, bold, italic);
     if (const auto it = cache.find(key); it != cache.end()) return it->second;
-    FontMatch match = Lookup(name, bold, italic);
+    FontMatch match = Lookup(family, bold, italic);
     cache.emplace(key, match);
     return match;
 }
