@@ -12,6 +12,7 @@
 #include "platform/win/Windows.h"
 
 #include "Source/buttons/SKImageButton.h"
+#include "Source/frame/SKFramePaint.h"
 #include "Source/frame/SKMDIForm.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kBand = 3;  // the dialog frame the platform leaves round the client area
+constexpr int kBand = kSkinFrameBand;
 
 void Fill(TCanvas& Canvas, const TRect& Rect, TColor Color) {
     Canvas.GetBrush()->SetColor(Color);
@@ -106,35 +107,8 @@ void TskMDIForm::PaintBorder() {
     }
     const bool titleVisible = m_titleBar && m_titleBar->GetVisible();
     if (titleVisible && m_titleBar->CanPaint() && BW < 4) {
-        TBitmap* leftPicture = m_titleBar->GetLeftImage();
-        TBitmap* rightPicture = m_titleBar->GetRightImage();
-        TBitmap* clientPicture = m_titleBar->GetCenterImage();
-        const int wL = leftPicture->GetWidth();
-        const int wR = rightPicture->GetWidth();
-        TBitmap edge(kBand - BW, leftPicture->GetHeight());
-        edge.GetCanvas()->Draw(0, 0, leftPicture);
-        canvas.Draw(BW, 0, &edge);
-        if (wR >= kBand)
-            edge.GetCanvas()->Draw(2 - wR, 0, rightPicture);
-        else
-            edge.GetCanvas()->StretchDraw(Rect(0, 0, edge.GetWidth(), edge.GetHeight()),
-                                          rightPicture);
-        canvas.Draw(W - kBand, 0, &edge);
-        if (W > 5) {
-            TBitmap top(W - 5, kBand);
-            top.GetCanvas()->Draw(-2, 0, leftPicture);
-            const int rightX = (W - 5) - wR + kBand;
-            top.GetCanvas()->Draw(rightX, 0, rightPicture);
-            top.GetCanvas()->StretchDraw(Rect(wL - 2, 0, rightX, clientPicture->GetHeight()),
-                                         clientPicture);
-            canvas.Draw(2, 0, &top);
-        }
-        if (BW == 1 && m_roundCorner == 11 && !(ComponentState() & csDesigning)) {
-            const int R = 11;
-            canvas.GetPen()->SetColor(m_borderColor);
-            canvas.Arc(Rect(W - 2 * R + 1, -1, W + 1, 2 * R - 1), {W + 1, R - 1}, {W - R + 1, -1});
-            canvas.Arc(Rect(-1, -1, 2 * R - 1, 2 * R - 1), {R - 1, -1}, {-1, R - 1});
-        }
+        PaintTitleBarEdges(canvas, *m_titleBar, W, BW, m_borderColor,
+                           BW == 1 && m_roundCorner == 11 && !(ComponentState() & csDesigning));
     } else if (!titleVisible) {
         Fill(canvas, Rect(0, 0, W, 1), m_borderColor);
         Fill(canvas, Rect(BW, 1, W - BW, kBand), m_menuBarColor);
