@@ -15,34 +15,16 @@ void RegisterSKMainMenuClasses() {
 
 const TClassInfo& TskMainMenu::StaticClassInfo() {
     using C = TskMainMenu;
-    static const TClassInfo info =
-        TClassBuilder<C>("TskMainMenu")
-            .Reference("Images", &C::GetImages, &C::SetImages)
-            .Boolean("OwnerDraw", &C::GetOwnerDraw, &C::SetOwnerDraw, std::nullopt)
-            .Reference("FileTheme", &C::GetFileTheme, &C::SetFileTheme)
-            .Enum("UIStyle", TskUIStyleInfo(), &C::GetUIStyle, &C::SetUIStyle, std::nullopt)
-            .Integer("MenuItemHeight", &C::GetMenuItemHeight, &C::SetHeight)
-            .Integer("SeparatorHeight", &C::GetSeparatorHeight, &C::SetSeparatorHeight)
-            .Integer("BarWidth", &C::GetBarWidth, &C::SetBarWidth)
-            .Color("BarColor", &C::GetBarColor, &C::SetBarColor)
-            .Color("Color", &C::GetColor, &C::SetColor)
-            .Color("SeparatorColor", &C::GetSeparatorColor, &C::SetSeparatorColor)
-            .Color("SelectedBorderColor", &C::GetSelectedBorderColor, &C::SetSelectedBorderColor)
-            .Color("SelectedColor", &C::GetSelectedColor, &C::SetSelectedColor)
-            .Color("SelectedFontColor", &C::GetSelectedFontColor, &C::SetSelectedFontColor)
-            .Color("FontColor", &C::GetFontColor, &C::SetFontColor)
-            .Color("BorderColor", &C::GetBorderColor, &C::SetBorderColor)
-            .Boolean("FlatMenu", &C::GetFlatMenu, &C::SetFlatMenu, false)
-            .String("FontName", &C::GetFontName, &C::SetFontName)
-            .Integer("FontSize", &C::GetFontSize, &C::SetFontSize)
-            .Integer("FontCharset", &C::GetFontCharset, &C::SetFontCharset)
-            .Boolean("UseSystemFont", &C::GetUseSystemFont, &C::SetUseSystemFont, true)
-            .Build();
+    static const TClassInfo info = [] {
+        TClassBuilder<C> builder("TskMainMenu");
+        builder.Reference("Images", &C::GetImages, &C::SetImages);
+        return AddSkinnedMenuProperties(builder).Build();
+    }();
     return info;
 }
 
 TskMainMenu::TskMainMenu(TComponent* AOwner)
-    : TMainMenu(AOwner), m_checkMarks(std::make_unique<TImageList>(nullptr)) {
+    : TskSkinnedMenu(AOwner), m_checkMarks(std::make_unique<TImageList>(nullptr)) {
     LoadMenuCheckMark(m_checkMarks.get());
     TMainMenu::SetImages(m_checkMarks.get());
     SetUIStyle(GetSKFormStyle(AOwner));
@@ -77,22 +59,7 @@ void TskMainMenu::SetImages(TImageList* Value) {
     TMainMenu::SetImages(Value ? Value : m_checkMarks.get());
 }
 
-void TskMainMenu::SetUIStyle(TskUIStyle Value) {
-    m_look.ApplyStyle(Value, m_fileTheme);
-    if (m_host) m_host->RepaintMenuBar();
-}
-
-void TskMainMenu::SetFileTheme(TskFileTheme* Value) {
-    if (m_fileTheme != Value) {
-        if (m_fileTheme) m_fileTheme->RemoveFreeNotification(this);
-        m_fileTheme = Value;
-        if (Value) Value->FreeNotification(this);
-    }
-    SetUIStyle(m_look.UIStyle);
-}
-
-void TskMainMenu::SetUseSystemFont(bool Value) {
-    m_look.UseSystemFont = Value;
+void TskMainMenu::LookChanged() {
     if (m_host) m_host->RepaintMenuBar();
 }
 
@@ -104,21 +71,9 @@ void TskMainMenu::SetHostForm(TskForm* Value) {
     if (old && old->GetMenu() == this) old->SetMenu(nullptr);
 }
 
-void TskMainMenu::HookItem(TMenuItem* Item) {
-    Menu_SetItemEvent(
-        Item,
-        [this](TObject* s, TCanvas* c, TRect r, bool selected) { DrawItem(s, c, r, selected); },
-        [this](TObject* s, TCanvas* c, int& w, int& h) { MeasureItem(s, c, w, h); });
-}
-
 void TskMainMenu::MenuAdded() {
-    for (int i = 0; i < GetItems()->Count(); ++i) HookItem(GetItems()->Items(i));
+    TskSkinnedMenu::MenuAdded();
     if (m_host) m_host->UpdateMenu();
-}
-
-void TskMainMenu::Loaded() {
-    TMainMenu::Loaded();
-    MenuAdded();
 }
 
 void TskMainMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) {
@@ -135,24 +90,7 @@ void TskMainMenu::MenuChanged(TObject* Sender, TMenuItem* Source, bool Rebuild) 
 void TskMainMenu::Notification(TComponent* AComponent, TOperation Operation) {
     const bool userImages =
         AComponent && AComponent == TMainMenu::GetImages() && AComponent != m_checkMarks.get();
-    TMainMenu::Notification(AComponent, Operation);
-    if (Operation == opInsert) {
-        auto* item = dynamic_cast<TMenuItem*>(AComponent);
-        if (item && item->GetParentMenu() == this) HookItem(item);
-        return;
-    }
-    if (userImages && !(ComponentState() & csDestroying)) TMainMenu::SetImages(m_checkMarks.get());
-    if (AComponent == m_fileTheme) {
-        m_fileTheme = nullptr;
-        SetUIStyle(DeepBlue);
-    }
-}
-
-void TskMainMenu::MeasureItem(TObject* Sender, TCanvas* ACanvas, int& Width, int& Height) {
-    if (auto* item = dynamic_cast<TMenuItem*>(Sender)) m_look.Measure(*item, ACanvas, Width, Height);
-}
-
-void TskMainMenu::DrawItem(TObject* Sender, TCanvas* ACanvas, TRect R, bool Selected) {
-    if (auto* item = dynamic_cast<TMenuItem*>(Sender))
-        m_look.Draw(*item, ACanvas, R, Selected, GetImages(), m_checkMarks.get(), m_fileTheme);
+    TskSkinnedMenu::Notification(AComponent, Operation);
+    if (Operation == opRemove && userImages && !(ComponentState() & csDestroying))
+        TMainMenu::SetImages(m_checkMarks.get());
 }
