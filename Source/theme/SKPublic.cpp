@@ -229,11 +229,12 @@ void DrawControlBorder(TWinControl* Control, TColor BorderColor, TColor InnerCol
 
 namespace {
 
-// The parent's client area as it shows under its children: erased, then painted.
-gfx::Bitmap PaintClientImage(TWinControl* Parent) {
-    gfx::Bitmap image(std::max(0, Parent->GetClientWidth()),
-                      std::max(0, Parent->GetClientHeight()));
+// The part `area` of the parent's client area as it shows under its children: erased,
+// then painted.
+gfx::Bitmap PaintClientImage(TWinControl* Parent, const TRect& area) {
+    gfx::Bitmap image(area.Width(), area.Height());
     gfx::Canvas canvas(image);
+    canvas.MoveOrigin(-area.left, -area.top);
     HDC dc = CreateCanvasDC(canvas);
     try {
         Parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -246,6 +247,20 @@ gfx::Bitmap PaintClientImage(TWinControl* Parent) {
     return image;
 }
 
+// Where the parent's image is wanted in one pass: under the asking control and under every
+// windowed child that shows its parent through itself. Painting that much once costs less
+// than a client-sized image, and each of those children finds its part in it.
+TRect ShowThroughArea(TWinControl* Parent, TControl* Asking) {
+    TRect area = Asking->BoundsRect();
+    for (int i = 0; i < Parent->ControlCount(); ++i) {
+        TControl* child = Parent->Controls(i);
+        if (child == Asking || !child->GetVisible() || !dynamic_cast<TWinControl*>(child)) continue;
+        if (IsHasProperty(child, "Transparent") && GetOrdProp(child, "Transparent") != 0)
+            area = area.Union(child->BoundsRect());
+    }
+    return area.Intersect({0, 0, Parent->GetClientWidth(), Parent->GetClientHeight()});
+}
+
 }  // namespace
 
 void DoTrans(TCanvas* Canvas, TWinControl* Control) {
@@ -254,22 +269,26 @@ void DoTrans(TCanvas* Canvas, TWinControl* Control) {
     // ClipRect makes a control's canvas fetch its device context when it has none yet.
     Canvas->ClipRect();
     gfx::Canvas& target = *Canvas->GetTarget();
+    const TRect under = Control->BoundsRect().Intersect(
+        {0, 0, parent->GetClientWidth(), parent->GetClientHeight()});
     // Every transparent child of one parent shows a part of the same image, so the parent
     // paints once per paint pass, not once per child.
     const HWND parentWindow = parent->HandleAllocated() ? parent->Handle() : nullptr;
-    const gfx::Bitmap* image = parentWindow ? FindPassImage(parentWindow) : nullptr;
-    gfx::Bitmap painted;
-    if (!image) {
+    const TPassImage* image = parentWindow ? FindPassImage(parentWindow) : nullptr;
+    TPassImage painted;
+    if (!image || under.Intersect(image->Area) != under) {
         const std::uint64_t pass = GetPaintPass();
-        painted = PaintClientImage(parent);
+        painted.Area = ShowThroughArea(parent, Control);
+        if (image) painted.Area = painted.Area.Union(image->Area);
+        painted.Image = PaintClientImage(parent, painted.Area);
         image = &painted;
         if (parentWindow)
-            if (const gfx::Bitmap* kept = KeepPassImage(parentWindow, pass, painted)) image = kept;
+            if (const TPassImage* kept = KeepPassImage(parentWindow, pass, painted)) image = kept;
     }
     const int saved = target.Save();
     target.MoveOrigin(-Control->GetLeft(), -Control->GetTop());
-    target.IntersectClipRect({0, 0, parent->GetClientWidth(), parent->GetClientHeight()});
-    target.Draw(0, 0, *image);
+    target.IntersectClipRect(image->Area);
+    target.Draw(image->Area.left, image->Area.top, image->Image);
     target.Restore(saved);
 }
 

@@ -47,9 +47,6 @@ HDC WindowDC(HWND hwnd, bool client, const gfx::Region* clientClip) {
     auto dc = std::make_unique<DeviceContext>();
     dc->kind = client ? DeviceContext::Kind::Client : DeviceContext::Kind::Window;
     dc->hwnd = hwnd;
-    dc->surface = t->surface;
-    dc->ownCanvas = std::make_unique<gfx::Canvas>(*dc->surface);
-    dc->canvas = dc->ownCanvas.get();
     const TPoint topOrigin = wm.WindowOrigin(top);
     const TPoint origin = client ? wm.ClientOrigin(hwnd) : wm.WindowOrigin(hwnd);
     dc->base = {origin.x - topOrigin.x, origin.y - topOrigin.y};
@@ -59,6 +56,16 @@ HDC WindowDC(HWND hwnd, bool client, const gfx::Region* clientClip) {
         clip.Offset(dc->base.x, dc->base.y);
         visible = visible.Intersected(clip);
     }
+    // Drawing on a window that shows nothing lands nowhere, so a hidden window being built
+    // does not make its surface at a size it will not keep.
+    if (visible.IsEmpty() && t->surface->IsEmpty()) {
+        dc->surface = std::make_shared<gfx::Bitmap>();
+    } else {
+        t->SurfacePixels();
+        dc->surface = t->surface;
+    }
+    dc->ownCanvas = std::make_unique<gfx::Canvas>(*dc->surface);
+    dc->canvas = dc->ownCanvas.get();
     dc->canvas->SetBaseClip(visible);
     dc->drawable = std::move(visible);
     return Register(std::move(dc));
@@ -75,7 +82,7 @@ void WriteBackDesktop(const DeviceContext& dc) {
     std::vector<Shown> shown;
     for (HWND top : VisibleTopLevelWindows()) {
         WindowObject* t = wm.Find(top);
-        if (!t->surface) continue;
+        if (!t->SurfacePixels()) continue;
         gfx::Region shape = TopLevelShape(top);
         shape.Offset(t->rect.left, t->rect.top);
         shown.push_back({t, std::move(shape), {}});

@@ -9,13 +9,13 @@ std::uint64_t GetPaintPass() {
     return WM().paintPass;
 }
 
-const gfx::Bitmap* FindPassImage(HWND hwnd) {
+const TPassImage* FindPassImage(HWND hwnd) {
     const auto& images = WM().passImages;
     const auto found = images.find(hwnd);
     return found == images.end() ? nullptr : &found->second;
 }
 
-const gfx::Bitmap* KeepPassImage(HWND hwnd, std::uint64_t pass, gfx::Bitmap& image) {
+const TPassImage* KeepPassImage(HWND hwnd, std::uint64_t pass, TPassImage& image) {
     WindowManager& wm = WM();
     if (pass != wm.paintPass || !wm.Find(hwnd)) return nullptr;
     return &wm.passImages.insert_or_assign(hwnd, std::move(image)).first->second;

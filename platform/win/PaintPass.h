@@ -7,16 +7,23 @@
 #include <cstdint>
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Geometry.h"
 #include "platform/win/WinDefs.h"
+
+// A part of a window's client area as painted: `Image` shows `Area`, in client coordinates.
+struct TPassImage {
+    TRect Area;
+    gfx::Bitmap Image;
+};
 
 // The pass now under way; another number once the kept pictures are dropped.
 std::uint64_t GetPaintPass();
 // The image of the window's client area kept in the current pass, or null.
-const gfx::Bitmap* FindPassImage(HWND hwnd);
-// Takes `image`, the window's client area, for the rest of `pass` and answers the kept
-// picture. Leaves `image` alone and answers null when another pass began meanwhile
+const TPassImage* FindPassImage(HWND hwnd);
+// Takes `image` for the rest of `pass` in place of what the window kept, and answers the
+// kept picture. Leaves `image` alone and answers null when another pass began meanwhile
 // (painting the image changed something) or the window is gone.
-const gfx::Bitmap* KeepPassImage(HWND hwnd, std::uint64_t pass, gfx::Bitmap& image);
+const TPassImage* KeepPassImage(HWND hwnd, std::uint64_t pass, TPassImage& image);
 
 namespace win {
 // Drops everything kept: the window manager calls this wherever a picture may change.

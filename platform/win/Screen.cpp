@@ -17,8 +17,8 @@ std::vector<HWND> VisibleTopLevelWindows() {
 }
 
 const gfx::Bitmap* TopLevelSurface(HWND hwnd) {
-    const WindowObject* w = WM().Find(hwnd);
-    return w ? w->surface.get() : nullptr;
+    WindowObject* w = WM().Find(hwnd);
+    return w ? w->SurfacePixels() : nullptr;
 }
 
 gfx::Region TopLevelShape(HWND hwnd) {
@@ -51,8 +51,8 @@ gfx::Bitmap ComposeDesktop() {
     gfx::Bitmap desktop(screen.Width(), screen.Height(), ColorToPixel(kDesktopColor));
     const std::vector<HWND> tops = VisibleTopLevelWindows();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        const WindowObject* t = wm.Find(*it);
-        if (!t->surface) continue;
+        WindowObject* t = wm.Find(*it);
+        if (!t->SurfacePixels()) continue;
         gfx::Region shape = TopLevelShape(*it);
         shape.Offset(t->rect.left, t->rect.top);
         shape = shape.Intersected(desktop.BoundsRect());
@@ -68,8 +68,8 @@ gfx::Bitmap CaptureWindow(HWND hwnd) {
     const WindowObject* w = WM().Find(hwnd);
     if (!w) return {};
     const HWND top = WM().TopLevelOf(hwnd);
-    const WindowObject* t = WM().Find(top);
-    if (!t || !t->surface) return {};
+    WindowObject* t = WM().Find(top);
+    if (!t || !t->SurfacePixels()) return {};
     const TPoint o = WM().WindowOrigin(hwnd);
     return t->surface->Copy(Bounds(o.x - t->rect.left, o.y - t->rect.top, w->Width(), w->Height()));
 }

@@ -98,9 +98,7 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     object->rect = Bounds(x, y, std::max(width, 0), std::max(height, 0));
     object->normalRect = object->rect;
     object->clientRect = {0, 0, object->rect.Width(), object->rect.Height()};
-    if (parent == wm.Desktop())
-        object->surface =
-            std::make_shared<gfx::Bitmap>(object->rect.Width(), object->rect.Height());
+    if (parent == wm.Desktop()) object->surface = std::make_shared<gfx::Bitmap>();
     const HWND hwnd = wm.Register(std::move(object));
     WindowObject* w = wm.Find(hwnd);
     InsertIntoZOrder(*wm.Find(parent), *w);
@@ -253,7 +251,7 @@ HWND SetParent(HWND child, HWND newParent) {
     // Here a window's place in the tree decides what it is, so the child bit follows it.
     if (newParent == wm.Desktop()) {
         w->style &= ~WS_CHILD;
-        if (!w->surface) w->surface = std::make_shared<gfx::Bitmap>(w->Width(), w->Height());
+        if (!w->surface) w->surface = std::make_shared<gfx::Bitmap>();
     } else {
         w->style |= WS_CHILD;
         w->owner = nullptr;

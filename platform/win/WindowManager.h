@@ -15,6 +15,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/win/Driver.h"
 #include "platform/win/HandleTable.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/WindowObject.h"
 
 namespace win {
@@ -95,7 +96,7 @@ public:
 
     // The current paint pass and the client images kept in it (PaintPass.h).
     std::uint64_t paintPass = 0;
-    std::map<HWND, gfx::Bitmap> passImages;
+    std::map<HWND, TPassImage> passImages;
 
 private:
     WindowManager();

@@ -60,6 +60,8 @@ struct WindowObject {
     HWND lastFocus = nullptr;  // top-level windows: the focus to give back on activation
     // Top-level windows only; shared with the device contexts drawing on it, so that a DC
     // kept past its window's end draws into a detached bitmap instead of freed memory.
+    // It stays empty until its pixels are first wanted (SurfacePixels): a window placed
+    // and sized while it is built fills one picture, at its last size, not one per size.
     std::shared_ptr<gfx::Bitmap> surface;
     gfx::Region surfaceDamage;  // painted since the backend last presented it (window coordinates)
 
@@ -68,6 +70,13 @@ struct WindowObject {
     bool destroying = false;
 
     bool IsChild() const { return (style & WS_CHILD) != 0; }
+    // The top-level window's surface at the window's size, made now if it is still empty;
+    // null for child windows.
+    gfx::Bitmap* SurfacePixels() {
+        if (surface && surface->IsEmpty() && Width() > 0 && Height() > 0)
+            surface->SetSize(Width(), Height());
+        return surface.get();
+    }
     bool Visible() const { return (style & WS_VISIBLE) != 0; }
     int Width() const { return rect.Width(); }
     int Height() const { return rect.Height(); }

@@ -123,7 +123,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         if (!(w = wm.Find(hwnd))) return FALSE;
         w->clientRect = params.rgrc[0].Offset(-newRect.left, -newRect.top);
     }
-    if (topLevel && sized && w->surface) w->surface->SetSize(newRect.Width(), newRect.Height());
+    if (topLevel && sized && w->surface && !w->surface->IsEmpty())
+        w->surface->SetSize(newRect.Width(), newRect.Height());
     if (!(flags & SWP_NOZORDER)) Reorder(*w, insertAfter);
     if (showing) w->style |= WS_VISIBLE;
     if (hiding) w->style &= ~WS_VISIBLE;
@@ -164,7 +165,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         w->frameDirty = false;
         SendMessage(hwnd, WM_NCPAINT, 1, 0);
     }
-    if (w && !topLevel && !(flags & SWP_NOACTIVATE) && (w->exStyle & WS_EX_MDICHILD) && w->Visible()) {
+    if (w && !topLevel && !(flags & SWP_NOACTIVATE) && (w->exStyle & WS_EX_MDICHILD) &&
+        w->Visible()) {
         // An MDI child brought forward becomes its client's active child.
         SendMessage(hwnd, WM_CHILDACTIVATE, 0, 0);
     } else if (w && showing && topLevel && !(flags & SWP_NOACTIVATE) &&

@@ -11,6 +11,7 @@
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/controls/CustomControl.h"
 #include "platform/vcl/controls/GraphicControl.h"
+#include "platform/win/PaintPass.h"
 #include "platform/win/Windows.h"
 #include "platform/win/backend/HeadlessDriver.h"
 
@@ -22,7 +23,8 @@ constexpr TColor kRed = 0x0000FF;
 constexpr TColor kGreen = 0x00FF00;
 constexpr TColor kWhite = 0xFFFFFF;
 
-// A top-level window that holds controls and paints a 2 x 2 red square at (12, 6).
+// A top-level window that holds controls and paints 2 x 2 red squares at (12, 6) and
+// (42, 26), counting its paints.
 class THost : public TCustomControl {
 public:
     explicit THost(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -37,9 +39,14 @@ protected:
         Params.WndParent = nullptr;
     }
     void Paint() override {
+        ++Paints;
         GetCanvas()->GetBrush()->SetColor(kRed);
         GetCanvas()->FillRect({12, 6, 14, 8});
+        GetCanvas()->FillRect({42, 26, 44, 28});
     }
+
+public:
+    int Paints = 0;
 };
 
 // A child container that holds controls of its own.
@@ -49,6 +56,23 @@ public:
         m_controlStyle |= csAcceptsControls;
     }
 };
+
+// A child that shows its parent through itself, as skinned controls say in "Transparent".
+class TShowThrough : public TCustomControl {
+    QV_DECLARE_CLASS(TShowThrough, TCustomControl)
+
+    TShowThrough(TComponent* AOwner) : TCustomControl(AOwner) {}
+    bool GetTransparent() const { return true; }
+    void SetTransparent(bool) {}
+};
+
+const TClassInfo& TShowThrough::StaticClassInfo() {
+    static const TClassInfo info = TClassBuilder<TShowThrough>("TShowThrough")
+                                       .Boolean("Transparent", &TShowThrough::GetTransparent,
+                                                &TShowThrough::SetTransparent, true)
+                                       .Build();
+    return info;
+}
 
 // A skinned control's published theme, logging the order it is set in.
 class TskStyled : public TGraphicControl {
@@ -162,6 +186,43 @@ TEST_F(ControlHelpers, DoTransPaintsTheParentBehindTheControl) {
     untouched.Image().Fill(kGreen);
     DoTrans(untouched.GetCanvas(), &orphan);
     EXPECT_EQ(untouched.Image().GetPixel(1, 1), kGreen);
+}
+
+TEST_F(ControlHelpers, DoTransPaintsTheParentOncePerPassForItsTransparentChildren) {
+    auto place = [&](TWinControl* control, int left, int top) {
+        control->SetParent(m_host.get());
+        control->SetBounds(left, top, 6, 4);
+    };
+    auto* near = new TShowThrough(m_host.get());
+    auto* far = new TShowThrough(m_host.get());
+    auto* plain = new TPanelLike(m_host.get());
+    place(near, 10, 5);
+    place(far, 40, 25);
+    place(plain, 41, 5);
+    m_child->SetVisible(false);
+    win::Headless::ProcessMessages();
+    win::EndPaintPass();
+    m_host->Paints = 0;
+
+    // Each sees its own part of the parent: a red square at (2, 1) for the first two; the
+    // third lies over the parent's plain background.
+    struct Case {
+        TWinControl* control;
+        TColor atSquare;
+        int paintsAfter;
+    };
+    for (const Case& c : {Case{near, kRed, 1}, Case{far, kRed, 1}, Case{plain, kWhite, 2}}) {
+        SCOPED_TRACE(c.control->ClassName());
+        TBitmap image(6, 4);
+        image.Image().Fill(kGreen);
+        DoTrans(image.GetCanvas(), c.control);
+        EXPECT_EQ(image.Image().GetPixel(2, 1), c.atSquare);
+        EXPECT_EQ(image.Image().GetPixel(0, 0), kWhite);
+        EXPECT_EQ(image.Image().GetPixel(5, 3), kWhite);
+        // The children that say they are transparent share one image; a child outside it
+        // has the parent paint once more.
+        EXPECT_EQ(m_host->Paints, c.paintsAfter);
+    }
 }
 
 TEST_F(ControlHelpers, SetWinControlTransparentDropsOpacity) {
