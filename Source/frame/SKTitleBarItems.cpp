@@ -75,9 +75,13 @@ const TClassInfo& TskTitleBarButton::StaticClassInfo() {
 }
 
 TskTitleBarButton::TskTitleBarButton(TCollection* Collection) : TCollectionItem(Collection) {
-    m_picNormal.OnChange = [this](TObject*) { Repaint(); };
-    m_picMouseOn.OnChange = [this](TObject*) { Repaint(); };
-    m_picMouseDown.OnChange = [this](TObject*) { Repaint(); };
+    const auto changed = [this](TObject*) {
+        if (!m_loadingFrames) m_insideFrames.reset();
+        Repaint();
+    };
+    m_picNormal.OnChange = changed;
+    m_picMouseOn.OnChange = changed;
+    m_picMouseDown.OnChange = changed;
 }
 
 TskTitleBarButton::~TskTitleBarButton() {
@@ -143,16 +147,30 @@ void TskTitleBarButton::LoadFrames(int First) {
     TskFileTheme* fileTheme = bar ? bar->GetFileTheme() : nullptr;
     TskUIStyle effective = m_uiStyle;
     const bool useFile = UsingFileTheme(fileTheme, m_uiStyle, effective);
+    if (!useFile && m_insideFrames && m_insideFrames->Style == effective &&
+        m_insideFrames->First == First)
+        return;
+    m_insideFrames.reset();
     TPicture* pictures[] = {&m_picNormal, &m_picMouseOn, &m_picMouseDown};
-    for (int i = 0; i < 3; ++i) {
-        TBitmap frame;
-        if (useFile)
-            fileTheme->GetBitmap(SkItem::TitleBarButtonImage, &frame, kButtonFrames, First + i);
-        else
-            GetInsideThemeBitmap(effective, SkItem::TitleBarButtonImage, &frame, kButtonFrames,
-                                 First + i);
-        pictures[i]->SetBitmap(&frame);
+    m_loadingFrames = true;
+    try {
+        for (int i = 0; i < 3; ++i) {
+            TBitmap frame;
+            if (useFile)
+                fileTheme->GetBitmap(SkItem::TitleBarButtonImage, &frame, kButtonFrames, First + i);
+            else
+                GetInsideThemeBitmap(effective, SkItem::TitleBarButtonImage, &frame, kButtonFrames,
+                                     First + i);
+            pictures[i]->SetBitmap(&frame);
+        }
+    } catch (...) {
+        m_loadingFrames = false;
+        throw;
     }
+    m_loadingFrames = false;
+    // A theme file may load other pictures under the same object, so only the built-in
+    // styles are remembered.
+    if (!useFile) m_insideFrames = TInsideFrames{effective, First};
 }
 
 void TskTitleBarButton::UpdateUIStyle() {

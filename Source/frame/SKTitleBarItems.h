@@ -2,6 +2,7 @@
 // The title bar's collections: its caption buttons, each with three state pictures cut from
 // the style's button strip, and its picture sections (left, right and client).
 #include <cstdint>
+#include <optional>
 
 #include "platform/vcl/core/Collection.h"
 #include "platform/vcl/core/Event.h"
@@ -81,6 +82,15 @@ private:
     TPicture m_picNormal;
     TPicture m_picMouseOn;
     TPicture m_picMouseDown;
+    // The built-in style's frames the pictures hold, so that applying that style again,
+    // as a form does several times while it is read, loads nothing. Any other change to
+    // the pictures forgets it.
+    struct TInsideFrames {
+        TskUIStyle Style;
+        int First;
+    };
+    std::optional<TInsideFrames> m_insideFrames;
+    bool m_loadingFrames = false;
 };
 
 class TskTitleBarSection : public TCollectionItem {

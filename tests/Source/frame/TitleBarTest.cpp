@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/Canvas.h"
+#include "platform/vcl/graphics/Picture.h"
 
 #include "Source/frame/SKTitleBar.h"
 #include "Source/theme/SKPublic.h"
@@ -74,6 +76,29 @@ TEST_F(TitleBarTest, StartsWithFourButtonsAndTheStylesPictures) {
     bar->SetUIStyle(DeepBlue);
     EXPECT_EQ(bar->GetFont()->GetColor(), 0xFFFFFF);
     EXPECT_EQ(Button(skClose)->GetPicNormal()->GetWidth(), 19);
+}
+
+TEST_F(TitleBarTest, AStyleAppliedAgainBringsBackItsPicturesAfterOthers) {
+    MakeBar();
+    TskTitleBarButton* close = Button(skClose);
+    auto normalPixel = [&] { return close->GetPicNormal()->GetBitmap()->Image().GetPixel(8, 8); };
+    const TColor macPixel = normalPixel();
+    EXPECT_EQ(close->GetPicNormal()->GetWidth(), 17);
+
+    // A picture given by hand is replaced by the style's when the style is applied again.
+    TBitmap custom(5, 5);
+    custom.Image().Fill(0x123456);
+    close->GetPicNormal()->SetBitmap(&custom);
+    bar->SetUIStyle(MacOS);
+    EXPECT_EQ(close->GetPicNormal()->GetWidth(), 17);
+    EXPECT_EQ(normalPixel(), macPixel);
+
+    // Away to another style and back: each time the style's own pictures.
+    bar->SetUIStyle(DeepBlue);
+    EXPECT_EQ(close->GetPicNormal()->GetWidth(), 19);
+    bar->SetUIStyle(MacOS);
+    EXPECT_EQ(close->GetPicNormal()->GetWidth(), 17);
+    EXPECT_EQ(normalPixel(), macPixel);
 }
 
 TEST_F(TitleBarTest, PicturesAndButtonsStandWhereTheLayoutPutsThem) {
