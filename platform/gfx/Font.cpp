@@ -40,7 +40,9 @@ std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
     // Descriptions are looked up first, so that a repeated request costs no font matching.
     using DescKey = std::tuple<std::string, int, FontStyles>;
     static std::mutex descMutex;
-    static std::map<DescKey, std::shared_ptr<const FontFace>> byDesc;
+    // Never destroyed, like the faces in them: the font thread may still be rendering the
+    // default font's glyphs while a short-lived program exits.
+    static auto& byDesc = *new std::map<DescKey, std::shared_ptr<const FontFace>>;
     const DescKey descKey{desc.name, desc.height, style};
     {
         std::lock_guard lock(descMutex);
@@ -56,7 +58,7 @@ std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
     // Different names and heights that come to the same file and size share one face.
     using FaceKey = std::tuple<std::string, int, int, FontStyles>;
     static std::mutex faceMutex;
-    static std::map<FaceKey, std::shared_ptr<const FontFace>> byFace;
+    static auto& byFace = *new std::map<FaceKey, std::shared_ptr<const FontFace>>;
     std::shared_ptr<const FontFace> face;
     {
         std::lock_guard lock(faceMutex);

@@ -9,8 +9,11 @@
 #include <memory>
 #include <mutex>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <tuple>
+
+#include "platform/gfx/Font.h"
 
 namespace gfx {
 
@@ -50,11 +53,20 @@ void PrepareFontMatching() {
         try {
             std::thread([] {
                 // A failure here is met again, and reported, by the first match. Forms use
-                // the default family in its regular and bold faces before any other.
+                // the default family in its regular and bold faces before any other, and
+                // the default font's printable ASCII glyphs are rendered here while the
+                // program builds its first window, so that its text finds them ready.
                 try {
                     Config();
                     MatchFont(DEFAULT_FAMILY, false, false);
                     MatchFont(DEFAULT_FAMILY, true, false);
+                    std::string printable;
+                    for (char c = ' '; c < 0x7F; ++c) printable += c;
+                    for (const FontStyles style : {FontStyles{0}, FontStyles{fsBold}}) {
+                        FontDesc desc;
+                        desc.style = style;
+                        FontFace::Get(desc)->TextWidth(printable);
+                    }
                 } catch (...) {
                 }
             }).detach();
@@ -128,7 +140,9 @@ FontMatch Lookup(const std::string& family, bool bold, bool italic) {
 }  // namespace
 
 std::string SubstituteFamily(const std::string& name) {
-    static const std::map<std::string, std::string> substitutes = {
+    // The tables here and below are never destroyed: the font thread may still be matching
+    // and rendering while a short-lived program exits.
+    static const auto& substitutes = *new const std::map<std::string, std::string>{
         {"", DEFAULT_FAMILY},
         {"ms sans serif", DEFAULT_FAMILY},
         {"ms shell dlg", DEFAULT_FAMILY},
@@ -148,7 +162,7 @@ std::string SubstituteFamily(const std::string& name) {
 FontMatch MatchFont(const std::string& name, bool bold, bool italic) {
     static std::mutex mutex;
     // By the family looked up: the Windows names of one family share their matches.
-    static std::map<std::tuple<std::string, bool, bool>, FontMatch> cache;
+    static auto& cache = *new std::map<std::tuple<std::string, bool, bool>, FontMatch>;
     const std::string family = SubstituteFamily(name);
     std::lock_guard lock(mutex);
     const auto key = std::make_tuple(family, bold, italic);
@@ -160,7 +174,7 @@ FontMatch MatchFont(const std::string& name, bool bold, bool italic) {
 
 std::optional<FontMatch> MatchFontForChar(char32_t ch, bool bold, bool italic) {
     static std::mutex mutex;
-    static std::map<std::tuple<char32_t, bool, bool>, std::optional<FontMatch>> cache;
+    static auto& cache = *new std::map<std::tuple<char32_t, bool, bool>, std::optional<FontMatch>>;
     std::lock_guard lock(mutex);
     const auto key = std::make_tuple(ch, bold, italic);
     if (const auto it = cache.find(key); it != cache.end()) return it->second;
