@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <limits>
 #include <map>
@@ -209,7 +209,8 @@ TskThemeFileWriter::~TskThemeFileWriter() {
     try {
         Save();
     } catch (const std::exception& error) {
-        std::cerr << error.what() << '\n';
+        // A destructor cannot throw: the failure is told on the standard error instead.
+        std::fprintf(stderr, "%s\n", error.what());
     }
 }
 
