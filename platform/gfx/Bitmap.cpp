@@ -14,7 +14,7 @@ void Bitmap::SetSize(int width, int height) {
     height = std::max(height, 0);
     if (width == m_width && height == m_height) return;
     m_cache.Reset();
-    std::vector<Pixel> pixels(static_cast<std::size_t>(width) * height, 0xFFFFFFFF);
+    PixelStore pixels(static_cast<std::size_t>(width) * height, 0xFFFFFFFF);
     const int keepWidth = std::min(width, m_width);
     const int keepHeight = std::min(height, m_height);
     for (int y = 0; y < keepHeight; ++y)

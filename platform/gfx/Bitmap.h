@@ -5,6 +5,7 @@
 
 #include "platform/gfx/Color.h"
 #include "platform/gfx/Geometry.h"
+#include "platform/gfx/PixelStore.h"
 
 namespace gfx {
 
@@ -106,7 +107,7 @@ public:
 private:
     int m_width = 0;
     int m_height = 0;
-    std::vector<Pixel> m_pixels;
+    PixelStore m_pixels;
     PixelFormat m_format = PixelFormat::Bits32;
     bool m_transparent = false;
     bool m_transparentFixed = false;
