@@ -48,7 +48,7 @@ struct PixelAllocator {
     void deallocate(T* p, std::size_t n) {
         const std::size_t bytes = n * sizeof(T);
         if (bytes < kMappedBytes)
-            ::operator delete(p, bytes);
+            ::operator delete(p);
         else
             detail::UnmapPixelPages(p, bytes);
     }
