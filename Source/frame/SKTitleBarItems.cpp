@@ -76,7 +76,7 @@ const TClassInfo& TskTitleBarButton::StaticClassInfo() {
 
 TskTitleBarButton::TskTitleBarButton(TCollection* Collection) : TCollectionItem(Collection) {
     const auto changed = [this](TObject*) {
-        if (!m_loadingFrames) m_insideFrames.reset();
+        m_insideFrames.reset();
         Repaint();
     };
     m_picNormal.OnChange = changed;
@@ -150,24 +150,18 @@ void TskTitleBarButton::LoadFrames(int First) {
     if (!useFile && m_insideFrames && m_insideFrames->Style == effective &&
         m_insideFrames->First == First)
         return;
-    m_insideFrames.reset();
+    // Each picture set below forgets the remembered frames; they are remembered again
+    // only once all three are loaded.
     TPicture* pictures[] = {&m_picNormal, &m_picMouseOn, &m_picMouseDown};
-    m_loadingFrames = true;
-    try {
-        for (int i = 0; i < 3; ++i) {
-            TBitmap frame;
-            if (useFile)
-                fileTheme->GetBitmap(SkItem::TitleBarButtonImage, &frame, kButtonFrames, First + i);
-            else
-                GetInsideThemeBitmap(effective, SkItem::TitleBarButtonImage, &frame, kButtonFrames,
-                                     First + i);
-            pictures[i]->SetBitmap(&frame);
-        }
-    } catch (...) {
-        m_loadingFrames = false;
-        throw;
+    for (int i = 0; i < 3; ++i) {
+        TBitmap frame;
+        if (useFile)
+            fileTheme->GetBitmap(SkItem::TitleBarButtonImage, &frame, kButtonFrames, First + i);
+        else
+            GetInsideThemeBitmap(effective, SkItem::TitleBarButtonImage, &frame, kButtonFrames,
+                                 First + i);
+        pictures[i]->SetBitmap(&frame);
     }
-    m_loadingFrames = false;
     // A theme file may load other pictures under the same object, so only the built-in
     // styles are remembered.
     if (!useFile) m_insideFrames = TInsideFrames{effective, First};

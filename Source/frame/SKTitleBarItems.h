@@ -90,7 +90,6 @@ private:
         int First;
     };
     std::optional<TInsideFrames> m_insideFrames;
-    bool m_loadingFrames = false;
 };
 
 class TskTitleBarSection : public TCollectionItem {
