@@ -1,8 +1,13 @@
 #include "platform/gfx/Font.h"
 
+#include <signal.h>
+
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
 #include <tuple>
 
 #include "platform/gfx/FontMatch.h"
@@ -73,6 +78,35 @@ std::shared_ptr<const FontFace> FontFace::Get(const FontDesc& desc) {
     std::lock_guard lock(descMutex);
     byDesc.emplace(descKey, face);
     return face;
+}
+
+void PrepareFonts() {
+    static std::once_flag started;
+    std::call_once(started, [] {
+        // Signals stay with the threads the program made; this one only reads files.
+        sigset_t all, previous;
+        sigfillset(&all);
+        pthread_sigmask(SIG_SETMASK, &all, &previous);
+        try {
+            std::thread([] {
+                // A failure here is met again, and reported, by the first match.
+                try {
+                    MatchDefaultFaces();
+                    std::string printable;
+                    for (char c = ' '; c < 0x7F; ++c) printable += c;
+                    for (const FontStyles style : {FontStyles{0}, FontStyles{fsBold}}) {
+                        FontDesc desc;
+                        desc.style = style;
+                        FontFace::Get(desc)->TextWidth(printable);
+                    }
+                } catch (...) {
+                }
+            }).detach();
+        } catch (const std::system_error&) {
+            // No thread to spare: the first text matches and renders for itself.
+        }
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    });
 }
 
 void FontFace::Render(std::string_view utf8, int x, int y, const PlotFn& plot) const {

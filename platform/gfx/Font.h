@@ -61,6 +61,12 @@ public:
     virtual void RenderGlyphs(std::string_view utf8, int x, int y, const GlyphFn& put) const = 0;
 };
 
+// Starts a thread, for a program about to draw text, that reads fontconfig's
+// configuration (most of a start-up's font work) and renders the default font's printable
+// ASCII glyphs in its regular and bold faces: the first window's text finds them ready
+// instead of waiting for them. Calling it again does nothing.
+void PrepareFonts();
+
 // Decodes one UTF-8 character at text[pos], advancing pos; bad bytes read as U+FFFD.
 char32_t DecodeUtf8(std::string_view text, std::size_t& pos);
 

@@ -1,7 +1,6 @@
 #include "platform/gfx/FontMatch.h"
 
 #include <fontconfig/fontconfig.h>
-#include <signal.h>
 
 #include <algorithm>
 #include <cctype>
@@ -10,10 +9,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <tuple>
-
-#include "platform/gfx/Font.h"
 
 namespace gfx {
 
@@ -43,38 +39,10 @@ FcConfig* Config() {
 
 }  // namespace
 
-void PrepareFontMatching() {
-    static std::once_flag started;
-    std::call_once(started, [] {
-        // Signals stay with the threads the program made; this one only reads files.
-        sigset_t all, previous;
-        sigfillset(&all);
-        pthread_sigmask(SIG_SETMASK, &all, &previous);
-        try {
-            std::thread([] {
-                // A failure here is met again, and reported, by the first match. Forms use
-                // the default family in its regular and bold faces before any other, and
-                // the default font's printable ASCII glyphs are rendered here while the
-                // program builds its first window, so that its text finds them ready.
-                try {
-                    Config();
-                    MatchFont(DEFAULT_FAMILY, false, false);
-                    MatchFont(DEFAULT_FAMILY, true, false);
-                    std::string printable;
-                    for (char c = ' '; c < 0x7F; ++c) printable += c;
-                    for (const FontStyles style : {FontStyles{0}, FontStyles{fsBold}}) {
-                        FontDesc desc;
-                        desc.style = style;
-                        FontFace::Get(desc)->TextWidth(printable);
-                    }
-                } catch (...) {
-                }
-            }).detach();
-        } catch (const std::system_error&) {
-            // No thread to spare: the first match reads the configuration itself.
-        }
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    });
+void MatchDefaultFaces() {
+    Config();
+    MatchFont(DEFAULT_FAMILY, false, false);
+    MatchFont(DEFAULT_FAMILY, true, false);
 }
 
 namespace {

@@ -23,10 +23,10 @@ FontMatch MatchFont(const std::string& name, bool bold, bool italic);
 // captions in a Latin face); none when no installed font covers it.
 std::optional<FontMatch> MatchFontForChar(char32_t ch, bool bold, bool italic);
 
-// Starts reading fontconfig's configuration (tens of files, most of a program's start-up)
-// on a thread of its own, for a program about to draw text: the first match waits for it
-// instead of doing it. Calling it again does nothing.
-void PrepareFontMatching();
+// Reads fontconfig's configuration (tens of files) and matches the default family's
+// regular and bold faces, the ones forms use before any other. Later matches of them are
+// answered from the cache.
+void MatchDefaultFaces();
 
 // The family a Windows face name is looked up as.
 std::string SubstituteFamily(const std::string& name);

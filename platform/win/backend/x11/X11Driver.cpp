@@ -10,7 +10,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/gfx/FontMatch.h"
+#include "platform/gfx/Font.h"
 #include "platform/win/Screen.h"
 #include "platform/win/Window.h"
 #include "platform/win/WindowManager.h"
@@ -86,8 +86,8 @@ bool TrueColour24(Display* display, int screen) {
 }  // namespace
 
 X11Driver::X11Driver() {
-    // Windows on a display show text: fontconfig reads its configuration meanwhile.
-    gfx::PrepareFontMatching();
+    // Windows on a display show text: the fonts are prepared meanwhile.
+    gfx::PrepareFonts();
     m_display = XOpenDisplay(nullptr);
     if (!m_display) throw std::runtime_error("cannot open the X display (is DISPLAY set?)");
     m_screen = DefaultScreen(m_display);
