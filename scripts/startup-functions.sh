@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Writes src/startup-functions.txt again: the code sections of the functions the program
+# runs from its start to its first painted window, in the order it first runs them. The
+# program's link lays those out together (see src/StartupLayout.cmake). Run it after changes
+# that move much of the start-up to other functions; a stale list only costs memory.
+# Usage: scripts/startup-functions.sh [BUILD_DIR]  (default: build, made by scripts/test.sh)
+# Needs valgrind, xvfb-run and xdotool.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+list=src/startup-functions.txt
+
+if [[ ${STARTUP_UNDER_XVFB:-} != 1 ]]; then
+  for tool in valgrind xvfb-run xdotool python3; do
+    command -v "$tool" >/dev/null || { echo "startup-functions.sh needs $tool" >&2; exit 1; }
+  done
+  cmake --build "$build" --target quorvane >/dev/null
+  STARTUP_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"; kill $(jobs -p) 2>/dev/null || true' EXIT
+
+# Every thread's functions are counted, the font thread's too. The run ends a little after
+# the window shows, once its first paint is done.
+valgrind --tool=callgrind --demangle=no --callgrind-out-file="$work/profile" \
+  "$build/bin/quorvane" >"$work/log" 2>&1 &
+pid=$!
+window=$(timeout 120 xdotool search --sync --name "^Quorvane Reference\$" | head -1) || true
+[[ -n $window ]] || { cat "$work/log" >&2; echo "the program's window did not show" >&2; exit 1; }
+sleep 3
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+python3 - "$work/profile" "$list" <<'PY'
+import re, sys
+
+profile, list_path = sys.argv[1], sys.argv[2]
+objects, functions = {}, {}
+current_object = None
+order, seen = [], set()
+# Names are compressed: "fn=(7) name" defines number 7, a later "fn=(7)" refers to it.
+entry = re.compile(r'^(c?ob|c?fn)=\((\d+)\)(?: (.*))?$')
+for line in open(profile, errors='replace'):
+    match = entry.match(line.rstrip('\n'))
+    if not match:
+        continue
+    kind, number, name = match.groups()
+    table = objects if kind.endswith('ob') else functions
+    if name:
+        table[number] = name
+    if kind == 'ob':
+        current_object = objects[number]
+    elif kind == 'fn' and current_object and current_object.endswith('/quorvane'):
+        name = re.sub(r"'\d+$", '', functions[number])  # callgrind's recursion depth
+        if name not in seen:
+            seen.add(name)
+            order.append(name)
+
+sections = []
+for name in order:
+    # Only names a linker script can match; cold parts stay with the other cold code.
+    if not re.fullmatch(r'[A-Za-z0-9_.$]+', name) or name.endswith('.cold'):
+        continue
+    names = [name]
+    # A constructor or destructor is reported under its complete-object name, which is an
+    # alias of the base-object one that names its section.
+    twin = re.search(r'([CD])1(E|I)', name)
+    if name.startswith('_Z') and twin:
+        names.append(name[:twin.start()] + twin.group(1) + '2' + name[twin.start() + 2:])
+    for n in names:
+        once = n == 'main' or n.startswith('_GLOBAL__sub_I') or 'static_initialization' in n
+        sections.append(('.text.startup.' if once else '.text.') + n)
+
+with open(list_path, 'w') as out:
+    out.write('# The code sections a start of the program runs, in the order it first runs them.\n'
+              '# Written by scripts/startup-functions.sh; do not edit.\n')
+    for section in dict.fromkeys(sections):
+        out.write(section + '\n')
+print(f'{list_path}: {len(sections)} sections')
+PY
