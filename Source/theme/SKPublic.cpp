@@ -258,7 +258,7 @@ TRect ShowThroughArea(TWinControl* Parent, TControl* Asking) {
         if (IsHasProperty(child, "Transparent") && GetOrdProp(child, "Transparent") != 0)
             area = area.Union(child->BoundsRect());
     }
-    return area.Intersect({0, 0, Parent->GetClientWidth(), Parent->GetClientHeight()});
+    return area;
 }
 
 }  // namespace
@@ -269,8 +269,8 @@ void DoTrans(TCanvas* Canvas, TWinControl* Control) {
     // ClipRect makes a control's canvas fetch its device context when it has none yet.
     Canvas->ClipRect();
     gfx::Canvas& target = *Canvas->GetTarget();
-    const TRect under = Control->BoundsRect().Intersect(
-        {0, 0, parent->GetClientWidth(), parent->GetClientHeight()});
+    const TRect client{0, 0, parent->GetClientWidth(), parent->GetClientHeight()};
+    const TRect under = Control->BoundsRect().Intersect(client);
     // Every transparent child of one parent shows a part of the same image, so the parent
     // paints once per paint pass, not once per child.
     const HWND parentWindow = parent->HandleAllocated() ? parent->Handle() : nullptr;
@@ -278,7 +278,7 @@ void DoTrans(TCanvas* Canvas, TWinControl* Control) {
     TPassImage painted;
     if (!image || under.Intersect(image->Area) != under) {
         const std::uint64_t pass = GetPaintPass();
-        painted.Area = ShowThroughArea(parent, Control);
+        painted.Area = ShowThroughArea(parent, Control).Intersect(client);
         if (image) painted.Area = painted.Area.Union(image->Area);
         painted.Image = PaintClientImage(parent, painted.Area);
         image = &painted;
