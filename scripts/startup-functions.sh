@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Writes src/startup-functions.txt again: the code sections of the functions the program
-# runs from its start to its first painted window, in the order it first runs them. The
-# program's link lays those out together (see src/StartupLayout.cmake). Run it after changes
-# that move much of the start-up to other functions; a stale list only costs memory.
+# runs from its start to its first painted window, in the order it first runs them, and the
+# sections of the embedded resources it reads by then. The program's link lays those out
+# together (see src/StartupLayout.cmake). Run it after changes that move much of the
+# start-up to other functions or pictures; a stale list only costs memory.
 # Usage: scripts/startup-functions.sh [BUILD_DIR]  (default: build, made by scripts/test.sh)
 # Needs valgrind, xvfb-run and xdotool.
 set -euo pipefail
@@ -22,8 +23,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; kill $(jobs -p) 2>/dev/null || true' EXIT
 
 # Every thread's functions are counted, the font thread's too. The run ends a little after
-# the window shows, once its first paint is done.
-valgrind --tool=callgrind --demangle=no --callgrind-out-file="$work/profile" \
+# the window shows, once its first paint is done. The program names the resources it reads.
+QV_TRACE_RESOURCES=1 valgrind --tool=callgrind --demangle=no --callgrind-out-file="$work/profile" \
   "$build/bin/quorvane" >"$work/log" 2>&1 &
 pid=$!
 window=$(timeout 120 xdotool search --sync --name "^Quorvane Reference\$" | head -1) || true
@@ -32,10 +33,16 @@ sleep 3
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
-python3 - "$work/profile" "$list" <<'PY'
-import re, sys
+python3 - "$work/profile" "$work/log" "$list" "$build/bin/quorvane" <<'PY'
+import re, subprocess, sys
 
-profile, list_path = sys.argv[1], sys.argv[2]
+profile, log, list_path, program = sys.argv[1:5]
+# The program's own functions. Valgrind names the functions of a program already laid out
+# but reports them under no object ("???"), so a name counts as ours when the program
+# defines it.
+ours = {line.split()[-1] for line in subprocess.run(
+    ['nm', '--defined-only', program], capture_output=True, text=True, check=True
+).stdout.splitlines() if len(line.split()) == 3 and line.split()[1] in 'tTwW'}
 objects, functions = {}, {}
 current_object = None
 order, seen = [], set()
@@ -51,9 +58,9 @@ for line in open(profile, errors='replace'):
         table[number] = name
     if kind == 'ob':
         current_object = objects[number]
-    elif kind == 'fn' and current_object and current_object.endswith('/quorvane'):
+    elif kind == 'fn' and current_object and current_object.endswith(('/quorvane', '???')):
         name = re.sub(r"'\d+$", '', functions[number])  # callgrind's recursion depth
-        if name not in seen:
+        if name in ours and name not in seen:
             seen.add(name)
             order.append(name)
 
@@ -72,10 +79,20 @@ for name in order:
         once = n == 'main' or n.startswith('_GLOBAL__sub_I') or 'static_initialization' in n
         sections.append(('.text.startup.' if once else '.text.') + n)
 
+sections = list(dict.fromkeys(sections))
+functions = len(sections)
+for line in open(log, errors='replace'):
+    if line.startswith('resource '):
+        # The section qv_embed_resources gives the resource: its name as a C identifier.
+        name = re.sub(r'[^A-Za-z0-9_]', '_', line.split(' ', 1)[1].strip())
+        sections.append('.rodata.resource.' + ('_' + name if name[:1].isdigit() else name))
+sections = list(dict.fromkeys(sections))
+
 with open(list_path, 'w') as out:
-    out.write('# The code sections a start of the program runs, in the order it first runs them.\n'
+    out.write('# The code sections a start of the program runs, in the order it first runs them,\n'
+              '# then the sections of the resources it reads, in the order it first reads them.\n'
               '# Written by scripts/startup-functions.sh; do not edit.\n')
-    for section in dict.fromkeys(sections):
+    for section in sections:
         out.write(section + '\n')
-print(f'{list_path}: {len(sections)} sections')
+print(f'{list_path}: {functions} functions, {len(sections) - functions} resources')
 PY

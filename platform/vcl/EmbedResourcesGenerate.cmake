@@ -23,7 +23,12 @@ foreach(file ${files})
     # One byte per "0x..," and a line break every 32 bytes keep the file readable.
     string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
     string(REGEX REPLACE "((0x..,){32})" "\\1\n" bytes "${bytes}")
-    string(APPEND arrays "// ${file}\nalignas(4) const std::uint8_t data${index}[] = {\n${bytes}0};\n\n")
+    # A section per resource lets a program's link place the ones its start reads together
+    # (see src/StartupLayout.cmake); every linker files it under .rodata otherwise.
+    string(MAKE_C_IDENTIFIER "${name}" section)
+    string(APPEND arrays "// ${file}\n"
+        "alignas(4) __attribute__((section(\".rodata.resource.${section}\")))\n"
+        "const std::uint8_t data${index}[] = {\n${bytes}0};\n\n")
     string(APPEND entries "        {\"${name}\", TResourceKind::${kind}, data${index}, ${size}},\n")
     math(EXPR index "${index} + 1")
 endforeach()

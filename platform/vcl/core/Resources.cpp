@@ -1,5 +1,7 @@
 #include "platform/vcl/core/Resources.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "platform/vcl/core/SysUtils.h"
@@ -20,6 +22,14 @@ std::map<std::string, TResourceEntry, Caseless>& Entries() {
 std::map<std::string, std::string, Caseless>& Strings() {
     static std::map<std::string, std::string, Caseless> strings;
     return strings;
+}
+
+// With QV_TRACE_RESOURCES set, each resource found is named on stderr as it is found: how a
+// profile of a start learns which resources that start reads.
+std::optional<std::span<const std::uint8_t>> Found(const TResourceEntry& entry) {
+    static const bool trace = std::getenv("QV_TRACE_RESOURCES") != nullptr;
+    if (trace) std::fprintf(stderr, "resource %s\n", entry.Name);
+    return std::span<const std::uint8_t>(entry.Bytes, entry.Size);
 }
 
 std::string Unescape(std::string_view text) {
@@ -72,14 +82,14 @@ void RegisterResources(std::span<const TResourceEntry> Entries) {
 std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name) {
     auto it = Entries().find(std::string(Name));
     if (it == Entries().end()) return std::nullopt;
-    return std::span<const std::uint8_t>(it->second.Bytes, it->second.Size);
+    return Found(it->second);
 }
 
 std::optional<std::span<const std::uint8_t>> FindResource(std::string_view Name,
                                                           TResourceKind Kind) {
     auto it = Entries().find(std::string(Name));
     if (it == Entries().end() || it->second.Kind != Kind) return std::nullopt;
-    return std::span<const std::uint8_t>(it->second.Bytes, it->second.Size);
+    return Found(it->second);
 }
 
 std::string LoadStr(int Ident) {
