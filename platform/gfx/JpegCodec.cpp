@@ -1,15 +1,13 @@
 #include "platform/gfx/JpegCodec.h"
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 
-#include <jpeglib.h>
+#include "platform/gfx/JpegLibrary.h"
 
 namespace gfx {
 
 namespace {
-
 
 // libjpeg reports errors through this manager; it jumps back to the guarded call with the
 // message kept, so that the exception is thrown from C++ code, never through the C library.
@@ -31,8 +29,8 @@ void OnMessage(j_common_ptr info, int level) {
     if (level < 0) OnError(info);
 }
 
-void InstallErrorManager(ErrorManager& manager) {
-    jpeg_std_error(&manager.base);
+void InstallErrorManager(const JpegLibrary& jpeg, ErrorManager& manager) {
+    jpeg->std_error(&manager.base);
     manager.base.error_exit = OnError;
     manager.base.emit_message = OnMessage;
     manager.message[0] = '\0';
@@ -48,34 +46,36 @@ bool Guarded(Info* info, ErrorManager& manager, void (*step)(Info*, Context*), C
 }
 
 struct DecodeContext {
+    const JpegFunctions* jpeg;
     const std::uint8_t* data;
     std::size_t size;
     Bitmap* bitmap;
 };
 
 void ReadHeader(jpeg_decompress_struct* info, DecodeContext* context) {
-    jpeg_create_decompress(info);
-    jpeg_mem_src(info, context->data, static_cast<unsigned long>(context->size));
-    jpeg_read_header(info, TRUE);
+    context->jpeg->create_decompress(info, JPEG_LIB_VERSION, sizeof *info);
+    context->jpeg->mem_src(info, context->data, static_cast<unsigned long>(context->size));
+    context->jpeg->read_header(info, TRUE);
     info->out_color_space = JCS_EXT_BGRA;  // the memory order of our 32-bit pixels
 }
 
 // Starting may allocate for the whole picture (a progressive one keeps every coefficient),
 // so it comes only after the declared size was accepted.
-void StartDecode(jpeg_decompress_struct* info, DecodeContext*) {
-    jpeg_start_decompress(info);
+void StartDecode(jpeg_decompress_struct* info, DecodeContext* context) {
+    context->jpeg->start_decompress(info);
 }
 
 void DecodeRows(jpeg_decompress_struct* info, DecodeContext* context) {
     while (info->output_scanline < info->output_height) {
         JSAMPROW row = reinterpret_cast<JSAMPROW>(
             context->bitmap->Row(static_cast<int>(info->output_scanline)));
-        jpeg_read_scanlines(info, &row, 1);
+        context->jpeg->read_scanlines(info, &row, 1);
     }
-    jpeg_finish_decompress(info);
+    context->jpeg->finish_decompress(info);
 }
 
 struct EncodeContext {
+    const JpegFunctions* jpeg;
     const Bitmap* bitmap;
     int quality;
     unsigned char* buffer;
@@ -83,25 +83,26 @@ struct EncodeContext {
 };
 
 void Encode(jpeg_compress_struct* info, EncodeContext* context) {
-    jpeg_create_compress(info);
-    jpeg_mem_dest(info, &context->buffer, &context->size);
+    const JpegFunctions& jpeg = *context->jpeg;
+    jpeg.create_compress(info, JPEG_LIB_VERSION, sizeof *info);
+    jpeg.mem_dest(info, &context->buffer, &context->size);
     info->image_width = static_cast<JDIMENSION>(context->bitmap->Width());
     info->image_height = static_cast<JDIMENSION>(context->bitmap->Height());
     info->input_components = 4;
     info->in_color_space = JCS_EXT_BGRX;
-    jpeg_set_defaults(info);
-    jpeg_set_quality(info, context->quality, TRUE);
+    jpeg.set_defaults(info);
+    jpeg.set_quality(info, context->quality, TRUE);
     // Full-resolution colour: the pictures we write are interface art with sharp colour
     // edges, which halved chroma would smear.
     for (int i = 0; i < info->num_components; ++i)
         info->comp_info[i].h_samp_factor = info->comp_info[i].v_samp_factor = 1;
-    jpeg_start_compress(info, TRUE);
+    jpeg.start_compress(info, TRUE);
     while (info->next_scanline < info->image_height) {
         auto* row = const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE*>(
             context->bitmap->Row(static_cast<int>(info->next_scanline))));
-        jpeg_write_scanlines(info, &row, 1);
+        jpeg.write_scanlines(info, &row, 1);
     }
-    jpeg_finish_compress(info);
+    jpeg.finish_compress(info);
 }
 
 [[noreturn]] void Fail(const char* message) {
@@ -112,16 +113,18 @@ void Encode(jpeg_compress_struct* info, EncodeContext* context) {
 
 Bitmap ReadJpeg(std::span<const std::uint8_t> data) {
     if (data.empty()) Fail("the file is empty");
+    const JpegLibrary jpeg;
     jpeg_decompress_struct info{};
     ErrorManager manager;
-    InstallErrorManager(manager);
+    InstallErrorManager(jpeg, manager);
     info.err = &manager.base;
     Bitmap bitmap;
-    DecodeContext context{data.data(), data.size(), &bitmap};
+    DecodeContext context{&*jpeg, data.data(), data.size(), &bitmap};
     struct Destroyer {
+        const JpegLibrary& jpeg;
         jpeg_decompress_struct* info;
-        ~Destroyer() { jpeg_destroy_decompress(info); }
-    } destroyer{&info};
+        ~Destroyer() { jpeg->destroy_decompress(info); }
+    } destroyer{jpeg, &info};
 
     if (!Guarded(&info, manager, ReadHeader, &context)) Fail(manager.message);
     CheckPictureSize("JPEG", info.image_width, info.image_height);
@@ -147,19 +150,21 @@ std::vector<std::uint8_t> WriteJpeg(const Bitmap& bitmap, int quality) {
     if (bitmap.IsEmpty()) Fail("cannot write a picture without pixels");
     if (quality < 1 || quality > 100)
         throw CodecError("JPEG: quality " + std::to_string(quality) + " is outside 1 to 100");
+    const JpegLibrary jpeg;
     jpeg_compress_struct info{};
     ErrorManager manager;
-    InstallErrorManager(manager);
+    InstallErrorManager(jpeg, manager);
     info.err = &manager.base;
-    EncodeContext context{&bitmap, quality, nullptr, 0};
+    EncodeContext context{&*jpeg, &bitmap, quality, nullptr, 0};
     struct Destroyer {
+        const JpegLibrary& jpeg;
         jpeg_compress_struct* info;
         EncodeContext* context;
         ~Destroyer() {
-            jpeg_destroy_compress(info);
+            jpeg->destroy_compress(info);
             std::free(context->buffer);
         }
-    } destroyer{&info, &context};
+    } destroyer{jpeg, &info, &context};
 
     if (!Guarded(&info, manager, Encode, &context)) Fail(manager.message);
     return std::vector<std::uint8_t>(context.buffer, context.buffer + context.size);

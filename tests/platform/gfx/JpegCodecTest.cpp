@@ -1,3 +1,4 @@
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,6 +7,7 @@
 
 #include "platform/gfx/BmpCodec.h"
 #include "platform/gfx/JpegCodec.h"
+#include "platform/gfx/JpegLibrary.h"
 
 using namespace gfx;
 using Bytes = std::vector<std::uint8_t>;
@@ -89,4 +91,27 @@ TEST(JpegCodec, WritingRefusesBadArguments) {
     EXPECT_THROW(WriteJpeg(Blocks(), 0), CodecError);
     EXPECT_THROW(WriteJpeg(Blocks(), 101), CodecError);
     EXPECT_THROW(ReadJpegFile("/nonexistent/banner.jpg"), CodecError);
+}
+
+// The codec keeps libjpeg mapped only while a picture is read or written, including when a
+// write happens inside a read's lifetime and after a read that fails.
+TEST(JpegCodec, TheLibraryIsLoadedOnlyWhileAPictureIsReadOrWritten) {
+    const auto loaded = [] {
+        void* handle = dlopen(JpegLibrary::Name(), RTLD_NOW | RTLD_NOLOAD);
+        if (handle) dlclose(handle);
+        return handle != nullptr;
+    };
+    ASSERT_FALSE(loaded()) << "another part of the test program keeps libjpeg loaded";
+    {
+        const JpegLibrary outer;
+        EXPECT_TRUE(loaded());
+        const Bytes file = WriteJpeg(Blocks());
+        EXPECT_TRUE(loaded()) << "an inner user's end must not unload the library";
+        EXPECT_EQ(ReadJpeg(file).Width(), 16);
+    }
+    EXPECT_FALSE(loaded());
+    const Bytes file = WriteJpeg(Blocks());
+    EXPECT_EQ(ReadJpeg(file).Height(), 16);
+    EXPECT_THROW(ReadJpeg(Bytes(file.begin(), file.begin() + 20)), CodecError);
+    EXPECT_FALSE(loaded());
 }
