@@ -17,6 +17,7 @@
 #include "platform/win/backend/x11/X11Atoms.h"
 #include "platform/win/backend/x11/X11Clipboard.h"
 #include "platform/win/backend/x11/X11Driver.h"
+#include "platform/win/backend/x11/X11Image.h"
 #include "platform/win/backend/x11/X11Keyboard.h"
 
 // X11's headers define short macros (None, Bool, Status), so they come last.
@@ -93,6 +94,9 @@ void X11Driver::WaitInput(std::optional<DWORD> deadline, const std::string&) {
     Present();
     if (XPending(m_display)) return;
     ReturnFreedMemory();
+    // Present has synced with the server after any shared transfer.
+    for (auto& [hwnd, native] : m_windows)
+        if (native.image) native.image->ReleaseStaging();
     int timeout = -1;
     if (deadline)
         timeout = std::max<std::int32_t>(0, static_cast<std::int32_t>(*deadline - TickCount()));

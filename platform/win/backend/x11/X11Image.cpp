@@ -1,6 +1,7 @@
 #include "platform/win/backend/x11/X11Image.h"
 
 #include <sys/ipc.h>
+#include <sys/mman.h>
 #include <sys/shm.h>
 
 #include <algorithm>
@@ -58,6 +59,14 @@ void X11Image::ReleaseShm() {
     m_shmImage = nullptr;
     m_segment.reset();
     m_capacity = 0;
+    m_stagingHoldsPages = false;
+}
+
+void X11Image::ReleaseStaging() {
+    if (!m_shmImage || !m_stagingHoldsPages) return;
+    // The segment is shared memory: only removing its pages frees them, for both sides.
+    madvise(m_segment->info.shmaddr, m_capacity, MADV_REMOVE);
+    m_stagingHoldsPages = false;
 }
 
 bool X11Image::EnsureShm(std::size_t bytes) {
@@ -107,6 +116,7 @@ bool X11Image::EnsureShm(std::size_t bytes) {
 void X11Image::PutShared(unsigned long window, GC gc, const gfx::Bitmap& pixels,
                          const std::vector<TRect>& rects) {
     const int screen = DefaultScreen(m_display);
+    m_stagingHoldsPages = true;
     std::size_t used = 0;
     for (const TRect& r : rects) {
         const std::size_t rowBytes = static_cast<std::size_t>(r.Width()) * 4;

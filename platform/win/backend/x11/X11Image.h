@@ -28,6 +28,10 @@ public:
     // next Put writes into the shared image again.
     bool Put(unsigned long window, _XGC* gc, const gfx::Bitmap& pixels, const gfx::Region& area);
     bool UsesShm() const { return m_shmImage != nullptr; }
+    // Gives the shared segment's pages back to the system: its pixels only matter while a
+    // transfer is in flight, so an idle window keeps none. Only once the server has read
+    // every transfer (after a sync); the next Put finds zeroed pages and fills them again.
+    void ReleaseStaging();
 
 private:
     // A segment of at least `bytes`; false when shared memory cannot be used.
@@ -40,6 +44,7 @@ private:
     bool m_tryShm;
     _XImage* m_shmImage = nullptr;
     std::size_t m_capacity = 0;
+    bool m_stagingHoldsPages = false;
     struct Segment;
     std::unique_ptr<Segment> m_segment;
 };
