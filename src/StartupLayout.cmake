@@ -5,9 +5,9 @@
 # LIST holds the sections, one per line (scripts/startup-functions.sh writes it): functions
 # (.text.*; every function must have a section of its own, -ffunction-sections) and
 # resources (.rodata.resource.*, as qv_embed_resources names them). All resources go after
-# the other constants, the ones the start reads first. The layout is a linker
-# script added to the default one, which GNU ld takes; with another linker, or with none of
-# the sections, the program links as it would without it.
+# the other constants, the ones the start reads first. The layout is a linker script added
+# to the default one, which GNU ld takes; with another linker, or with none of the
+# sections, the program links as it would without it.
 function(qv_startup_layout target list)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list})
     file(STRINGS ${list} functions REGEX "^\\.text\\.")
