@@ -40,9 +40,17 @@ profile, log, list_path, program = sys.argv[1:5]
 # The program's own functions. Valgrind names the functions of a program already laid out
 # but reports them under no object ("???"), so a name counts as ours when the program
 # defines it.
-ours = {line.split()[-1] for line in subprocess.run(
-    ['nm', '--defined-only', program], capture_output=True, text=True, check=True
-).stdout.splitlines() if len(line.split()) == 3 and line.split()[1] in 'tTwW'}
+# The compiler merges functions with identical code: one keeps the section, the others
+# become aliases at its address, and valgrind may report any of the names. So every name
+# stands for all the names at its address.
+ours, aliases = set(), {}
+for line in subprocess.run(['nm', '--defined-only', program], capture_output=True, text=True,
+                           check=True).stdout.splitlines():
+    fields = line.split()
+    if len(fields) == 3 and fields[1] in 'tTwW':
+        ours.add(fields[2])
+        aliases.setdefault(fields[0], []).append(fields[2])
+same_address = {name: names for names in aliases.values() for name in names}
 objects, functions = {}, {}
 current_object = None
 order, seen = [], set()
@@ -66,18 +74,13 @@ for line in open(profile, errors='replace'):
 
 sections = []
 for name in order:
-    # Only names a linker script can match; cold parts stay with the other cold code.
-    if not re.fullmatch(r'[A-Za-z0-9_.$]+', name) or name.endswith('.cold'):
-        continue
-    names = [name]
-    # A constructor or destructor is reported under its complete-object name, which is an
-    # alias of the base-object one that names its section.
-    twin = re.search(r'([CD])1(E|I)', name)
-    if name.startswith('_Z') and twin:
-        names.append(name[:twin.start()] + twin.group(1) + '2' + name[twin.start() + 2:])
-    for n in names:
-        once = n == 'main' or n.startswith('_GLOBAL__sub_I') or 'static_initialization' in n
-        sections.append(('.text.startup.' if once else '.text.') + n)
+    # A constructor or destructor is reported under its complete-object name, an alias of
+    # the base-object one that names its section: the aliases cover it too. Only names a
+    # linker script can match; cold parts stay with the other cold code.
+    for n in same_address.get(name, [name]):
+        if not re.fullmatch(r'[A-Za-z0-9_.$]+', n) or n.endswith('.cold'):
+            continue
+        sections.append('.text.' + n)
 
 sections = list(dict.fromkeys(sections))
 functions = len(sections)

@@ -12,14 +12,18 @@ function(qv_startup_layout target list)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list})
     file(STRINGS ${list} functions REGEX "^\\.text\\.")
     file(STRINGS ${list} resources REGEX "^\\.rodata\\.resource\\.")
+    # A function that only static constructors call is compiled into .text.startup.NAME.
+    list(TRANSFORM functions REPLACE "^\\.text\\.(.*)$" "    *(.text.\\1 .text.startup.\\1)")
+    list(TRANSFORM resources PREPEND "    *(")
+    list(TRANSFORM resources APPEND ")")
     foreach(kind functions resources)
-        list(TRANSFORM ${kind} PREPEND "    *(")
-        list(TRANSFORM ${kind} APPEND ")")
         list(JOIN ${kind} "\n" ${kind})
     endforeach()
+    # The C runtime's start code (_start, the constructor walk) comes in plain .text sections.
+    set(crt "    *crt*.o(.text)")
     set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}-startup.ld)
     file(WRITE ${script}.tmp
-        "SECTIONS\n{\n  .text.startup_functions :\n  {\n${functions}\n  }\n}\nINSERT BEFORE .text;\n"
+        "SECTIONS\n{\n  .text.startup_functions :\n  {\n${crt}\n${functions}\n  }\n}\nINSERT BEFORE .text;\n"
         "SECTIONS\n{\n  .rodata.resources :\n  {\n${resources}\n    *(.rodata.resource.*)\n  }\n}\nINSERT AFTER .rodata;\n")
     configure_file(${script}.tmp ${script} COPYONLY)
     include(CheckLinkerFlag)
