@@ -29,11 +29,19 @@ namespace win {
 
 namespace {
 
-// Painting frees large off-screen bitmaps that the allocator keeps for reuse; while the
-// program waits for input, a heap with much of that unused gives it back to the system.
+// The start leaves its temporaries (files, form descriptions, decoders) freed in the heap,
+// and closing windows frees their bitmaps; the allocator keeps both for reuse. While the
+// program waits for input, it gives the pages of free memory back to the system when the
+// heap holds clearly more free memory than after its last trim. A trim leaves the free count
+// as it was (the chunks stay free, only their pages go), hence the comparison with it; a
+// paint that allocates and frees the same memory does not raise the count, so it costs no trim.
 void ReturnFreedMemory() {
-    constexpr std::size_t kKeptFree = 512 * 1024;
-    if (mallinfo2().fordblks > kKeptFree) malloc_trim(0);
+    constexpr std::size_t kNewlyFree = 64 * 1024;
+    static std::size_t s_freeAtTrim = 0;
+    const std::size_t free = mallinfo2().fordblks;
+    if (free < s_freeAtTrim + kNewlyFree) return;
+    malloc_trim(0);
+    s_freeAtTrim = free;
 }
 
 // A termination signal only writes to a pipe; the message loop reads it and ends as when
