@@ -3,7 +3,7 @@
 # around each first touch, so start-up code spread over the whole program keeps nearly all
 # of it resident; gathered, about a third. The same holds for the skin's pictures.
 # LIST holds the sections, one per line (scripts/startup-functions.sh writes it): functions
-# (.text.*; every function must have a section of its own, -ffunction-sections) and
+# (.text.NAME; every function must have a section of its own, -ffunction-sections) and
 # resources (.rodata.resource.*, as qv_embed_resources names them). All resources go after
 # the other constants, the ones the start reads first. The layout is a linker script added
 # to the default one, which GNU ld takes; with another linker, or with none of the
@@ -12,7 +12,8 @@ function(qv_startup_layout target list)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list})
     file(STRINGS ${list} functions REGEX "^\\.text\\.")
     file(STRINGS ${list} resources REGEX "^\\.rodata\\.resource\\.")
-    # A function that only static constructors call is compiled into .text.startup.NAME.
+    # main, the static constructors and the functions only they call are compiled into
+    # .text.startup.NAME instead.
     list(TRANSFORM functions REPLACE "^\\.text\\.(.*)$" "    *(.text.\\1 .text.startup.\\1)")
     list(TRANSFORM resources PREPEND "    *(")
     list(TRANSFORM resources APPEND ")")
