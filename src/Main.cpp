@@ -206,7 +206,9 @@ void TfmMain::edtAbbrChange(TObject*) {
         nSelect = bExact ? nStop : std::max(nStop - 1, 0);
     }
     lvData->SetItemIndex(nSelect);
-    if (nSelect >= 0) lvData->MakeItemVisible(nSelect, true);
+    // Whole rows only: the list's last row is often cut to a few pixels, and a selection
+    // scrolled only that far is one the user cannot see.
+    if (nSelect >= 0) lvData->MakeItemVisible(nSelect, false);
 }
 
 void TfmMain::btnFindClick(TObject* Sender) {

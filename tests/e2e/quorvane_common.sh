@@ -2,19 +2,24 @@
 # a data file made by the test, started on the X11 backend under the Xvfb that the script
 # runs in, and helpers that find its window and wait for what it writes.
 
-# Lays out $out/app with the program and a data file of four records, and starts it.
+# Lays out $out/app with the program and a data file of four records (or a copy of the data
+# file given third), and starts it.
 start_quorvane() {
-  local program=$1 qvdat=$2
+  local program=$1 qvdat=$2 data=${3:-}
   app=$out/app
   rm -rf "$app"
   mkdir -p "$app"
   cp "$program" "$app/quorvane"
-  printf '%s\t%s\t%s\t%s\t0\t0\t0\t0\t\t\t\t\n' \
-    ADD add ADDLIBLE 3 \
-    ALC allocate ALCOBJ 1 \
-    ALW allow ALWLMT 2 \
-    ZZ neither '' 0 >"$app/records.tsv"
-  "$qvdat" import "$app/records.tsv" "$app/quorvane.dat" || fail "qvdat could not write the data file"
+  if [[ -n $data ]]; then
+    cp "$data" "$app/quorvane.dat"
+  else
+    printf '%s\t%s\t%s\t%s\t0\t0\t0\t0\t\t\t\t\n' \
+      ADD add ADDLIBLE 3 \
+      ALC allocate ALCOBJ 1 \
+      ALW allow ALWLMT 2 \
+      ZZ neither '' 0 >"$app/records.tsv"
+    "$qvdat" import "$app/records.tsv" "$app/quorvane.dat" || fail "qvdat could not write the data file"
+  fi
   data_stamp=$(stat -c %Y.%s "$app/quorvane.dat")
   "$app/quorvane" >"$out/quorvane.log" 2>&1 &
   quorvane_pid=$!

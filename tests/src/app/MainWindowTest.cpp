@@ -188,6 +188,49 @@ TEST_F(AppTest, TypeAheadScrollsTheSelectionIntoViewAndAnEmptyListSelectsNothing
     EXPECT_EQ(SelectedRow(), "(none)");
 }
 
+// The list's height leaves a few pixels of a last, partial row. Typing titles one row apart
+// walks the selection down through that row and up again; each selected row must be painted
+// whole inside the list, in the selection's colour from its top line to its bottom line.
+TEST_F(AppTest, TypeAheadAndFindShowTheSelectedRowWhole) {
+    std::vector<AbbrInfo> records;
+    for (char a = 'A'; a <= 'Z'; ++a)
+        for (char b : {'A', 'B', 'C'}) records.push_back(Info(std::string{a, b}.c_str()));
+    OpenMain(records);
+    TskListView* list = form->lvData;
+    const TRect client = list->GetClientRect();
+    ASSERT_NE((client.Height() - list->HeaderHeight()) % list->RowHeight(), 0)
+        << "the list must show a partial row for this test to mean anything";
+    const TColor background = ColorToRGB(list->GetColor());
+
+    std::vector<std::string> walk;
+    for (const AbbrInfo& info : records) walk.emplace_back(info.szTitle);
+    for (auto it = records.rbegin(); it != records.rend(); ++it) walk.emplace_back(it->szTitle);
+    for (size_t step = 0; step < walk.size(); ++step) {
+        const std::string& title = walk[step];
+        if (step % 2 == 0) {
+            form->edtAbbr->SetText(title);
+        } else {
+            form->edtAbbr->SetText(title);
+            form->btnFind->Click();
+        }
+        win::Headless::ProcessMessages();
+        ASSERT_EQ(SelectedRow(), title);
+        const int index = list->GetSelected()->GetIndex();
+        const TRect row = list->ItemRect(index, drBounds);
+        ASSERT_GE(row.top, list->HeaderHeight()) << title;
+        ASSERT_LE(row.bottom, client.bottom) << title;
+
+        const gfx::Bitmap shot = win::Headless::CaptureWindow(list->Handle());
+        const TPoint origin = list->ClientOrigin();
+        RECT window;
+        GetWindowRect(list->Handle(), &window);
+        const int x = origin.x - window.left + 2;
+        for (int y : {row.top, row.bottom - 1})
+            ASSERT_NE(shot.GetPixel(x, origin.y - window.top + y), background)
+                << title << ": line " << y << " of the selected row is not painted selected";
+    }
+}
+
 TEST_F(AppTest, FindReportsATextThatIsNoEntryWholeWhateverItsLength) {
     const std::string longText(300, 'Q');
     struct Case {
