@@ -28,7 +28,8 @@ start_with_an_added_entry() {
 wait_windows() {
   local count
   for _ in $(seq 100); do
-    count=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l)
+    # A search that finds nothing fails; none is a count too.
+    count=$( (xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true) | wc -l)
     ((count == $2)) && return 0
     sleep 0.1
   done
