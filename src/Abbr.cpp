@@ -27,6 +27,14 @@ const TClassInfo& TfmAbbr::StaticClassInfo() {
 
 void TfmAbbr::FormCreate(TObject*) {
     m_pInfo = nullptr;
+    // What the user types stops where the record's field does, so what is seen is saved.
+    edtTitle->SetMaxLength(static_cast<int>(AbbrTitleMax));
+    edtInfo->SetMaxLength(static_cast<int>(AbbrTextMax));
+    edtSample->SetMaxLength(static_cast<int>(AbbrTextMax));
+    // Titles, and the commands the samples show, are ASCII whatever the user's language:
+    // "i" is always "I".
+    edtTitle->SetCaseRule(TCaseRule::Invariant);
+    edtSample->SetCaseRule(TCaseRule::Invariant);
 }
 
 AbbrInfo* TfmAbbr::NewInfo() {
@@ -44,24 +52,35 @@ void TfmAbbr::SetInfo(AbbrInfo* pInfo) {
 bool TfmAbbr::TransferInfo(bool bSave) {
     CX_ASSERT(m_pInfo);
     if (!bSave) {
-        edtTitle->SetText(m_pInfo->szTitle);
-        edtInfo->SetText(m_pInfo->szInfo);
-        edtSample->SetText(m_pInfo->szSample);
+        edtTitle->SetText(FieldText(m_pInfo->szTitle, sizeof m_pInfo->szTitle));
+        edtInfo->SetText(FieldText(m_pInfo->szInfo, sizeof m_pInfo->szInfo));
+        edtSample->SetText(FieldText(m_pInfo->szSample, sizeof m_pInfo->szSample));
         if (m_pInfo->nFlag & AbbrFlagCommand) chkCommand->SetChecked(true);
         if (m_pInfo->nFlag & AbbrFlagKeyword) chkKeyword->SetChecked(true);
+        m_shown = {edtTitle->GetText(), edtInfo->GetText(), edtSample->GetText(),
+                   chkCommand->GetChecked(), chkKeyword->GetChecked()};
         return true;
     }
-    std::memset(m_pInfo, 0, sizeof(AbbrInfo));
-    CopyField(m_pInfo->szTitle, sizeof m_pInfo->szTitle, edtTitle->GetText());
-    CopyField(m_pInfo->szInfo, sizeof m_pInfo->szInfo, edtInfo->GetText());
-    CopyField(m_pInfo->szSample, sizeof m_pInfo->szSample, edtSample->GetText());
-    if (chkCommand->GetChecked()) m_pInfo->nFlag |= AbbrFlagCommand;
-    if (chkKeyword->GetChecked()) m_pInfo->nFlag |= AbbrFlagKeyword;
+    // Only what the user changed is written: the reserved fields, the flag bits the dialog
+    // does not show and a field shown in another case than it is stored stay as they are.
+    if (edtTitle->GetText() != m_shown.szTitle)
+        CopyField(m_pInfo->szTitle, sizeof m_pInfo->szTitle, edtTitle->GetText());
+    if (edtInfo->GetText() != m_shown.szInfo)
+        CopyField(m_pInfo->szInfo, sizeof m_pInfo->szInfo, edtInfo->GetText());
+    if (edtSample->GetText() != m_shown.szSample)
+        CopyField(m_pInfo->szSample, sizeof m_pInfo->szSample, edtSample->GetText());
+    if (chkCommand->GetChecked() != m_shown.bCommand) m_pInfo->nFlag ^= AbbrFlagCommand;
+    if (chkKeyword->GetChecked() != m_shown.bKeyword) m_pInfo->nFlag ^= AbbrFlagKeyword;
     return true;
 }
 
 void TfmAbbr::btnOKClick(TObject*) {
     if (TransferInfo(true)) SetModalResult(mrOk);
+}
+
+std::string TfmAbbr::FieldText(const char* szField, std::size_t nWidth) {
+    // A damaged record may lack its terminating NUL.
+    return std::string(szField, strnlen(szField, nWidth));
 }
 
 void TfmAbbr::CopyField(char* szField, std::size_t nWidth, const std::string& szText) {

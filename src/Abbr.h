@@ -45,4 +45,14 @@ class TfmAbbr : public TForm {
     // Copies at most nWidth - 1 bytes of szText into szField and NUL-fills the rest; the cut
     // never splits a UTF-8 character.
     static void CopyField(char* szField, std::size_t nWidth, const std::string& szText);
+
+private:
+    static std::string FieldText(const char* szField, std::size_t nWidth);
+
+    // What TransferInfo(false) showed, to tell what the user changed.
+    struct Shown {
+        std::string szTitle, szInfo, szSample;
+        bool bCommand = false, bKeyword = false;
+    };
+    Shown m_shown;
 };

@@ -1,9 +1,11 @@
 #include "src/Main.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "common/misc/CxAssert.h"
+#include "platform/vcl/controls/Application.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/dialogs/MessageDlg.h"
 #include "src/Abbr.h"
@@ -58,6 +60,8 @@ TfmMain::~TfmMain() {
 }
 
 void TfmMain::FormCreate(TObject*) {
+    // Abbreviations are ASCII whatever the user's language: "i" is always "I".
+    edtAbbr->SetCaseRule(TCaseRule::Invariant);
     InitData();
     LoadData();
     FillList();
@@ -95,6 +99,8 @@ AbbrInfo* TfmMain::InsertInfo(AbbrInfo* pInfo) {
     const InsertResult result = AbbrStore(*m_pList).InsertInfo(pInfo);
     if (result.nOutcome != InsertOutcome::Inserted)
         ShowMessage(result.szMessage, AbbrStore::ErrorCaption);
+    else
+        m_bModified = true;
     return result.pInfo;
 }
 
@@ -118,6 +124,7 @@ bool TfmMain::LoadData() {
         });
     m_bLoadedDamaged = result.bOpened && !result.IsWhole();
     m_szBackupPath.clear();
+    m_bModified = false;
     if (!result.bOpened) return false;
     if (!result.IsWhole()) ShowMessage(result.DamageMessage(m_szDataPath), AbbrStore::ErrorCaption);
     return true;
@@ -222,6 +229,7 @@ void TfmMain::btnFindClick(TObject* Sender) {
 
 void TfmMain::btnSaveClick(TObject*) {
     if (!SaveData()) return;
+    m_bModified = false;
     std::string szText = "Quorvane Reference saved successfully.";
     if (!m_szBackupPath.empty())
         szText += " The damaged file it was loaded from was kept as \"" + m_szBackupPath + "\".";
@@ -231,7 +239,10 @@ void TfmMain::btnSaveClick(TObject*) {
 void TfmMain::miDelClick(TObject*) {
     const TListItem* selected = lvData->GetSelected();
     if (!selected || !selected->GetData()) return;
-    delete RemoveInfo(static_cast<AbbrInfo*>(selected->GetData()));
+    if (AbbrInfo* pRemoved = RemoveInfo(static_cast<AbbrInfo*>(selected->GetData()))) {
+        delete pRemoved;
+        m_bModified = true;
+    }
     FillList();
 }
 
@@ -250,6 +261,7 @@ void TfmMain::lvDataDblClick(TObject*) {
         *pInfo = previous;
         ShowMessage(szRefusal, AbbrStore::ErrorCaption);
     }
+    if (std::memcmp(pInfo, &previous, sizeof previous) != 0) m_bModified = true;
     FillList();
 }
 
@@ -290,5 +302,38 @@ void TfmMain::rbtnKeywordClick(TObject*) {
 }
 
 void TfmMain::ShowMessage(const std::string& szText, const char* szCaption) {
-    MessageBox(Handle(), szText.c_str(), szCaption, MB_OK | MB_ICONINFORMATION);
+    const bool bError = std::strcmp(szCaption, AbbrStore::ErrorCaption) == 0;
+    MessageBox(Handle(), szText.c_str(), szCaption,
+               MB_OK | (bError ? MB_ICONERROR : MB_ICONINFORMATION));
+}
+
+bool TfmMain::CloseQuery() {
+    if (!TForm::CloseQuery()) return false;
+    if (!m_bModified) return true;
+    switch (AskToSave(MB_YESNOCANCEL)) {
+        case IDYES:
+            // A save that failed has said why; the window stays with its changes.
+            if (!SaveData()) return false;
+            m_bModified = false;
+            return true;
+        case IDNO:
+            m_bModified = false;
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TfmMain::KeepChangesOnEnd() {
+    if (!m_bModified) return;
+    // Ending is not the user's to cancel here; asked to end again, it ends without a save.
+    if (AskToSave(MB_YESNO) == IDYES) SaveData();
+    m_bModified = false;
+}
+
+int TfmMain::AskToSave(UINT nButtons) {
+    const int nAnswer = MessageBox(Handle(), "Save changes to the abbreviations?",
+                                   "Quorvane Reference", nButtons | MB_ICONQUESTION);
+    // The box was closed because the program is being ended, not answered.
+    return Application->Terminated() ? IDNO : nAnswer;
 }

@@ -73,6 +73,15 @@ class TfmMain : public TForm {
     // The first save after a damaged load keeps the old file beside the new one, since it
     // still holds the records that could not be read.
     bool SaveData();
+    // Whether the records were changed since they were loaded or saved.
+    bool Modified() const { return m_bModified; }
+    // Closing with changes not saved asks whether to save them, to discard them or to stay.
+    bool CloseQuery() override;
+    // When the program ends without having closed its window (a termination signal), asks
+    // whether to save the changes, if there are any; a second request to end while it asks
+    // ends without a save.
+    void KeepChangesOnEnd();
+
     // Where that first save kept the old file; empty when it kept none.
     const std::string& BackupPath() const { return m_szBackupPath; }
 
@@ -85,8 +94,12 @@ private:
     void FreeData();
     // Whether the filter that is checked shows a record with these flags.
     bool IsShown(std::int32_t nFlag) const;
-    // An OK box with the information icon, owned by this window.
+    // An OK box owned by this window, with the error icon under the error caption and the
+    // information icon otherwise.
     void ShowMessage(const std::string& szText, const char* szCaption);
+    // Asks "Save changes to the abbreviations?"; IDNO when the program is told to end
+    // meanwhile.
+    int AskToSave(UINT nButtons);
     // Why an edit in place that gave *pInfo its title cannot stand, or empty when it can.
     std::string EditRefusal(const AbbrInfo* pInfo) const;
     // The record anywhere in the list with this title, other than pExcept; null when none.
@@ -97,6 +110,7 @@ private:
 
     std::string m_szDataPath;
     bool m_bLoadedDamaged = false;
+    bool m_bModified = false;
     // FillList's rows were in title order (the record list's order, unless a title was
     // edited in place), and there were this many of them.
     bool m_bRowsInTitleOrder = false;

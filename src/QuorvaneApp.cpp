@@ -25,6 +25,8 @@ int RunQuorvane() {
         TfmMain* fmMain = nullptr;
         Application->CreateForm(fmMain);
         Application->Run();
+        // A window closed by the user has asked already; one told to end by a signal asks now.
+        if (fmMain) fmMain->KeepChangesOnEnd();
         delete fmMain;
     } catch (const Exception&) {
         Application->HandleException(nullptr);

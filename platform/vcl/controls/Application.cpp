@@ -50,10 +50,13 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TApplication::Run() {
-    m_terminated = false;
     if (!m_mainForm) throw EInvalidOperation("Run needs a main form; create one with CreateForm");
-    if (ShowMainForm) m_mainForm->Show();
-    while (!m_terminated) HandleMessage();
+    // The program may have been told to end while its main form was made (a message box
+    // of its start-up took the request): it ends without showing the form.
+    if (!m_terminated) {
+        if (ShowMainForm) m_mainForm->Show();
+        while (!m_terminated) HandleMessage();
+    }
     // A later loop (a test's, or a second Run) starts afresh.
     m_terminated = false;
 }

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/vcl/core/CharCase.h"
 #include "platform/win/Input.h"
 
 TShiftState MouseShiftState(WPARAM Keys) {
@@ -58,8 +59,9 @@ bool IsAccel(unsigned Key, std::string_view Caption) {
             ++i;
             continue;
         }
-        const auto marked = static_cast<unsigned char>(Caption[i + 1]);
-        return Key < 256 && std::toupper(marked) == std::toupper(static_cast<int>(Key));
+        // The same letter in either case, by the C locale's rule under every language.
+        return Key < 256 &&
+               UpperCaseAscii(Caption[i + 1]) == UpperCaseAscii(static_cast<char>(Key));
     }
     return false;
 }

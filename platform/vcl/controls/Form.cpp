@@ -576,6 +576,8 @@ void TCustomForm::Release() {
 TModalResult TCustomForm::ShowModal() {
     if (GetVisible() || !GetEnabled() || m_modal || m_formStyle == fsMDIChild)
         throw EInvalidOperation("Cannot make a visible window modal");
+    // Once the program is told to end, a modal form answers Cancel without waiting for a user.
+    if (Application->Terminated()) return mrCancel;
     if (GetCapture()) SendMessage(GetCapture(), WM_CANCELMODE);
     ReleaseCapture();
     const HWND activeBefore = GetActiveWindow();

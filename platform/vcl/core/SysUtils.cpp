@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/vcl/core/CharCase.h"
+
 std::string IntToStr(std::int64_t value) {
     return std::to_string(value);
 }
@@ -69,8 +71,10 @@ double StrToFloat(std::string_view text) {
     return value;
 }
 
+// Identifiers (class, property and component names) compare by the C locale's rule, the
+// same under every language: Turkish would fold "I" apart from "i".
 static int Fold(char c) {
-    return std::tolower(static_cast<unsigned char>(c));
+    return static_cast<unsigned char>(LowerCaseAscii(c));
 }
 
 int CompareText(std::string_view a, std::string_view b) {
@@ -88,7 +92,7 @@ bool SameText(std::string_view a, std::string_view b) {
 
 std::string UpperCase(std::string_view text) {
     std::string result(text);
-    for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : result) c = UpperCaseAscii(c);
     return result;
 }
 

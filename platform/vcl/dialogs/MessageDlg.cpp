@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
 #include "platform/vcl/stdctrls/Button.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/controls/GraphicControl.h"
@@ -17,7 +18,9 @@ constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;
-constexpr int kMaxTextWidth = 400;
+// Longer text is broken into lines this wide, and wider when the lines would not fit the
+// screen's height.
+constexpr int kWrapWidth = 400;
 
 TMessageForm* g_showing = nullptr;
 
@@ -94,6 +97,33 @@ private:
     UINT m_icon;
 };
 
+// The room the text takes in the label's font, broken into lines of at most wrapWidth (not
+// broken when 0). A word wider than that keeps a line of its own, and the room is as wide.
+TRect MeasureText(TLabel* label, const std::string& text, int wrapWidth) {
+    gfx::Bitmap scratch(1, 1);
+    gfx::Canvas target(scratch);
+    TCanvas* canvas = label->GetCanvas();
+    canvas->SetTarget(&target);
+    canvas->SetFont(label->GetFont());
+    TRect rect{0, 0, wrapWidth, 0};
+    const unsigned flags =
+        DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : 0u);
+    try {
+        canvas->DrawText(text.empty() ? " " : text, rect, flags);
+    } catch (...) {
+        canvas->SetTarget(nullptr);
+        throw;
+    }
+    canvas->SetTarget(nullptr);
+    return rect;
+}
+
+TRect WorkArea() {
+    RECT work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
 }  // namespace
 
 const TClassInfo& TMessageForm::StaticClassInfo() {
@@ -131,16 +161,34 @@ void TMessageForm::Build(const std::string& Text) {
 
     auto* label = new TLabel(this);
     label->SetName("Message");
+    label->SetAutoSize(false);
     label->SetShowAccelChar(false);
+    label->SetWordWrap(true);
     label->SetCaption(Text);
-    if (label->GetWidth() > kMaxTextWidth) {
-        label->SetWordWrap(true);
-        label->SetWidth(kMaxTextWidth);
-        label->SetCaption(Text);
+
+    // The box, frame included, fits the work area: the text gets what the frame, the
+    // margins, the icon and the button row leave of it.
+    const TRect work = WorkArea();
+    const int frameWidth = GetWidth() - GetClientWidth();
+    const int frameHeight = GetHeight() - GetClientHeight();
+    const int maxTextWidth = std::max(kWrapWidth, work.Width() - frameWidth - textLeft - kMargin);
+    const int maxTextHeight =
+        std::max(kButtonHeight, work.Height() - frameHeight - 3 * kMargin - 2 - kButtonHeight);
+    TRect room = MeasureText(label, Text, 0);
+    if (room.Width() > kWrapWidth) {
+        int wrapWidth = kWrapWidth;
+        room = MeasureText(label, Text, wrapWidth);
+        while (room.Height() > maxTextHeight && wrapWidth < maxTextWidth) {
+            wrapWidth = std::min(wrapWidth + kWrapWidth / 2, maxTextWidth);
+            room = MeasureText(label, Text, wrapWidth);
+        }
     }
+    // Text past the screen's size is cut there, and the buttons stay in sight.
+    const int textWidth = std::min(room.Width(), maxTextWidth);
+    const int textHeight = std::min(room.Height(), maxTextHeight);
     int textTop = kMargin;
-    if (icon && label->GetHeight() < kIconSize) textTop += (kIconSize - label->GetHeight()) / 2;
-    label->SetBounds(textLeft, textTop, label->GetWidth(), label->GetHeight());
+    if (icon && textHeight < kIconSize) textTop += (kIconSize - textHeight) / 2;
+    label->SetBounds(textLeft, textTop, textWidth, textHeight);
     label->SetParent(this);
     contentBottom = std::max(contentBottom, label->GetTop() + label->GetHeight());
 
@@ -174,14 +222,20 @@ void TMessageForm::Build(const std::string& Text) {
 
 int MessageBox(HWND Owner, const char* Text, const char* Caption, UINT Type) {
     TMessageForm form(nullptr, Text ? Text : "", Caption ? Caption : "Error", Type);
+    // Centred over its owner (or the work area), as far as the work area lets it.
+    const TRect work = WorkArea();
+    TRect over = work;
     if (Owner && IsWindow(Owner)) {
         RECT r;
         GetWindowRect(Owner, &r);
-        form.SetPosition(poDesigned);
-        form.SetBounds(r.left + (r.Width() - form.GetWidth()) / 2,
-                       r.top + (r.Height() - form.GetHeight()) / 2, form.GetWidth(),
-                       form.GetHeight());
+        over = r;
     }
+    const int left = std::clamp(over.left + (over.Width() - form.GetWidth()) / 2, work.left,
+                                std::max(work.left, work.right - form.GetWidth()));
+    const int top = std::clamp(over.top + (over.Height() - form.GetHeight()) / 2, work.top,
+                               std::max(work.top, work.bottom - form.GetHeight()));
+    form.SetPosition(poDesigned);
+    form.SetBounds(left, top, form.GetWidth(), form.GetHeight());
     MessageBeep(Type & MB_ICONMASK);
     TMessageForm* previous = g_showing;
     g_showing = &form;

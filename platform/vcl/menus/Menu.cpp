@@ -3,6 +3,7 @@
 #include <cctype>
 #include <set>
 
+#include "platform/vcl/core/CharCase.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/ImageList.h"
 #include "platform/win/Messages.h"
@@ -79,7 +80,7 @@ void TMenu::RethinkHotkeys(TMenuItem* Parent) {
         const std::string& caption = Parent->Items(i)->GetCaption();
         for (int c = 0; c < 256; ++c)
             if (std::isalnum(c) && IsAccel(static_cast<unsigned>(c), caption))
-                taken.insert(static_cast<char>(std::toupper(c)));
+                taken.insert(UpperCaseAscii(static_cast<char>(c)));
     }
     for (int i = 0; i < Parent->Count(); ++i) {
         TMenuItem* item = Parent->Items(i);
@@ -87,8 +88,8 @@ void TMenu::RethinkHotkeys(TMenuItem* Parent) {
         if (item->IsLine() || caption.find('&') != std::string::npos) continue;
         for (std::size_t k = 0; k < caption.size(); ++k) {
             const unsigned char ch = static_cast<unsigned char>(caption[k]);
-            if (!std::isalnum(ch) || taken.count(static_cast<char>(std::toupper(ch)))) continue;
-            taken.insert(static_cast<char>(std::toupper(ch)));
+            if (!std::isalnum(ch) || taken.count(UpperCaseAscii(static_cast<char>(ch)))) continue;
+            taken.insert(UpperCaseAscii(static_cast<char>(ch)));
             item->SetCaption(caption.substr(0, k) + "&" + caption.substr(k));
             break;
         }

@@ -160,10 +160,8 @@ bool TCustomEdit::AcceptsEdit(const std::string&) const {
 }
 
 std::string TCustomEdit::ApplyCharCase(std::string Text) const {
-    if (m_charCase == ecUpperCase)
-        for (char& c : Text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    else if (m_charCase == ecLowerCase)
-        for (char& c : Text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (m_charCase == ecUpperCase) return UpperCaseText(Text, m_caseRule);
+    if (m_charCase == ecLowerCase) return LowerCaseText(Text, m_caseRule);
     return Text;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/gfx/Canvas.h"
+#include "platform/vcl/core/CharCase.h"
 #include "platform/vcl/stdctrls/EditConsts.h"
 #include "platform/vcl/controls/WinControl.h"
 
@@ -43,6 +44,10 @@ class TCustomEdit : public TWinControl {
     void SetMaxLength(int Value);
     TEditCharCase GetCharCase() const { return m_charCase; }
     void SetCharCase(TEditCharCase Value);
+    // How CharCase maps letters: by the user's language (the default) or the same in every
+    // language, for text such as identifiers.
+    TCaseRule GetCaseRule() const { return m_caseRule; }
+    void SetCaseRule(TCaseRule Value) { m_caseRule = Value; }
     char GetPasswordChar() const { return m_passwordChar; }
     void SetPasswordChar(char Value);
     bool GetReadOnly() const { return m_readOnly; }
@@ -154,6 +159,7 @@ private:
     int m_caret = 0;
     int m_maxLength = 0;
     TEditCharCase m_charCase = ecNormal;
+    TCaseRule m_caseRule = TCaseRule::Locale;
     char m_passwordChar = 0;
     bool m_readOnly = false;
     bool m_autoSelect = true;

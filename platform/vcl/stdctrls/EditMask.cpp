@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/vcl/core/CharCase.h"
+
 namespace {
 
 bool IsDigit(char c) {
@@ -130,9 +132,9 @@ bool TEditMask::Accepts(int Pos, char& Ch) const {
     }
     if (!ok) return false;
     if (slot.Convert == Case::Upper)
-        Ch = static_cast<char>(std::toupper(static_cast<unsigned char>(Ch)));
+        Ch = UpperCaseAscii(Ch);
     else if (slot.Convert == Case::Lower)
-        Ch = static_cast<char>(std::tolower(static_cast<unsigned char>(Ch)));
+        Ch = LowerCaseAscii(Ch);
     return true;
 }
 

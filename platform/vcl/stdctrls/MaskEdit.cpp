@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/core/CharCase.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/win/Windows.h"
@@ -95,9 +96,9 @@ bool TCustomMaskEdit::TypeMasked(char Ch) {
     const int from = GetSelStart(), to = from + GetSelLength();
     const int pos = m_mask.NextEditable(from);
     if (GetCharCase() == ecUpperCase)
-        Ch = static_cast<char>(std::toupper(static_cast<unsigned char>(Ch)));
+        Ch = UpperCaseAscii(Ch);
     else if (GetCharCase() == ecLowerCase)
-        Ch = static_cast<char>(std::tolower(static_cast<unsigned char>(Ch)));
+        Ch = LowerCaseAscii(Ch);
     if (pos < 0 || !m_mask.Accepts(pos, Ch)) return false;
     std::string text = TCustomEdit::GetText();
     for (int i = from; i < to; ++i)

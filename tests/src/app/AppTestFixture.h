@@ -116,6 +116,7 @@ protected:
             if (auto* text = dynamic_cast<TControl*>(box->FindComponent("Message")))
                 shown.text = text->GetCaption();
             boxes.push_back(shown);
+            boxTypes.push_back(box->Type());
             win::Headless::KeyPress(VK_RETURN, U'\r');
         });
     }
@@ -145,6 +146,8 @@ protected:
     std::string path;
     std::unique_ptr<TfmMain> form;
     std::vector<Box> boxes;
+    // The MessageBox type (buttons and icon) of each box in boxes.
+    std::vector<UINT> boxTypes;
 };
 
 }  // namespace apptest

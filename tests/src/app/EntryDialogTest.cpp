@@ -142,12 +142,12 @@ TEST_F(EntryDialogTest, ADoubleClickShowsTheEntryAndOkWritesTheControlsBackInPla
     EXPECT_EQ(shownSample, "DSPOBJD");
     EXPECT_TRUE(shownCommand);
     EXPECT_TRUE(shownKeyword);
-    // The same record, changed in place; what the dialog does not show is cleared.
+    // The same record, changed in place; what the dialog does not show stays as it was.
     ASSERT_EQ(Record("DSP"), record);
     EXPECT_STREQ(record->szInfo, "Display");
-    EXPECT_EQ(record->nFlag, AbbrFlagKeyword);
-    EXPECT_EQ(record->nReserved[0], 0);
-    EXPECT_EQ(record->szReserved[1][0], '\0');
+    EXPECT_EQ(record->nFlag, AbbrFlagKeyword | 0x40);
+    EXPECT_EQ(record->nReserved[0], 5);
+    EXPECT_EQ(record->szReserved[1][0], 'r');
     EXPECT_EQ(form->lvData->GetItems()->GetItem(1)->GetSubItems()->Strings(0), "Display");
 }
 
@@ -195,6 +195,126 @@ TEST_F(EntryDialogTest, CancelEnterEscapeAndTheTitleBarLeaveTheRecordUntouched) 
             c.close(dialog);
         });
         EXPECT_EQ(std::memcmp(Record("DSP"), &original, sizeof original), 0) << c.name;
+    }
+}
+
+// OK writes only what the user changed: an untouched entry stays byte for byte, with its
+// reserved fields, the flag bits the dialog does not show, and a small sample or title that
+// the upper-case edits show in capitals.
+TEST_F(EntryDialogTest, OkOnAnUntouchedEntryChangesNothing) {
+    AbbrInfo small = Info("dsp", "display", AbbrFlagCommand, "dspobjd");
+    AbbrInfo reserved = Info("RSV", "reserved", AbbrFlagKeyword | 0x7F00, "RSVD");
+    reserved.nReserved[0] = -1;
+    reserved.nReserved[3] = 123456;
+    reserved.szReserved[0][0] = 'a';
+    reserved.szReserved[3][0] = 'z';
+    AbbrInfo full =
+        Info("FULLTTL", std::string(255, 'i').c_str(), 0, std::string(255, 's').c_str());
+    struct Case {
+        const char* name;
+        AbbrInfo record;
+        std::function<void(TfmAbbr&)> act;
+    };
+    const Case cases[] = {
+        {"small letters", small, [](TfmAbbr&) {}},
+        {"reserved fields and flag bits", reserved, [](TfmAbbr&) {}},
+        {"full fields", full, [](TfmAbbr&) {}},
+        {"a box checked and unchecked again", reserved,
+         [](TfmAbbr& d) {
+             ClickOn(d.chkCommand);
+             ClickOn(d.chkCommand);
+         }},
+        {"a letter typed and taken back", small,
+         [](TfmAbbr& d) {
+             d.edtInfo->SetFocus();
+             win::Headless::KeyPress(VK_END, 0);
+             win::Headless::TypeText("x");
+             win::Headless::KeyPress(VK_BACK, U'\b');
+         }},
+    };
+    for (const Case& c : cases) {
+        OpenMain({c.record});
+        const auto* record = static_cast<const AbbrInfo*>(form->m_pList->GetFirst());
+        ASSERT_NE(record, nullptr) << c.name;
+        const AbbrInfo before = *record;
+        DoubleClickRow(before.szTitle, [&](TfmAbbr& dialog) {
+            c.act(dialog);
+            ClickOn(dialog.btnOK);
+        });
+        EXPECT_EQ(std::memcmp(record, &before, sizeof before), 0) << c.name;
+        form.reset();
+    }
+}
+
+// A change writes the field changed, and only that one: typed letters in capitals, the
+// record's other bytes as they were.
+TEST_F(EntryDialogTest, OkWritesOnlyTheFieldsTheUserChanged) {
+    AbbrInfo original = Info("dsp", "display", AbbrFlagCommand | 0x100, "dspobjd");
+    original.nReserved[1] = 77;
+    OpenMain({original});
+    DoubleClickRow("dsp", [](TfmAbbr& dialog) {
+        dialog.edtInfo->SetFocus();
+        win::Headless::KeyPress(VK_END, 0);
+        win::Headless::TypeText(" object");
+        ClickOn(dialog.chkKeyword);
+        ClickOn(dialog.btnOK);
+    });
+    AbbrInfo expected = original;
+    std::strcpy(expected.szInfo, "display object");
+    expected.nFlag |= AbbrFlagKeyword;
+    const auto* after = static_cast<const AbbrInfo*>(form->m_pList->GetFirst());
+    EXPECT_EQ(std::memcmp(after, &expected, sizeof expected), 0);
+    EXPECT_STREQ(after->szSample, "dspobjd");
+
+    DoubleClickRow("dsp", [](TfmAbbr& dialog) {
+        dialog.edtSample->SetFocus();
+        win::Headless::KeyPress(VK_END, 0);
+        win::Headless::TypeText("x");
+        ClickOn(dialog.btnOK);
+    });
+    EXPECT_STREQ(after->szSample, "DSPOBJDX");
+    EXPECT_STREQ(after->szTitle, "dsp");
+}
+
+// The edits take no more than the record's fields hold, counted in bytes, and never half a
+// character: the dialog shows what OK will store.
+TEST_F(EntryDialogTest, TheEditsRefuseInputBeyondTheFieldWidths) {
+    OpenMain({});
+    struct Case {
+        const char* name;
+        const char* edit;
+        std::string typed;
+        std::string pasted;
+        std::string shown;
+    };
+    const std::string info254(254, 'm');
+    const Case cases[] = {
+        {"a title of ten letters", "edtTitle", "abcdefghij", "", "ABCDEFG"},
+        {"a pasted title", "edtTitle", "", "abcdefghij", "ABCDEFG"},
+        {"a letter of two bytes at the end of the title", "edtTitle", "abcdef\u00f1", "", "ABCDEF"},
+        {"a meaning of 300 bytes", "edtInfo", "", std::string(300, 'm'), std::string(255, 'm')},
+        {"a letter of two bytes after 254", "edtInfo", "", info254 + "\u00f1", info254},
+        {"a sample of 300 bytes", "edtSample", std::string(300, 's'), "", std::string(255, 'S')},
+    };
+    for (const Case& c : cases) {
+        std::string shown;
+        driver->WhenIdle([&] {
+            TfmAbbr* dialog = Dialog();
+            ASSERT_NE(dialog, nullptr);
+            auto* edit = static_cast<TskEdit*>(dialog->FindComponent(c.edit));
+            edit->SetFocus();
+            if (!c.typed.empty()) win::Headless::TypeText(c.typed);
+            if (!c.pasted.empty()) {
+                SetClipboardText(c.pasted);
+                edit->Perform(WM_PASTE);
+            }
+            win::Headless::ProcessMessages();
+            shown = edit->GetText();
+            ClickOn(dialog->btnCancel);
+        });
+        AltKey('A');
+        win::Headless::ProcessMessages();
+        EXPECT_EQ(shown, c.shown) << c.name;
     }
 }
 

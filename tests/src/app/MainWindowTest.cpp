@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 
+#include "tests/common/misc/TurkishLocale.h"
 #include "tests/src/app/AppTestFixture.h"
 
 using apptest::AppTest;
@@ -255,6 +256,56 @@ TEST_F(AppTest, FindReportsATextThatIsNoEntryWholeWhateverItsLength) {
         win::Headless::ProcessMessages();
         EXPECT_EQ(boxes, c.expected) << c.typed.substr(0, 10);
         form.reset();
+    }
+}
+
+// Abbreviations are ASCII: under Turkish, a typed "inz" must become "INZ" (the user's
+// language would make it a dotted capital, and byte-wise casing left it "iNZ") and be found.
+TEST_F(AppTest, TypedAbbreviationsAreUpperCasedAsAsciiWhateverTheLanguage) {
+    TurkishLocale turkish;
+    if (!turkish.Active()) GTEST_SKIP() << "tr_TR.UTF-8 is neither installed nor can be made";
+    OpenMain({Info("DSP"), Info("INZ"), Info("WRK")});
+    form->edtAbbr->SetFocus();
+    win::Headless::TypeText("inz");
+    win::Headless::ProcessMessages();
+    EXPECT_EQ(form->edtAbbr->GetText(), "INZ");
+    EXPECT_EQ(SelectedRow(), "INZ");
+    // Found: no box is shown (an unanswered one would fail the test).
+    ClickOn(form->btnFind);
+    win::Headless::ProcessMessages();
+    EXPECT_TRUE(boxes.empty());
+}
+
+// What went wrong is shown with the error icon, what is only news with the information icon.
+TEST_F(AppTest, ErrorsShowTheErrorIconAndNewsTheInformationIcon) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        UINT icon;
+    };
+    const Case cases[] = {
+        {"not found",
+         [this] {
+             form->edtAbbr->SetText("NONE");
+             ClickOn(form->btnFind);
+         },
+         MB_ICONINFORMATION},
+        {"saved", [] { AltKey('S'); }, MB_ICONINFORMATION},
+        {"a repeated title",
+         [this] {
+             AbbrInfo same = Info("ALC");
+             form->InsertInfo(&same);
+         },
+         MB_ICONERROR},
+    };
+    OpenMain(FourRecords);
+    for (const Case& c : cases) {
+        boxTypes.clear();
+        AnswerBox();
+        c.act();
+        win::Headless::ProcessMessages();
+        ASSERT_EQ(boxTypes.size(), 1u) << c.name;
+        EXPECT_EQ(boxTypes[0] & MB_ICONMASK, c.icon) << c.name;
     }
 }
 

@@ -45,7 +45,9 @@ void ReturnFreedMemory() {
 }
 
 // A termination signal only writes to a pipe; the message loop reads it and ends as when
-// the user closes the program, so forms are destroyed and files closed as usual.
+// the user closes the program, so forms are destroyed and files closed as usual. Every
+// signal is read so: one that comes while the program asks something on its way out ends
+// the question, as the first ended the loop.
 int g_signalPipe[2] = {-1, -1};
 constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
@@ -64,7 +66,7 @@ void InstallTerminationSignals() {
     for (int signal : kTerminationSignals) sigaction(signal, &action, nullptr);
 }
 
-// A second signal while the program winds down ends it at once.
+// Without the display, nothing reads the pipe: signals end the program as any other.
 void RestoreTerminationSignals() {
     for (int signal : kTerminationSignals) ::signal(signal, SIG_DFL);
 }
@@ -76,7 +78,8 @@ int TerminationSignalPipe() {
 void X11Driver::CheckSignals() {
     char bytes[16];
     if (g_signalPipe[0] < 0 || read(g_signalPipe[0], bytes, sizeof bytes) <= 0) return;
-    RestoreTerminationSignals();
+    while (read(g_signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
     if (WM().capture) SendMessage(WM().capture, WM_CANCELMODE, 0, 0);
     PostQuitMessage(0);
 }

@@ -147,6 +147,94 @@ TEST_F(ApplicationTest, MessageBoxLaysOutIconTextAndCentredButtons) {
     EXPECT_NEAR(boxRect.top + boxRect.Height() / 2, ownerRect.top + ownerRect.Height() / 2, 1);
 }
 
+// A box sizes itself to its text: one line as it is, a long text broken into lines of at
+// most 400 pixels (a failed save's reason was hidden below a box one line high), and a text
+// taller than the screen in wider lines, cut at the work area's edge, with its buttons in sight.
+TEST_F(ApplicationTest, MessageBoxSizesItselfToItsTextAndTheWorkArea) {
+    std::string words;
+    for (int i = 0; i < 40; ++i) words += "Permission denied. ";
+    std::string tall;
+    for (int i = 0; i < 300; ++i) tall += "The previous file is unchanged. ";
+    struct Case {
+        const char* name;
+        std::string text;
+        int minLines;
+        int maxLines;
+        int minTextWidth;
+        int maxTextWidth;
+    };
+    const Case cases[] = {
+        {"one line", "Quorvane Reference saved successfully.", 1, 1, 0, 400},
+        {"a failed save's reason",
+         "Quorvane Reference was not saved: could not write "
+         "/home/someone/.local/share/quorvane/quorvane.dat.new: Permission denied. The "
+         "previous file is unchanged.",
+         2, 3, 300, 400},
+        {"a paragraph", words, 5, 12, 300, 400},
+        {"lines of their own", "First line.\nSecond line.\nThird line.", 3, 3, 0, 400},
+        {"taller than the screen", tall, 20, 1000, 401, 1024},
+    };
+    const TRect work{0, 0, 1024, 738};
+    // The first case's one line gives the height of a line.
+    int lineHeight = 0;
+    for (const Case& c : cases) {
+        TRect textRect, client, boxRect, okRect;
+        WhenBoxShows([&](TMessageForm& box) {
+            auto* text = static_cast<TLabel*>(box.FindComponent("Message"));
+            textRect = text->BoundsRect();
+            okRect = static_cast<TControl*>(box.FindComponent("OK"))->BoundsRect();
+            client = box.GetClientRect();
+            GetWindowRect(box.Handle(), &boxRect);
+            win::Headless::KeyPress(VK_RETURN, U'\r');
+        });
+        MessageBox(nullptr, c.text.c_str(), "Error", MB_OK | MB_ICONERROR);
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(shown.text, c.text);
+        if (lineHeight == 0) lineHeight = textRect.Height();
+        ASSERT_GT(lineHeight, 0);
+        const int lines = textRect.Height() / lineHeight;
+        EXPECT_GE(lines, c.minLines) << "text " << textRect.Height() << " high";
+        EXPECT_LE(lines, c.maxLines) << "text " << textRect.Height() << " high";
+        EXPECT_GE(textRect.Width(), c.minTextWidth);
+        EXPECT_LE(textRect.Width(), c.maxTextWidth);
+        // The text, then the buttons below it, all inside the client area.
+        EXPECT_LE(textRect.bottom, okRect.top);
+        EXPECT_LE(textRect.right, client.right);
+        EXPECT_LE(okRect.bottom, client.bottom);
+        EXPECT_GE(boxRect.left, work.left);
+        EXPECT_GE(boxRect.top, work.top);
+        EXPECT_LE(boxRect.right, work.right);
+        EXPECT_LE(boxRect.bottom, work.bottom);
+    }
+}
+
+// A request to end (a signal) that comes while a start-up message box waits closes the box,
+// keeps the next one from waiting, and ends Run before the main form shows.
+TEST_F(ApplicationTest, ARequestToEndDuringAStartUpBoxEndsTheProgram) {
+    class StartUpForm : public MainForm {
+    public:
+        explicit StartUpForm(TComponent* AOwner) : MainForm(AOwner) {
+            answers.push_back(MessageBox(nullptr, "The data file is damaged.", "Error", MB_OK));
+            answers.push_back(MessageBox(nullptr, "Keep going?", "Error", MB_YESNO));
+        }
+        std::vector<int> answers;
+    };
+    driver->WhenIdle([] { PostQuitMessage(0); });
+    Application->Initialize();
+    StartUpForm* form = nullptr;
+    Application->CreateForm(form);
+    EXPECT_EQ(form->answers, (std::vector<int>{IDOK, IDCANCEL}));
+    Application->Run();
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    delete form;
+    // The next run starts afresh.
+    MainForm* next = nullptr;
+    Application->CreateForm(next);
+    driver->WhenIdle([next] { next->Close(); });
+    Application->Run();
+    delete next;
+}
+
 TEST_F(ApplicationTest, HandleExceptionShowsTheMessageInAnErrorBox) {
     Application->SetTitle("Quorvane Reference");
     UINT type = 0;

@@ -4,6 +4,7 @@
 #include "platform/vcl/stdctrls/Edit.h"
 #include "platform/vcl/stdctrls/EditConsts.h"
 #include "platform/vcl/stdctrls/MaskEdit.h"
+#include "tests/common/misc/TurkishLocale.h"
 #include "tests/platform/vcl/EditTestFixture.h"
 
 using vcltest::EditTest;
@@ -73,6 +74,67 @@ TEST_F(EditTest, TypingWithUpperCaseForcedFiresOnChangeForEveryCharacter) {
     edit->SetCharCase(ecLowerCase);
     EXPECT_EQ(edit->GetText(), "xy");
     EXPECT_EQ(changes.back(), "xy");
+}
+
+// Forced case works on characters, typed or pasted alike: a typed "\u00f1" once stayed small
+// in an upper-case edit. The invariant rule keeps ASCII to the C locale's rule, which
+// Turkish changes (below).
+TEST_F(EditTest, ForcedCaseChangesWholeCharactersTypedOrPasted) {
+    struct Case {
+        TEditCharCase charCase;
+        TCaseRule rule;
+        std::string input;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {ecUpperCase, TCaseRule::Locale, "se\u00f1or na\u00efve", "SE\u00d1OR NA\u00cfVE"},
+        {ecUpperCase, TCaseRule::Invariant, "\u00f1and\u00fa \u03b1\u03b2",
+         "\u00d1AND\u00da \u0391\u0392"},
+        {ecLowerCase, TCaseRule::Locale, "\u00c0\u00c9\u00ce Stra\u00dfe",
+         "\u00e0\u00e9\u00ee stra\u00dfe"},
+        {ecLowerCase, TCaseRule::Invariant, "\u0416\u0418\u0412 OK \u20ac",
+         "\u0436\u0438\u0432 ok \u20ac"},
+    };
+    for (const Case& c : cases) {
+        auto* edit = Place<TEdit>(10, 10, 200, 21);
+        edit->SetCharCase(c.charCase);
+        edit->SetCaseRule(c.rule);
+        edit->SetFocus();
+        Type(c.input);
+        EXPECT_EQ(edit->GetText(), c.shown) << "typed " << c.input;
+        edit->SetText("");
+        SetClipboardText(c.input);
+        edit->Perform(WM_PASTE);
+        EXPECT_EQ(edit->GetText(), c.shown) << "pasted " << c.input;
+        delete edit;
+    }
+}
+
+// Under Turkish, the user's language upper-cases "i" to a dotted capital and lower-cases
+// "I" to a dotless small letter; the invariant rule, for identifiers, keeps "I" and "i".
+TEST_F(EditTest, TheInvariantCaseRuleIgnoresTheTurkishDottedI) {
+    TurkishLocale turkish;
+    if (!turkish.Active()) GTEST_SKIP() << "tr_TR.UTF-8 is neither installed nor can be made";
+    struct Case {
+        TEditCharCase charCase;
+        TCaseRule rule;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {ecUpperCase, TCaseRule::Invariant, "INZ I\u00d1"},
+        {ecUpperCase, TCaseRule::Locale, "\u0130NZ I\u00d1"},
+        {ecLowerCase, TCaseRule::Invariant, "inz i\u00f1"},
+        {ecLowerCase, TCaseRule::Locale, "inz \u0131\u00f1"},
+    };
+    for (const Case& c : cases) {
+        auto* edit = Place<TEdit>(10, 10, 200, 21);
+        edit->SetCharCase(c.charCase);
+        edit->SetCaseRule(c.rule);
+        edit->SetFocus();
+        Type("inz I\u00f1");
+        EXPECT_EQ(edit->GetText(), c.shown);
+        delete edit;
+    }
 }
 
 TEST_F(EditTest, CaretAndSelectionFollowArrowsHomeEndAndShift) {
