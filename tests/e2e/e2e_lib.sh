@@ -2,24 +2,26 @@
 # program's output, waiting for the lines a program prints, and reading screenshot pixels.
 # A script sets `log` (the program's output file) and `program_name` before using them.
 
-# Runs the calling script again inside a fresh Xvfb, or exits 77 (skipped) when a tool it
-# needs is missing; in CI (CI set), where every tool must be there, a missing one fails.
-# Call it first, with the output folder and the script's own arguments.
+# Fails unless every named tool is installed.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "FAILED: $tool is not installed (scripts/install-deps.sh installs it)" >&2
+      exit 1
+    fi
+  done
+}
+
+# Runs the calling script again inside a fresh Xvfb. A missing tool fails the test: the
+# documented test command installs them all, so a missing one means a broken setup, and a
+# skip would hide every end-to-end result. Call it first, with the output folder and the
+# script's own arguments.
 run_under_xvfb() {
   local out=$1
   shift
   [[ ${E2E_UNDER_XVFB:-} == 1 ]] && return 0
-  local tool
-  for tool in xvfb-run xdotool import convert; do
-    if ! command -v "$tool" >/dev/null; then
-      if [[ -n ${CI:-} ]]; then
-        echo "FAILED: $tool is not installed" >&2
-        exit 1
-      fi
-      echo "skipped: $tool is not installed"
-      exit 77
-    fi
-  done
+  require_tools xvfb-run xdotool import convert
   mkdir -p "$out"
   E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 }

@@ -4,7 +4,7 @@
 # by Alt with a letter, the bar entered by Alt alone and walked with the arrows, Escape
 # stepping back, and a shortcut; each choice must reach the log. The window is then
 # photographed with a menu open in each of the five styles.
-# Usage: skin_menubar_e2e.sh SKIN_GALLERY OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# Usage: skin_menubar_e2e.sh SKIN_GALLERY OUTPUT_DIR. Fails without xvfb-run,
 # xdotool or ImageMagick.
 set -euo pipefail
 

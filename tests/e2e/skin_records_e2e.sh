@@ -4,7 +4,7 @@
 # the skinned combo box, posts it with the navigator, closes, runs the program again and
 # finds the change, asks to delete and keeps the record, opens the window again from the
 # gallery's button; then photographs the window in every style. Screenshots are left in the output folder.
-# Usage: skin_records_e2e.sh SKIN_GALLERY DEMO_DATABASE OUTPUT_DIR. Exits 77 (skipped)
+# Usage: skin_records_e2e.sh SKIN_GALLERY DEMO_DATABASE OUTPUT_DIR. Fails
 # without xvfb-run, xdotool or ImageMagick.
 set -euo pipefail
 
