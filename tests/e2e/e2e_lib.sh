@@ -64,3 +64,43 @@ expect_pixel() {
   got=$(pixel "$1" "$2" "$3")
   [[ $got == "$4" ]] || fail "pixel ($2, $3) of $(basename "$1") is $got, expected $4 ($5)"
 }
+
+# How many pixels of the W x H area at (X, Y) differ between two screenshots.
+differing_pixels() {
+  convert "$1" "$2" -crop "${3}x${4}+${5}+${6}" +repage -compose difference -composite \
+    -separate -evaluate-sequence max -threshold 0 -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# Checks for shot_until: the W x H area at (X, Y) differs from, or equals, the same area of
+# a reference screenshot. The screenshot to judge comes last.
+area_differs() { (($(differing_pixels "$1" "$6" "$2" "$3" "$4" "$5") > 0)); }
+area_equals() { (($(differing_pixels "$1" "$6" "$2" "$3" "$4" "$5") == 0)); }
+
+# Takes screenshots into FILE until CHECK (a command, given the screenshot as its last
+# argument) passes: waits for what the program shows. Fails after ten seconds, saying what
+# never showed. Usage: shot_until FILE DESCRIPTION CHECK [ARGUMENTS...]
+shot_until() {
+  local file=$1 what=$2
+  shift 2
+  for _ in $(seq 100); do
+    import -window root "$file"
+    "$@" "$file" && return 0
+    sleep 0.1
+  done
+  fail "$what: not on the screen after ten seconds (last screenshot $(basename "$file"))"
+}
+
+# Takes screenshots into FILE until two in a row are the same: the program has finished
+# painting what it was asked to show.
+shot_settled() {
+  local file=$1 previous=$1.previous.png
+  import -window root "$previous"
+  shot_until "$file" "a still screen" _same_as "$previous"
+  rm -f "$previous"
+}
+_same_as() {
+  local previous=$1 file=$2
+  (($(differing_pixels "$previous" "$file" 1024 768 0 0) == 0)) && return 0
+  cp "$file" "$previous"
+  return 1
+}
