@@ -18,6 +18,8 @@ namespace {
 // Whether Alt went down with no other key after it; the key messages of every window pass
 // here, one at a time.
 bool altAlone = false;
+// Whether F10 went down here: its release then asks for the menu, as Alt's does.
+bool f10Down = false;
 
 LRESULT EraseBackground(HWND hwnd, HDC hdc) {
     const WindowObject* w = WM().Find(hwnd);
@@ -200,22 +202,26 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             } else {
                 altAlone = false;
             }
+            f10Down = wParam == VK_F1 + 9 && !(GetKeyState(VK_SHIFT) & 0x8000);
             // Alt+F4 closes the top-level window, wherever in it the focus is.
             if (wParam == 0x73 /* VK_F4 */)
                 PostMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
             return 0;
         case WM_KEYDOWN:
             altAlone = false;
+            f10Down = false;
             return 0;
         case WM_SYSKEYUP:
-            if (wParam == VK_MENU && altAlone) {
+            if ((wParam == VK_MENU && altAlone) || (wParam == VK_F1 + 9 && f10Down)) {
                 altAlone = false;
+                f10Down = false;
                 SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);
             }
             return 0;
         case WM_SYSCHAR:
             // An Alt+letter nobody took as a mnemonic is the menu's, with the letter.
             altAlone = false;
+            f10Down = false;
             SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, wParam);
             return 0;
         case WM_RBUTTONUP: {

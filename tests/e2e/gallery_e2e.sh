@@ -2,7 +2,7 @@
 # Runs the controls gallery on the X11 backend under Xvfb, types into its edit, picks from
 # its combo box, opens its menus from the menu bar, the tool bar and a right click, and
 # checks what it printed. Screenshots of each step are left in the output folder.
-# Usage: gallery_e2e.sh GALLERY_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# Usage: gallery_e2e.sh GALLERY_PROGRAM OUTPUT_DIR. Fails without xvfb-run,
 # xdotool or ImageMagick.
 set -euo pipefail
 

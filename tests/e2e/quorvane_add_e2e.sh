@@ -2,7 +2,7 @@
 # Runs Quorvane Reference on the X11 backend under Xvfb with a data file of its own, adds an
 # entry with Alt+A through the entry dialog, saves with Alt+S and checks that the saved file
 # holds the entry in title order.
-# Usage: quorvane_add_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# Usage: quorvane_add_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Fails without xvfb-run,
 # xdotool or ImageMagick.
 set -euo pipefail
 

@@ -3,7 +3,7 @@
 # user meets it: the band round the window, dragging by the title bar, the window menu on
 # Alt+Space and the list's popup menu each closing on a click outside all of the program's
 # windows, and the close button ending the program.
-# Usage: quorvane_frame_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without
+# Usage: quorvane_frame_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Fails without
 # xvfb-run, xdotool or ImageMagick.
 set -euo pipefail
 

@@ -2,7 +2,7 @@
 # Runs Quorvane Reference on the X11 backend under Xvfb with a data file of its own, types an
 # abbreviation, deletes a row through the popup menu, saves with Alt+S, answers the
 # confirmation with Enter and checks the saved file.
-# Usage: quorvane_main_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# Usage: quorvane_main_e2e.sh PROGRAM QVDAT OUTPUT_DIR. Fails without xvfb-run,
 # xdotool or ImageMagick.
 set -euo pipefail
 

@@ -3,7 +3,7 @@
 # demonstration database: edits a command's name in the grid, moves down (which posts),
 # closes, runs the program again and finds the change; then changes a field in an edit and
 # asks to close, which must ask first. Screenshots of each step are left in the output folder.
-# Usage: records_e2e.sh GALLERY_PROGRAM DEMO_DATABASE OUTPUT_DIR. Exits 77 (skipped) without
+# Usage: records_e2e.sh GALLERY_PROGRAM DEMO_DATABASE OUTPUT_DIR. Fails without
 # xvfb-run, xdotool or ImageMagick.
 set -euo pipefail
 

@@ -3,7 +3,7 @@
 # built-in styles and a theme file written by sktheme, clicks, holds and checks its
 # controls, opens the theme manager's dialog, and checks what it printed. Screenshots of
 # each style are left in the output folder.
-# Usage: skin_gallery_e2e.sh SKIN_GALLERY SKTHEME OUTPUT_DIR. Exits 77 (skipped) without
+# Usage: skin_gallery_e2e.sh SKIN_GALLERY SKTHEME OUTPUT_DIR. Fails without
 # xvfb-run, xdotool or ImageMagick.
 set -euo pipefail
 

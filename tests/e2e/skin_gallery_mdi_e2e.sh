@@ -3,7 +3,7 @@
 # three children with Ctrl+N, maximises the last by a double-click on its title bar,
 # moves on with Ctrl+F6 (the next child comes up maximised) and closes that one with the
 # close button in the menu bar. Screenshots are left in the output folder.
-# Usage: skin_gallery_mdi_e2e.sh SKIN_GALLERY OUTPUT_DIR. Exits 77 (skipped) without
+# Usage: skin_gallery_mdi_e2e.sh SKIN_GALLERY OUTPUT_DIR. Fails without
 # xvfb-run, xdotool or ImageMagick.
 set -euo pipefail
 

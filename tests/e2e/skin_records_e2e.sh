@@ -3,8 +3,9 @@
 # demonstration database: moves with the navigator's buttons, changes a command's name in
 # the skinned combo box, posts it with the navigator, closes, runs the program again and
 # finds the change, asks to delete and keeps the record, opens the window again from the
-# gallery's button; then photographs the window in every style. Screenshots are left in the output folder.
-# Usage: skin_records_e2e.sh SKIN_GALLERY DEMO_DATABASE OUTPUT_DIR. Exits 77 (skipped)
+# gallery's button; then photographs the window in every style and checks each photograph.
+# Every step waits for what the window shows. Screenshots are left in the output folder.
+# Usage: skin_records_e2e.sh SKIN_GALLERY DEMO_DATABASE OUTPUT_DIR. Fails
 # without xvfb-run, xdotool or ImageMagick.
 set -euo pipefail
 
@@ -18,9 +19,23 @@ program_name="skin gallery"
 db=$out/records.db
 cp "$demo" "$db"
 
+# A screenshot once the program has finished painting.
 shot() {
-  sleep 0.4
-  import -window root "$out/skin-records-$1.png"
+  shot_settled "$out/skin-records-$1.png"
+}
+
+# The middle of a control, by the name the program printed its place under.
+place_of() {
+  local place
+  place=$(grep "^place $1 " "$log" | tail -1)
+  [[ -n $place ]] || fail "no control named $1"
+  read -r _ _ px py <<<"$place"
+}
+
+# How many dark pixels (text) the name's edit shows in a screenshot.
+name_text() {
+  place_of cbxName
+  dark_pixels "$1" 100 12 $((px - 60)) $((py - 6))
 }
 
 # Clicks the middle of a control, found by the name the program printed its place under.
@@ -43,7 +58,7 @@ start() {
     sleep 0.1
   done
   grep -q "^records ready " "$log" || fail "the records window never opened"
-  sleep 0.5
+  shot "$1-ready"
 }
 
 # Closes the records window with its Close button, then ends the gallery.
@@ -59,6 +74,7 @@ start first
 grep -q "^records open [1-9][0-9]* commands$" "$log" || fail "the records window did not open the commands"
 expect_line "record 1 ADDACC Add Access Code"
 shot start
+(($(name_text "$out/skin-records-start.png") > 10)) || fail "the first record's name is not shown"
 
 # The navigator moves through the records.
 click_on nbNext
@@ -77,6 +93,8 @@ xdotool key End
 xdotool type --delay 40 " now"
 expect_line "state edit"
 shot typed
+(($(differing_pixels "$out/skin-records-moved.png" "$out/skin-records-typed.png" 100 12 \
+  $((px - 60)) $((py - 6))) > 0)) || fail "the typed text is not shown in the name's edit"
 click_on nbPost
 expect_line "state browse"
 expect_line "record 2 ADDAJE Add Autostart Job Entry now"
@@ -91,36 +109,52 @@ shot reopened
 # Last, then Delete asks first; Cancel keeps the record.
 click_on nbLast
 expect_line "navigator nbLast"
+shot before-delete
 click_on nbDelete
-sleep 0.5
+# The question is a window of its own, titled Confirm, with its text.
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^Confirm$' >/dev/null && break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^Confirm$' >/dev/null || fail "Delete asked nothing"
 shot delete-question
+(($(dark_pixels_all "$out/skin-records-delete-question.png") > \
+  $(dark_pixels_all "$out/skin-records-before-delete.png") + 50)) ||
+  fail "the delete question shows no text"
 xdotool key Escape
 expect_line "navigator nbDelete"
 # Closed, the window opens again from the gallery's button.
 click_on btnClose
 expect_line "records closed"
-sleep 0.3
+shot closed
 click_on btnRecords
 for _ in $(seq 100); do
   [[ $(grep -c "^records ready " "$log") -ge 2 ]] && break
   sleep 0.1
 done
 [[ $(grep -c "^records ready " "$log") -ge 2 ]] || fail "the Records button did not open the window"
-sleep 0.5
 shot from-button
+(($(differing_pixels "$out/skin-records-closed.png" "$out/skin-records-from-button.png" \
+  1024 768 0 0) > 1000)) || fail "the records window is not on the screen again"
 stop
 grep -q "^records open $(grep -o '^records open [0-9]*' "$out/skin-records-first.log" | cut -d' ' -f3) commands$" "$log" ||
   fail "the number of commands changed"
 
-# The window in each style.
+# The window in each style: each style looks its own, and shows the record.
+previous=""
 for style in MacOS WinXP DeepBlue Protein BlueGlass; do
   log=$out/skin-records-$style.log
   "$gallery" --style "$style" --records "$db" --timeout 60000 >"$log" 2>&1 &
   gallery_pid=$!
   trap 'kill $gallery_pid 2>/dev/null || true' EXIT
   expect_line "record 1 ADDACC Add Access Code"
-  sleep 0.6
   shot "$style"
+  (($(name_text "$out/skin-records-$style.png") > 10)) || fail "$style shows no record name"
+  if [[ -n $previous ]]; then
+    changed=$(differing_pixels "$previous" "$out/skin-records-$style.png" 1024 768 0 0)
+    ((changed > 500)) || fail "$style looks like the style before it ($changed pixels differ)"
+  fi
+  previous=$out/skin-records-$style.png
   stop
 done
 

@@ -2,7 +2,7 @@
 # Runs the VCL demo (a form read from its description) on the X11 backend under Xvfb,
 # drives its check box, radio button, buttons, a hidden button's accelerator and a message
 # box with xdotool, and checks what it printed and what the screen shows.
-# Usage: vcldemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# Usage: vcldemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Fails without xvfb-run,
 # xdotool or ImageMagick.
 set -euo pipefail
 

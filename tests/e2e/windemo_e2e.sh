@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the window demo on the X11 backend under Xvfb, drives it with xdotool (a click, a
 # key, a drag of its title bar) and checks what it printed and what the screen shows.
-# Usage: windemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run or
+# Usage: windemo_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Fails without xvfb-run or
 # xdotool or ImageMagick.
 set -euo pipefail
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the X server away from under the window demo: the program must notice, say why on
 # its error output and end with status 1 at once, instead of hanging or crashing.
-# Usage: windemo_lost_display_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without Xvfb.
+# Usage: windemo_lost_display_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Fails without Xvfb.
 set -euo pipefail
 
 demo=$1
@@ -9,11 +9,7 @@ out=$2
 log=$out/windemo-lost.log
 program_name=demo
 source "$(dirname "$0")/e2e_lib.sh"
-if ! command -v Xvfb >/dev/null; then
-  [[ -n ${CI:-} ]] && { echo "FAILED: Xvfb is not installed" >&2; exit 1; }
-  echo "skipped: Xvfb is not installed"
-  exit 77
-fi
+require_tools Xvfb
 mkdir -p "$out"
 
 # A server of our own on a free display number, which it reports when it is ready.

@@ -4,20 +4,14 @@
 # decorations; a drag of its painted title bar moves it through the window manager and the
 # program learns where it went; a dialog takes the keyboard and gives it back; the
 # notification keeps its place; the window is iconified and restored.
-# Usage: windemo_wm_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Exits 77 (skipped) without xvfb-run,
+# Usage: windemo_wm_e2e.sh DEMO_PROGRAM OUTPUT_DIR. Fails without xvfb-run,
 # xdotool, ImageMagick, openbox or xprop.
 set -euo pipefail
 
 demo=$1
 out=$2
 source "$(dirname "$0")/e2e_lib.sh"
-for tool in openbox xprop; do
-  if ! command -v $tool >/dev/null; then
-    [[ -n ${CI:-} ]] && { echo "FAILED: $tool is not installed" >&2; exit 1; }
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+require_tools openbox xprop
 run_under_xvfb "$out" "$@"
 
 log=$out/windemo-wm.log

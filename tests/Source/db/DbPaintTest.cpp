@@ -8,8 +8,10 @@
 
 #include "Source/db/SKDBCtrls.h"
 #include "Source/theme/SKFileTheme.h"
+#include "Source/theme/SKPublic.h"
 #include "Source/theme/SKThemeFile.h"
 #include "Source/theme/SKThemes.h"
+#include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/stdctrls/ComboBoxInfo.h"
 #include "tests/Source/db/SkinDbTestSupport.h"
 
@@ -183,22 +185,73 @@ TEST_F(DbPaint, GridInMacOSHasTheFixedColours) {
     EXPECT_EQ(grid->GetSelectedColor(), 0x00FFFF);
 }
 
-TEST_F(DbPaint, NavigatorButtonsShowTheirGlyphsInEachStyle) {
+// The navigator's glyph for a button: its frame of the strip, keyed by its corner pixel.
+static gfx::Bitmap NavigatorGlyph(TNavigateBtn button) {
+    TBitmap strip, glyph;
+    strip.LoadFromResourceName("DBNAV_BUTTON");
+    SpitBitmap(&strip, &glyph, 10, static_cast<int>(button) + 1);
+    return glyph.Image();
+}
+
+// Where the glyph's pixels (all but its keyed background) stand whole in the picture;
+// {-1, -1} when nowhere.
+static TPoint FindGlyph(const gfx::Bitmap& shot, const gfx::Bitmap& glyph) {
+    const TColor key = glyph.GetPixel(0, 0);
+    for (int top = 0; top + glyph.Height() <= shot.Height(); ++top)
+        for (int left = 0; left + glyph.Width() <= shot.Width(); ++left) {
+            bool whole = true;
+            for (int y = 0; whole && y < glyph.Height(); ++y)
+                for (int x = 0; whole && x < glyph.Width(); ++x)
+                    if (glyph.GetPixel(x, y) != key &&
+                        glyph.GetPixel(x, y) != shot.GetPixel(left + x, top + y))
+                        whole = false;
+            if (whole) return {left, top};
+        }
+    return {-1, -1};
+}
+
+// An enabled button shows its glyph in the glyph's own colours; disabled, the same glyph
+// shows greyed where it stood: its dark ink in the shadow colour and none of its colours,
+// in each style.
+TEST_F(DbPaint, NavigatorButtonsShowTheirGlyphsEnabledAndGreyedWhenDisabled) {
+    table->Open();
+    const TColor shadow = ColorToRGB(clBtnShadow);
     for (TskUIStyle style : {DeepBlue, MacOS}) {
         SCOPED_TRACE(TskUIStyleInfo().NameOf(static_cast<int>(style)));
         auto* nav = Place<TskDBNavigator>(10, 10, 250, 30);
         nav->SetUIStyle(style);
+        nav->SetDataSource(source.get());
         for (int i = nbFirst; i <= nbRefresh; ++i)
             EXPECT_EQ(nav->Buttons(static_cast<TNavigateBtn>(i))->GetUIStyle(), style);
-        // Disabled (no data source), the glyphs show greyed; the buttons differ from each
-        // other only by them.
-        const gfx::Bitmap first = Capture(nav->Buttons(nbFirst));
-        const gfx::Bitmap insert = Capture(nav->Buttons(nbInsert));
-        int differing = 0;
-        for (int y = 0; y < first.Height(); ++y)
-            for (int x = 0; x < first.Width(); ++x)
-                if (first.GetPixel(x, y) != insert.GetPixel(x, y)) ++differing;
-        EXPECT_GT(differing, 20);
+        for (const TNavigateBtn which : {nbNext, nbPrior}) {
+            SCOPED_TRACE(which == nbNext ? "Next" : "Prior");
+            const gfx::Bitmap glyph = NavigatorGlyph(which);
+            // Next is on at the first record and off at the last; Prior the other way.
+            table->First();
+            if (which == nbPrior) table->Last();
+            ASSERT_TRUE(nav->Buttons(which)->GetEnabled());
+            const gfx::Bitmap enabled = Capture(nav->Buttons(which));
+            const TPoint at = FindGlyph(enabled, glyph);
+            ASSERT_NE(at.x, -1) << "the enabled button shows its glyph whole";
+            which == nbNext ? table->Last() : table->First();
+            ASSERT_FALSE(nav->Buttons(which)->GetEnabled());
+            const gfx::Bitmap disabled = Capture(nav->Buttons(which));
+            EXPECT_EQ(FindGlyph(disabled, glyph).x, -1);
+            int ink = 0, greyed = 0, kept = 0;
+            for (int y = 0; y < glyph.Height(); ++y)
+                for (int x = 0; x < glyph.Width(); ++x) {
+                    const TColor g = glyph.GetPixel(x, y);
+                    // The glyph's dark ink: well below the light background it stands on.
+                    if (((g & 0xFF) + ((g >> 8) & 0xFF) + ((g >> 16) & 0xFF)) > 3 * 0x60) continue;
+                    ++ink;
+                    const TColor shown = disabled.GetPixel(at.x + x, at.y + y);
+                    if (shown == shadow) ++greyed;
+                    if (shown == g) ++kept;
+                }
+            EXPECT_GT(ink, 10);
+            EXPECT_EQ(greyed, ink) << "every dark pixel of the glyph greyed";
+            EXPECT_EQ(kept, 0);
+        }
         delete nav;
     }
 }

@@ -1,6 +1,7 @@
 // The record navigator over the people table: which buttons the dataset's state enables,
 // what each does, the delete question, the layout of its buttons, the keys and the repeat
 // of a held button on the virtual clock.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,64 @@ TEST_F(Navigator, ButtonsFollowTheDatasetsStateAndPosition) {
     EXPECT_EQ(Enabled(nav), "FP..IDE..R");
     table->Close();
     EXPECT_EQ(Enabled(nav), "..........");
+}
+
+// The buttons that change data follow what the dataset allows: on a read-only table or a
+// query no button offers to insert, delete, edit or refresh, wherever the cursor stands,
+// while the moving buttons follow the position as on any dataset.
+TEST_F(Navigator, ButtonsThatChangeDataFollowWhatTheDatasetAllows) {
+    TSQLiteQuery query(nullptr);
+    query.SetDatabase(db.get());
+    query.SetSQL("SELECT name, age FROM people ORDER BY id");
+    struct Case {
+        const char* name;
+        std::function<TDataSet*()> open;
+        const char* atFirst;
+        const char* inTheMiddle;
+        const char* atLast;
+    };
+    const Case cases[] = {
+        {"a table",
+         [&]() -> TDataSet* {
+             table->Open();
+             return table.get();
+         },
+         "..NLIDE..R", "FPNLIDE..R", "FP..IDE..R"},
+        {"a read-only table",
+         [&]() -> TDataSet* {
+             table->SetReadOnly(true);
+             table->Open();
+             return table.get();
+         },
+         "..NL......", "FPNL......", "FP........"},
+        {"a query",
+         [&]() -> TDataSet* {
+             query.Open();
+             return &query;
+         },
+         "..NL......", "FPNL......", "FP........"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TDataSet* dataSet = c.open();
+        source->SetDataSet(dataSet);
+        TskDBNavigator* nav = Nav();
+        EXPECT_EQ(Enabled(nav), c.atFirst);
+        ClickOn(nav->Buttons(nbNext));
+        EXPECT_EQ(Enabled(nav), c.inTheMiddle);
+        ClickOn(nav->Buttons(nbLast));
+        EXPECT_EQ(Enabled(nav), c.atLast);
+        if (c.atLast[5] == '.') {
+            // A click on a button that is off changes nothing.
+            ClickOn(nav->Buttons(nbDelete));
+            ClickOn(nav->Buttons(nbEdit));
+            EXPECT_EQ(dataSet->GetRecordCount(), 3);
+            EXPECT_EQ(dataSet->GetState(), dsBrowse);
+        }
+        delete nav;
+        dataSet->Close();
+        table->SetReadOnly(false);
+    }
 }
 
 TEST_F(Navigator, AnEmptyDatasetDisablesMovingAndDeleting) {

@@ -131,6 +131,58 @@ TEST_F(SkinListView, MovingTheBarScrollsTheListByRows) {
     EXPECT_EQ(view->GetTopIndex(), top + 1);
 }
 
+// With both bars linked, each scrolls the list along its own axis only: the horizontal bar
+// moves the columns sideways by its change in pixels, the vertical one moves rows.
+TEST_F(SkinListView, EachLinkedBarScrollsTheListAlongItsOwnAxis) {
+    TskScrollBar* vertical = LinkVertical();
+    auto* horizontal = new TskScrollBar(host.get());
+    horizontal->SetParent(host.get());
+    horizontal->SetUIStyle(MacOS);
+    view->SetHScrollBar(horizontal);
+    view->GetColumns()->Items(1)->SetWidth(900);
+    Fill(100);
+    Shot();
+    ASSERT_TRUE(horizontal->GetVisible()) << "the columns are wider than the list";
+    EXPECT_EQ(horizontal->GetOrientation(), skHorizontal);
+    // Rows inside the list, clear of the header, the frame and both bars.
+    const TRect rows = Bounds(25 + 45, 16 + 40, 300, 120);
+    struct Case {
+        const char* name;
+        bool horizontalBar;
+        int change;
+    };
+    const Case cases[] = {
+        {"horizontal bar forward", true, 40},
+        {"horizontal bar back", true, -25},
+        {"vertical bar forward", false, 3},
+        {"vertical bar back", false, -2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const gfx::Bitmap before = Shot();
+        const int top = view->GetTopIndex();
+        const int left = Native(SB_HORZ).nPos;
+        TskScrollBar* bar = c.horizontalBar ? horizontal : vertical;
+        bar->SetPosition(bar->GetPosition() + c.change);
+        const gfx::Bitmap after = Shot();
+        if (c.horizontalBar) {
+            EXPECT_EQ(Native(SB_HORZ).nPos, left + c.change);
+            EXPECT_EQ(view->GetTopIndex(), top) << "no rows move";
+            // What stood change pixels to the right now stands here.
+            int differing = 0;
+            for (int y = rows.top; y < rows.bottom; ++y)
+                for (int x = rows.left; x < rows.right; ++x)
+                    if (after.GetPixel(x, y) != before.GetPixel(x + c.change, y)) ++differing;
+            EXPECT_EQ(differing, 0);
+        } else {
+            EXPECT_EQ(view->GetTopIndex(), top + c.change);
+            EXPECT_EQ(Native(SB_HORZ).nPos, left) << "no columns move";
+        }
+        EXPECT_EQ(horizontal->GetPosition(), Native(SB_HORZ).nPos);
+        EXPECT_EQ(vertical->GetPosition(), view->GetTopIndex());
+    }
+}
+
 TEST_F(SkinListView, UnlinkingAndDestroyingLeaveNoDanglingLinks) {
     TskScrollBar* bar = LinkVertical();
     Fill(100);

@@ -153,4 +153,63 @@ TEST_F(ScrollBar, HeldArrowStepsEveryHundredMillisecondsAndAClickDoesNothing) {
     EXPECT_EQ(bar->GetPosition(), INT_MAX) << "no overflow at the limit";
 }
 
+// Each arrow, held, moves the position and the thumb towards its own end of the bar: the
+// arrow at the bottom or right end forward, the one at the top or left end back, and neither
+// past the range.
+TEST_F(ScrollBar, EachHeldArrowMovesTowardsItsOwnEnd) {
+    struct Case {
+        const char* name;
+        TskProgressBarOrientation orientation;
+        bool farEnd;  // the arrow at the bottom or right end
+        int from;
+        int expected;
+    };
+    const Case cases[] = {
+        {"vertical, bottom arrow", skVertical, true, 50, 59},
+        {"vertical, top arrow", skVertical, false, 50, 41},
+        {"horizontal, right arrow", skHorizontal, true, 50, 59},
+        {"horizontal, left arrow", skHorizontal, false, 50, 41},
+        {"vertical, bottom arrow at the end", skVertical, true, 98, 100},
+        {"horizontal, left arrow at the start", skHorizontal, false, 2, 0},
+    };
+    for (const TskUIStyle style : {MacOS, WinXP}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (style == MacOS ? ", MacOS" : ", WinXP"));
+            bar->SetUIStyle(style);
+            bar->SetOrientation(c.orientation);
+            if (c.orientation == skVertical)
+                bar->SetBounds(30, 20, bar->GetWidth(), 200);
+            else
+                bar->SetBounds(30, 20, 200, bar->GetHeight());
+            bar->SetMin(0);
+            bar->SetMax(100);
+            bar->SetSmallChange(3);
+            bar->SetPosition(c.from);
+            Shot();
+            TControl* slider = bar->Track()->Slider();
+            const TPoint thumbBefore = slider->ClientToScreen({0, 0});
+            // Four pixels in from the bar's end, on the arrow standing there.
+            const bool vertical = c.orientation == skVertical;
+            const int along = c.farEnd ? (vertical ? bar->GetHeight() : bar->GetWidth()) - 4 : 4;
+            const int across = (vertical ? bar->GetWidth() : bar->GetHeight()) / 2;
+            const TPoint at =
+                bar->ClientToScreen(vertical ? TPoint{across, along} : TPoint{along, across});
+            win::Headless::MouseMove(at.x, at.y);
+            win::Headless::MouseDown();
+            Pump();
+            win::Headless::AdvanceTime(350);
+            Pump();
+            win::Headless::MouseUp();
+            Pump();
+            EXPECT_EQ(bar->GetPosition(), c.expected);
+            Shot();
+            const TPoint thumbAfter = slider->ClientToScreen({0, 0});
+            const int moved =
+                vertical ? thumbAfter.y - thumbBefore.y : thumbAfter.x - thumbBefore.x;
+            const int direction = c.expected > c.from ? 1 : -1;
+            EXPECT_GT(moved * direction, 0) << "the thumb moves towards the arrow";
+        }
+    }
+}
+
 }  // namespace

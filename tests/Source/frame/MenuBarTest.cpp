@@ -3,6 +3,7 @@
 // mouse and keyboard, the content below it, and controls standing at its right end.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -312,6 +313,108 @@ TEST_F(MenuBarTest, AltAloneHighlightsTheFirstButtonThenArrowsAndEnterChoose) {
     EXPECT_EQ(chosen, (std::vector<std::string>{"&Paste"}));
     EXPECT_FALSE(Bar()->InKeyboardMode());
     EXPECT_EQ(Bar()->KeyboardButton(), nullptr);
+}
+
+// The arrows walk the lit button round the bar in both directions: Left on the first
+// button lights the last one, Right on the last the first.
+TEST_F(MenuBarTest, TheKeyboardModesArrowsWalkRoundTheBarBothWays) {
+    frame->SetMenu(menu);
+    Headless::ProcessMessages();
+    struct Case {
+        const char* name;
+        std::vector<int> keys;
+        std::vector<std::string> lit;  // before each key, and after the last
+    };
+    const Case cases[] = {
+        {"right", {VK_RIGHT, VK_RIGHT, VK_RIGHT}, {"&File", "&Edit", "&Help", "&File"}},
+        {"left", {VK_LEFT, VK_LEFT, VK_LEFT}, {"&File", "&Help", "&Edit", "&File"}},
+        {"left then right", {VK_LEFT, VK_RIGHT, VK_RIGHT}, {"&File", "&Help", "&File", "&Edit"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lit;
+        auto note = [&] {
+            lit.push_back(Bar()->KeyboardButton() ? Bar()->KeyboardButton()->GetCaption() : "none");
+        };
+        for (const int key : c.keys)
+            driver->WhenIdle([&, key] {
+                note();
+                Headless::KeyPress(key);
+            });
+        driver->WhenIdle([&] {
+            note();
+            EXPECT_TRUE(OpenMenus().empty());
+            Headless::KeyPress(VK_ESCAPE);
+        });
+        PressAlt();
+        Headless::ProcessMessages();
+        EXPECT_EQ(lit, c.lit);
+        EXPECT_EQ(driver->PendingActions(), 0u);
+        EXPECT_FALSE(Bar()->InKeyboardMode());
+    }
+}
+
+// With a menu open the arrows open the neighbour's menu, round the ends of the bar too.
+TEST_F(MenuBarTest, TheArrowsOnAnOpenMenuOpenTheNeighboursRoundTheEnds) {
+    frame->SetMenu(menu);
+    Headless::ProcessMessages();
+    struct Case {
+        char letter;
+        int key;
+        const char* opened;
+    };
+    const Case cases[] = {
+        {'f', VK_LEFT, "&Help"},
+        {'f', VK_RIGHT, "&Edit"},
+        {'h', VK_RIGHT, "&File"},
+        {'h', VK_LEFT, "&Edit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(1, c.letter) + (c.key == VK_LEFT ? " left" : " right"));
+        std::string opened;
+        driver->WhenIdle([&] { Headless::KeyPress(c.key); });
+        driver->WhenIdle([&] {
+            opened = Bar()->MenuButton() ? Bar()->MenuButton()->GetCaption() : "none";
+            EXPECT_EQ(OpenMenuLeft(), ScreenBounds(Bar()->MenuButton()).left);
+            Headless::KeyPress(VK_ESCAPE);
+        });
+        driver->WhenIdle([] { Headless::KeyPress(VK_ESCAPE); });
+        PressAltWith(std::toupper(c.letter), c.letter);
+        Headless::ProcessMessages();
+        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(driver->PendingActions(), 0u);
+        EXPECT_TRUE(OpenMenus().empty());
+        EXPECT_FALSE(Bar()->InKeyboardMode());
+    }
+}
+
+// F10 does what Alt alone does: it lights the first button, and pressed again, on the bar
+// or on an open menu, leaves the bar without choosing anything.
+TEST_F(MenuBarTest, F10EntersTheBarAndLeavesItFromTheBarOrAnOpenMenu) {
+    frame->SetMenu(menu);
+    Headless::ProcessMessages();
+    constexpr int kF10 = VK_F1 + 9;
+    for (const bool fromOpenMenu : {false, true}) {
+        SCOPED_TRACE(fromOpenMenu ? "from an open menu" : "from the bar");
+        std::string lit = "none";
+        driver->WhenIdle([&] {
+            if (Bar()->KeyboardButton()) lit = Bar()->KeyboardButton()->GetCaption();
+            Headless::KeyPress(fromOpenMenu ? VK_DOWN : kF10);
+        });
+        if (fromOpenMenu)
+            driver->WhenIdle([&] {
+                EXPECT_EQ(OpenMenus().size(), 1u);
+                Headless::KeyPress(kF10);
+            });
+        Headless::KeyPress(kF10);
+        Headless::ProcessMessages();
+        EXPECT_EQ(lit, "&File");
+        EXPECT_EQ(driver->PendingActions(), 0u);
+        EXPECT_TRUE(OpenMenus().empty());
+        EXPECT_FALSE(Bar()->InKeyboardMode());
+        EXPECT_EQ(Bar()->KeyboardButton(), nullptr);
+        EXPECT_TRUE(chosen.empty());
+    }
 }
 
 TEST_F(MenuBarTest, AltLetterOpensThatMenuAndEscapeStepsBackOneLevelAtATime) {

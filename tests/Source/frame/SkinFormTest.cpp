@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/vcl/controls/Application.h"
+#include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/vcl/graphics/Canvas.h"
 
@@ -256,10 +257,17 @@ TEST_F(SkinFormTest, AFrameTakenOffGivesTheFormItsCaptionAndWindowProcedureBack)
 TEST_F(SkinFormTest, AFormReleasedThroughItsWindowProcedureIsLeftAlone) {
     MakeSkinned();
     skin->TitleBar()->OnCustomBtnsClick = nullptr;
+    TComponentGuard formAlive(form), frameAlive(skin);
+    const HWND hwnd = form->Handle();
     form->Release();
     Headless::ProcessMessages();
     form = nullptr;  // the release freed it, and the frame with it
-    SUCCEED();
+    EXPECT_FALSE(formAlive.Exists());
+    EXPECT_FALSE(frameAlive.Exists());
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(static_cast<bool>(Application->OnMessage)) << "the hook went with the frame";
+    // The desktop shows no trace of the form.
+    EXPECT_EQ(ScreenPixel(150, 105), ScreenPixel(90, 90));
 }
 
 TEST_F(SkinFormTest, TheTitleBarsCloseButtonClosesTheForm) {
@@ -317,6 +325,76 @@ TEST_F(SkinFormTest, EachMaximisedMdiChildShiftsItsOwnContents) {
     EXPECT_FALSE(skins[0]->ContentShifted());
     EXPECT_TRUE(skins[0]->TitleBar()->GetVisible());
     EXPECT_EQ(probes[0]->GetTop(), 40);
+}
+
+// How many pixels of the colour the title bar's caption area shows on the screen.
+int CaptionPixels(TskForm* skin, TColor color) {
+    TskTitleBar* bar = skin->TitleBar();
+    const gfx::Bitmap shot = Headless::CaptureDesktop();
+    const TColor rgb = ColorToRGB(color);
+    int n = 0;
+    for (int y = 2; y < bar->GetHeight() - 2; ++y)
+        for (int x = 0; x < bar->GetWidth(); ++x) {
+            const TPoint p = bar->ClientToScreen({x, y});
+            if (shot.GetPixel(p.x, p.y) == rgb) ++n;
+        }
+    return n;
+}
+
+// The caption shows whether its window is the active one: in the style's caption colour
+// while active, in the inactive caption colour while another window is, for top-level
+// forms and MDI children alike, and each time the activation moves.
+TEST_F(SkinFormTest, TheCaptionShowsWhetherItsWindowIsActive) {
+    struct Case {
+        const char* name;
+        TskUIStyle style;
+        TColor activeColor;
+        bool mdi;
+    };
+    const Case cases[] = {
+        {"MacOS forms", MacOS, clBlack, false},
+        {"DeepBlue forms", DeepBlue, clWhite, false},
+        {"MacOS MDI children", MacOS, clBlack, true},
+        {"WinXP MDI children", WinXP, clWhite, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TForm frame(nullptr);
+        if (c.mdi) {
+            frame.SetBounds(0, 0, 800, 500);
+            frame.SetFormStyle(fsMDIForm);
+            frame.Show();
+        }
+        TForm first(nullptr), second(nullptr);
+        TskForm* skins[2] = {};
+        int i = 0;
+        for (TForm* one : {&first, &second}) {
+            one->SetCaption(i == 0 ? "First window" : "Second window");
+            if (c.mdi) one->SetFormStyle(fsMDIChild);
+            one->SetBounds(20 + 380 * i, 40, 360, 200);
+            skins[i] = new TskForm(one);
+            skins[i]->SetUIStyle(c.style);
+            one->Show();
+            Headless::ProcessMessages();
+            ++i;
+        }
+        for (const int active : {1, 0, 1}) {
+            SCOPED_TRACE(active == 0 ? "the first active" : "the second active");
+            TForm* activeForm = active == 0 ? &first : &second;
+            if (c.mdi)
+                SendMessage(frame.ClientHandle(), WM_MDIACTIVATE,
+                            reinterpret_cast<WPARAM>(activeForm->Handle()), 0);
+            else
+                SetActiveWindow(activeForm->Handle());
+            Headless::ProcessMessages();
+            TskForm* on = skins[active];
+            TskForm* off = skins[1 - active];
+            EXPECT_GT(CaptionPixels(on, c.activeColor), 10);
+            // The bar's own picture may hold a stray pixel of that colour, no caption.
+            EXPECT_LE(CaptionPixels(on, clInactiveCaption), 2);
+            EXPECT_GT(CaptionPixels(off, clInactiveCaption), 10);
+        }
+    }
 }
 
 TEST_F(SkinFormTest, AFileThemeThatGoesLeavesDeepBlue) {

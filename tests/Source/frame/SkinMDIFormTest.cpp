@@ -2,9 +2,11 @@
 // the child's menu in its menu bar, its own arrangements, and how it lets go of the form
 // and the client window.
 #include <memory>
+#include <string>
 
 #include "platform/vcl/comctrls/ToolBar.h"
 #include "platform/vcl/controls/Application.h"
+#include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/menus/MainMenu.h"
 #include "platform/vcl/stdctrls/CustomPanel.h"
 
@@ -245,6 +247,151 @@ TEST_F(SkinMDIFormTest, MessagesDuringItsDestructionStillReachTheForm) {
     // The title bar's window went while the frame was closing; the form heard of it.
     EXPECT_NE(std::find(recording->received.begin(), recording->received.end(), WM_PARENTNOTIFY),
               recording->received.end());
+}
+
+// Where a child stands inside the frame's client window.
+TRect PlaceInClient(TForm* frame, TForm* child) {
+    RECT r;
+    GetWindowRect(child->Handle(), &r);
+    POINT p{r.left, r.top};
+    ScreenToClient(frame->ClientHandle(), &p);
+    return Bounds(p.x, p.y, r.Width(), r.Height());
+}
+
+TRect ClientArea(TForm* frame) {
+    RECT r;
+    GetClientRect(frame->ClientHandle(), &r);
+    return r;
+}
+
+// The frame's control buttons, clicked with the mouse, act on the maximised child: close
+// closes it, restore gives it its old bounds, minimise makes it an icon; each time the
+// buttons go and the frame's caption is its own again.
+TEST_F(SkinMDIFormTest, EachControlButtonClickedActsOnTheMaximisedChild) {
+    struct Case {
+        int button;  // close, restore, minimise
+        const char* name;
+    };
+    const Case cases[] = {{0, "close"}, {1, "restore"}, {2, "minimise"}};
+    // The buttons stand at the right end of the frame's menu bar.
+    TMainMenu menu(nullptr);
+    auto* file = new TMenuItem(&menu);
+    file->SetCaption("&File");
+    menu.GetItems()->Add(file);
+    skin->SetMenu(&menu);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TForm* child = NewChild("child");
+        TComponentGuard alive(child);
+        child->SetWindowState(wsMaximized);
+        Headless::ProcessMessages();
+        ASSERT_TRUE(skin->ControlButton(c.button)->Showing());
+        if (c.button == 0) children.back().release();  // it frees itself on closing
+        TControl* button = skin->ControlButton(c.button);
+        const TPoint at = button->ClientToScreen({button->GetWidth() / 2, button->GetHeight() / 2});
+        Headless::Click(at.x, at.y);
+        Headless::ProcessMessages();
+        switch (c.button) {
+            case 0:
+                EXPECT_FALSE(alive.Exists());
+                EXPECT_EQ(frame->MDIChildCount(), 0);
+                break;
+            case 1:
+                EXPECT_EQ(child->GetWindowState(), wsNormal);
+                EXPECT_FALSE(IsIconic(child->Handle()));
+                EXPECT_EQ(PlaceInClient(frame, child), Bounds(10, 10, 240, 160));
+                break;
+            default:
+                EXPECT_EQ(child->GetWindowState(), wsMinimized);
+                EXPECT_TRUE(IsIconic(child->Handle()));
+                EXPECT_EQ(PlaceInClient(frame, child).bottom, ClientArea(frame).bottom);
+                break;
+        }
+        EXPECT_EQ(ControlButtonsShown(), (std::vector<bool>{false, false, false}));
+        EXPECT_EQ(skin->TitleBar()->GetCaption(), "Frame");
+        children.clear();
+        Headless::ProcessMessages();
+    }
+    skin->SetMenu(nullptr);
+}
+
+// Children minimised one after another from the maximised state each take a place of
+// their own along the bottom of the client.
+TEST_F(SkinMDIFormTest, ChildrenMinimisedInTurnEachGetTheirOwnPlace) {
+    std::vector<TForm*> minimised;
+    for (const char* name : {"a", "b", "c"}) {
+        TForm* child = NewChild(name);
+        child->SetWindowState(wsMaximized);
+        Headless::ProcessMessages();
+        skin->ControlButton(2)->Click();
+        Headless::ProcessMessages();
+        minimised.push_back(child);
+    }
+    for (std::size_t i = 0; i < minimised.size(); ++i) {
+        SCOPED_TRACE(minimised[i]->GetName());
+        const TRect r = PlaceInClient(frame, minimised[i]);
+        EXPECT_TRUE(IsIconic(minimised[i]->Handle()));
+        EXPECT_EQ(r.bottom, ClientArea(frame).bottom);
+        for (std::size_t j = 0; j < i; ++j) {
+            const TRect o = PlaceInClient(frame, minimised[j]);
+            EXPECT_TRUE(r.right <= o.left || o.right <= r.left) << "overlaps " << j;
+        }
+    }
+}
+
+// A maximised child keeps filling the client while the frame is resized, as it filled it
+// when it was maximised.
+TEST_F(SkinMDIFormTest, AMaximisedChildKeepsFillingTheClientWhenTheFrameIsResized) {
+    TForm* child = NewChild("child");
+    child->SetWindowState(wsMaximized);
+    Headless::ProcessMessages();
+    const TRect area = ClientArea(frame);
+    const TRect place = PlaceInClient(frame, child);
+    // How far the child's window reaches past the client on each side (its frame).
+    const TRect reach{place.left - area.left, place.top - area.top, place.right - area.right,
+                      place.bottom - area.bottom};
+    struct Size {
+        int width, height;
+    };
+    for (const Size size : {Size{450, 300}, Size{800, 560}, Size{600, 400}}) {
+        SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+        frame->SetBounds(0, 0, size.width, size.height);
+        Headless::ProcessMessages();
+        const TRect nowArea = ClientArea(frame);
+        const TRect now = PlaceInClient(frame, child);
+        EXPECT_EQ(child->GetWindowState(), wsMaximized);
+        EXPECT_EQ(now.left - nowArea.left, reach.left);
+        EXPECT_EQ(now.top - nowArea.top, reach.top);
+        EXPECT_EQ(now.right - nowArea.right, reach.right);
+        EXPECT_EQ(now.bottom - nowArea.bottom, reach.bottom);
+    }
+}
+
+// Tiling in either direction gives each child a place of its own inside the client.
+TEST_F(SkinMDIFormTest, TilingEitherWayGivesEachChildItsOwnPlace) {
+    std::vector<TForm*> tiled;
+    for (const char* name : {"a", "b", "c", "d"}) tiled.push_back(NewChild(name));
+    for (const TTileMode mode : {tbHorizontal, tbVertical}) {
+        SCOPED_TRACE(mode == tbHorizontal ? "horizontal" : "vertical");
+        frame->SetTileMode(mode);
+        frame->Tile();
+        Headless::ProcessMessages();
+        for (std::size_t i = 0; i < tiled.size(); ++i) {
+            const TRect r = tiled[i]->BoundsRect();
+            EXPECT_GT(r.Width(), 0);
+            EXPECT_GT(r.Height(), 0);
+            EXPECT_LE(r.right, frame->GetClientWidth());
+            EXPECT_LE(r.bottom, frame->GetClientHeight());
+            for (std::size_t j = 0; j < i; ++j) {
+                const TRect o = tiled[j]->BoundsRect();
+                const bool apart = r.right <= o.left || o.right <= r.left || r.bottom <= o.top ||
+                                   o.bottom <= r.top;
+                EXPECT_TRUE(apart) << tiled[j]->GetName() << " and " << tiled[i]->GetName();
+            }
+            // Side by side or one above another, as the mode says.
+            EXPECT_EQ(mode == tbHorizontal ? r.left : r.top, 0);
+        }
+    }
 }
 
 }  // namespace

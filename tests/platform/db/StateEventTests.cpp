@@ -1,5 +1,6 @@
 // The state machine and the order of data events that a link and the dataset's own events
 // see, recorded and compared with tables.
+#include <algorithm>
 #include <functional>
 
 #include "DbTestFixture.h"
@@ -190,6 +191,64 @@ TEST_F(DbTest, LinkWindowFollowsTheCursorAndShowsOtherRecords) {
     table->First();
     EXPECT_EQ(link.GetActiveRecord(), 0);
     EXPECT_EQ(table->FieldByName("name")->GetAsString(), "A");
+}
+
+namespace {
+
+// The records a link's window shows, the active one in brackets, read the way a grid reads
+// them; the dataset's own cursor is left where it was.
+std::string Window(TDataLink& link, TSQLiteTable& table) {
+    std::string shown;
+    const int active = link.GetActiveRecord();
+    for (int i = 0; i < link.GetRecordCount(); ++i) {
+        link.SetActiveRecord(i);
+        const std::string name = table.FieldByName("name")->GetAsString();
+        if (!shown.empty()) shown += ' ';
+        shown += i == active ? "[" + name + "]" : name;
+    }
+    link.SetActiveRecord(active);
+    return shown;
+}
+
+}  // namespace
+
+// As records go the window stays inside the dataset: it slides back to show as many
+// records as there are, up to its size, instead of keeping empty rows at its end.
+TEST_F(DbTest, LinkWindowStaysInsideADatasetThatShrinks) {
+    struct Case {
+        const char* name;
+        std::function<void(TSQLiteTable&)> before;  // where the cursor goes first
+        int deletes;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"the last of five, once", [](TSQLiteTable& t) { t.Last(); }, 1, "B C [D]"},
+        {"the last of five, twice", [](TSQLiteTable& t) { t.Last(); }, 2, "A B [C]"},
+        {"the last of five, four times", [](TSQLiteTable& t) { t.Last(); }, 4, "[A]"},
+        {"every record", [](TSQLiteTable& t) { t.Last(); }, 5, ""},
+        {"the middle of the window",
+         [](TSQLiteTable& t) {
+             t.Last();
+             t.Prior();
+         },
+         1, "B C [E]"},
+        {"the first, with the window at the start", [](TSQLiteTable& t) { t.First(); }, 3, "[D] E"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Connect(":memory:", {"A", "B", "C", "D", "E"});
+        TRecordingLink link;
+        link.SetBufferCount(3);
+        link.SetDataSource(source.get());
+        table->Open();
+        c.before(*table);
+        for (int i = 0; i < c.deletes; ++i) table->Delete();
+        EXPECT_EQ(Window(link, *table), c.shown);
+        const int expectedCount = std::min(3, 5 - c.deletes);
+        EXPECT_EQ(link.GetRecordCount(), expectedCount);
+        link.SetDataSource(nullptr);
+        TearDown();
+    }
 }
 
 }  // namespace dbtest

@@ -296,3 +296,130 @@ TEST_F(MdiTest, ControlF6MovesOnAndControlF4ClosesTheActiveChild) {
     win::Headless::ProcessMessages();
     EXPECT_FALSE(TranslateMDISysAccel(client, &f6));
 }
+
+// Tiling gives each shown child a place of its own: none overlaps another, all lie inside
+// the client and together they fill it but for the odd pixels of the division, for every
+// number of children and both directions.
+TEST_F(MdiTest, TilingGivesEachChildItsOwnPlaceFillingTheClient) {
+    for (const WPARAM how : {WPARAM(MDITILE_HORIZONTAL), WPARAM(MDITILE_VERTICAL)}) {
+        for (int count = 1; count <= 5; ++count) {
+            SCOPED_TRACE(std::string(how == MDITILE_HORIZONTAL ? "horizontal, " : "vertical, ") +
+                         std::to_string(count) + " children");
+            std::vector<HWND> children;
+            for (int i = 0; i < count; ++i) children.push_back(NewChild("T", 10, 10, 120, 90));
+            SendMessage(client, WM_MDITILE, how, 0);
+            long covered = 0;
+            for (std::size_t i = 0; i < children.size(); ++i) {
+                const RECT r = RectIn(client, children[i]);
+                EXPECT_GT(r.Width(), 0);
+                EXPECT_GT(r.Height(), 0);
+                EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= 600 && r.bottom <= 400)
+                    << "child " << i << " stands outside the client";
+                covered += static_cast<long>(r.Width()) * r.Height();
+                for (std::size_t j = 0; j < i; ++j) {
+                    const RECT o = RectIn(client, children[j]);
+                    const bool apart = r.right <= o.left || o.right <= r.left ||
+                                       r.bottom <= o.top || o.bottom <= r.top;
+                    EXPECT_TRUE(apart) << "children " << j << " and " << i << " overlap";
+                }
+            }
+            // What the division leaves over is less than one row and one column of pixels
+            // per child.
+            EXPECT_GT(covered, 600L * 400 - count * (600 + 400));
+            if (count > 1) {
+                const RECT first = RectIn(client, children[0]);
+                const RECT second = RectIn(client, children[1]);
+                if (count <= 3 && how == MDITILE_HORIZONTAL) {
+                    EXPECT_EQ(first.Width(), 600) << "one above another";
+                }
+                if (count <= 3 && how == MDITILE_VERTICAL) {
+                    EXPECT_EQ(first.Height(), 400) << "side by side";
+                }
+                EXPECT_NE(first, second);
+            }
+            for (HWND h : children) SendMessage(client, WM_MDIDESTROY, W(h), 0);
+        }
+    }
+}
+
+// Each minimised child gets a place of its own along the bottom edge, left to right and
+// then in a row above, and the row follows the bottom edge when the client is resized.
+TEST_F(MdiTest, MinimisedChildrenEachGetTheirOwnPlaceAlongTheBottom) {
+    std::vector<HWND> children;
+    for (const char* title : {"A", "B", "C", "D"}) children.push_back(NewChild(title));
+    for (HWND h : children) ShowWindow(h, SW_MINIMIZE);
+    const int height = RectIn(client, children[0]).Height();
+    ASSERT_GT(height, 0);
+    struct Case {
+        int clientWidth, clientHeight;
+        POINT places[4];  // top-left corners of A, B, C and D
+    };
+    const Case cases[] = {
+        {600,
+         400,
+         {{0, 400 - height}, {160, 400 - height}, {320, 400 - height}, {0, 400 - 2 * height}}},
+        {700,
+         300,
+         {{0, 300 - height}, {160, 300 - height}, {320, 300 - height}, {480, 300 - height}}},
+        {330,
+         500,
+         {{0, 500 - height}, {160, 500 - height}, {0, 500 - 2 * height}, {160, 500 - 2 * height}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.clientWidth) + " x " + std::to_string(c.clientHeight));
+        SetWindowPos(client, nullptr, 0, 0, c.clientWidth, c.clientHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            SCOPED_TRACE(GetWindowText(children[i]));
+            EXPECT_TRUE(IsIconic(children[i]));
+            const RECT r = RectIn(client, children[i]);
+            EXPECT_EQ(r.left, c.places[i].x);
+            EXPECT_EQ(r.top, c.places[i].y);
+            EXPECT_EQ(r.Height(), height);
+        }
+    }
+    // A restored child leaves its place to the others.
+    ShowWindow(children[1], SW_RESTORE);
+    SetWindowPos(client, nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(RectIn(client, children[2]).left, 160);
+    EXPECT_EQ(RectIn(client, children[3]).left, 320);
+}
+
+// A maximised child keeps filling the client whatever size the client takes, and each
+// child activated after it takes the state over and fills the client as well.
+TEST_F(MdiTest, AMaximisedChildFillsTheClientThroughResizesAndActivations) {
+    const HWND a = NewChild("A", 10, 10, 200, 150);
+    const HWND b = NewChild("B", 30, 30, 200, 150);
+    SendMessage(client, WM_MDIMAXIMIZE, W(b), 0);
+    struct Step {
+        const char* name;
+        int width, height;
+        HWND activate;
+    };
+    const Step steps[] = {
+        {"client shrunk", 450, 300, nullptr},   {"client grown", 800, 500, nullptr},
+        {"other child activated", 800, 500, a}, {"client shrunk again", 320, 240, nullptr},
+        {"first child back", 320, 240, b},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        SetWindowPos(client, nullptr, 0, 0, step.width, step.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (step.activate) SendMessage(client, WM_MDIACTIVATE, W(step.activate), 0);
+        BOOL maximised = FALSE;
+        const HWND active = Active(&maximised);
+        EXPECT_TRUE(maximised);
+        EXPECT_TRUE(IsZoomed(active));
+        RECT inner;
+        GetClientRect(active, &inner);
+        EXPECT_EQ(inner.Width(), step.width);
+        EXPECT_EQ(inner.Height(), step.height);
+        POINT origin{0, 0};
+        ClientToScreen(active, &origin);
+        EXPECT_EQ(origin.x, 0);
+        EXPECT_EQ(origin.y, 0);
+        const HWND other = active == a ? b : a;
+        EXPECT_FALSE(IsZoomed(other));
+    }
+    SendMessage(client, WM_MDIRESTORE, W(b), 0);
+    EXPECT_EQ(RectIn(client, b), Bounds(30, 30, 200, 150));
+}

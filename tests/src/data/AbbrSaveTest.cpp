@@ -129,14 +129,21 @@ TEST_F(AbbrSaveTest, AStaleNewFileThatIsALinkIsReplacedNotFollowed) {
     EXPECT_EQ(TempDir::ReadAll(szPath), DataBytes().Int(1).Record("NEW", "New record").Bytes());
 }
 
+// The modes are chosen so that the usual 022 umask would change them: a file shared with a
+// group must stay writable by the group once the program has saved it.
 TEST_F(AbbrSaveTest, TheFileKeepsItsMode) {
-    const std::string szPath = m_dir.Path("quorvane.dat");
-    TempDir::WriteAll(szPath, kOld);
-    ::chmod(szPath.c_str(), 0600);
-    ASSERT_TRUE(Save(szPath).bSaved);
-    struct stat st {};
-    ASSERT_EQ(::stat(szPath.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    const mode_t saved = ::umask(022);
+    for (const mode_t mode : {0664u, 0660u, 0666u, 0640u, 0600u}) {
+        SCOPED_TRACE(mode);
+        const std::string szPath = m_dir.Path("quorvane.dat");
+        TempDir::WriteAll(szPath, kOld);
+        ASSERT_EQ(::chmod(szPath.c_str(), mode), 0);
+        ASSERT_TRUE(Save(szPath).bSaved);
+        struct stat st {};
+        ASSERT_EQ(::stat(szPath.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+    }
+    ::umask(saved);
 }
 
 TEST_F(AbbrSaveTest, AReadOnlyFileIsRefusedWithAClearError) {
@@ -182,6 +189,25 @@ TEST_F(AbbrSaveTest, ABackupThatCannotBeWrittenStopsTheSave) {
         << result.szError;
     EXPECT_EQ(TempDir::ReadAll(szPath), kOld);
     EXPECT_FALSE(fs::exists(szPath + ".bak"));
+}
+
+// The backup is written as carefully as the file itself: a backup that never reached the
+// disk is no backup, so any failing step of it stops the save before the file is touched.
+TEST_F(AbbrSaveTest, ABackupThatCannotBeSyncedOrFinishedStopsTheSave) {
+    for (const io::FileStep step :
+         {io::FileStep::Flush, io::FileStep::Sync, io::FileStep::Close, io::FileStep::Rename}) {
+        SCOPED_TRACE(io::FileStepName(step));
+        const std::string szPath = m_dir.Path("quorvane.dat");
+        TempDir::WriteAll(szPath, kOld);
+        io::ScopedFileFault fault(step, EIO);
+        const AbbrData::SaveResult result = AbbrData(m_file).SaveData(szPath, m_list, true);
+        EXPECT_TRUE(fault.Fired());
+        EXPECT_FALSE(result.bSaved);
+        EXPECT_NE(result.szError.find("Input/output error"), std::string::npos) << result.szError;
+        EXPECT_NE(result.szError.find(".bak"), std::string::npos) << result.szError;
+        EXPECT_EQ(TempDir::ReadAll(szPath), kOld);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(szPath + ".new")));
+    }
 }
 
 }  // namespace

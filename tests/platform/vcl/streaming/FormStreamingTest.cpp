@@ -138,6 +138,72 @@ TEST_F(FormStreaming, ReferencesAndFieldsAreClearedWhenTheComponentGoes) {
     EXPECT_EQ(button->GetBuddy(), nullptr);
 }
 
+// A reference written Form.Component names a component of that form, found among the
+// forms the same owner holds, even where the form being read has one of the same name;
+// a plain name stays on the form being read. The writer writes such a reference back.
+TEST_F(FormStreaming, AReferenceToAnotherFormsComponentResolvesToThatComponent) {
+    TComponent application(nullptr);
+    auto* other = new TTestForm(&application);
+    other->SetName("Other");
+    auto* sharedPanel = new TTestWidget(other);
+    sharedPanel->SetName("pnlMain");
+    auto* onlyThere = new TTestWidget(other);
+    onlyThere->SetName("pnlShared");
+    struct Case {
+        const char* buddy;
+        const char* expected;  // "own" for the form's own pnlMain, else the other's name
+    };
+    const Case cases[] = {
+        {"pnlMain", "own"},           {"Other.pnlMain", "pnlMain"},
+        {"other.PNLMAIN", "pnlMain"}, {"Other.pnlShared", "pnlShared"},
+        {"Form1.pnlMain", "own"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.buddy);
+        auto form = std::make_unique<TTestForm>(&application);
+        TFormReader("Test.dfm")
+            .ReadRootComponent(
+                *form,
+                std::string("object Form1: TTestForm\n object btnOK: TTestWidget\n  Buddy = ") +
+                    c.buddy + "\n end\n object pnlMain: TTestWidget\n end\nend\n");
+        TComponent* expected = std::string(c.expected) == "own"
+                                   ? static_cast<TComponent*>(form->pnlMain)
+                                   : other->FindComponent(c.expected);
+        ASSERT_NE(expected, nullptr);
+        EXPECT_EQ(form->btnOK->GetBuddy(), expected);
+        if (expected->Owner() == other) {
+            const std::string written = TFormWriter().WriteDescription(*form);
+            EXPECT_NE(written.find(std::string("Buddy = Other.") + expected->GetName()),
+                      std::string::npos)
+                << written;
+            // The other form's component going clears the reference.
+            if (expected == onlyThere) {
+                delete onlyThere;
+                onlyThere = nullptr;
+                EXPECT_EQ(form->btnOK->GetBuddy(), nullptr);
+            }
+        }
+        form.reset();
+    }
+    // A form or component that is not there is an error that names it.
+    for (const char* missing : {"Other.pnlNone", "Nobody.pnlMain"}) {
+        SCOPED_TRACE(missing);
+        auto form = std::make_unique<TTestForm>(&application);
+        try {
+            TFormReader("Test.dfm")
+                .ReadRootComponent(
+                    *form,
+                    std::string("object Form1: TTestForm\n object btnOK: TTestWidget\n  Buddy = ") +
+                        missing + "\n end\nend\n");
+            ADD_FAILURE() << "no error";
+        } catch (const EReadError& e) {
+            EXPECT_NE(std::string(e.Message()).find(std::string("found '") + missing + "'"),
+                      std::string::npos)
+                << e.Message();
+        }
+    }
+}
+
 TEST_F(FormStreaming, ComponentsTheFormCreatedItselfAreReused) {
     auto form = std::make_unique<TTestForm>(nullptr);
     TTestWidget* own = form->CreateOwnWidget("pnlMain");
