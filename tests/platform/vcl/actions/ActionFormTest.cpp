@@ -1,6 +1,7 @@
 // Actions on a form: their short cuts, the idle update (a raising handler neither ends the
-// idle pass nor keeps the others from updating), the edit actions on the focused edit,
-// and a form description with an action list and linked clients read and written back.
+// idle pass nor keeps the others from updating), the edit actions on the focused edit, the
+// window actions on an MDI frame, and a form description with an action list and linked clients
+// read and written back.
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -253,6 +254,49 @@ TEST_F(ActionFormTest, AFormWithAnActionListAndLinkedClientsReadsAndWritesBackTh
     item->Click();
     EXPECT_EQ(root.Runs, 2);
     EXPECT_EQ(TFormWriter().WriteDescription(root), Description);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ActionFormTest, TheWindowActionsArrangeAndCloseTheChildrenOfTheirFrame) {
+    auto frame = std::make_unique<TForm>(nullptr);
+    frame->SetBounds(0, 0, 600, 400);
+    frame->SetFormStyle(fsMDIForm);
+    frame->Show();
+    auto* tile = new TWindowTileVertical(frame.get());
+    auto* close = new TWindowClose(frame.get());
+    auto* cascade = new TWindowCascade(frame.get());
+    for (TWindowAction* a : std::vector<TWindowAction*>{tile, close, cascade})
+        a->SetForm(frame.get());
+    auto enabled = [&] {
+        std::string e;
+        for (TWindowAction* a : std::vector<TWindowAction*>{tile, close, cascade}) {
+            a->Update();
+            e += a->GetEnabled() ? '1' : '0';
+        }
+        return e;
+    };
+    EXPECT_EQ(enabled(), "000") << "a frame without children";
+    TForm* children[2];
+    for (TForm*& child : children) {
+        child = new TForm(nullptr);
+        child->SetBounds(10, 10, 200, 150);
+        child->SetFormStyle(fsMDIChild);
+        child->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+        child->Show();
+    }
+    EXPECT_EQ(enabled(), "111");
+    EXPECT_TRUE(tile->Execute());
+    const TRect a = children[0]->BoundsRect(), b = children[1]->BoundsRect();
+    EXPECT_TRUE(a.right <= b.left || b.right <= a.left) << "side by side";
+    EXPECT_EQ(a.Height(), b.Height());
+    EXPECT_TRUE(close->Execute());
+    Headless::ProcessMessages();
+    ASSERT_EQ(frame->MDIChildCount(), 1);
+    delete frame->MDIChildren(0);
+    frame.reset();
 }
 
 }  // namespace
