@@ -1,6 +1,6 @@
 // Actions and their clients: every property reaching every kind of client when it links
-// and on every later change, unlinking both ways,
-// running an action through its list, the application and its handler, checks and groups.
+// and on every later change, unlinking both ways, running an action through its list, the
+// application and its handler, checks and groups, suspended lists.
 #include <functional>
 #include <memory>
 #include <string>
