@@ -2,6 +2,8 @@
 
 #include "Source/theme/SKControlTheme.h"
 #include "Source/theme/SKPublic.h"
+#include "platform/vcl/actions/ActionList.h"
+#include "platform/vcl/actions/CustomAction.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/graphics/ImageList.h"
@@ -38,6 +40,18 @@ TskButton::~TskButton() = default;
 
 void TskButton::SetGlyph(const TBitmap* Value) {
     m_glyph->Assign(Value);
+    Invalidate();
+}
+
+void TskButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TskCustomButton::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action || !m_glyph->GetEmpty()) return;
+    TActionList* list = action->GetActionList();
+    TImageList* images = list ? list->GetImages() : nullptr;
+    const int index = action->GetImageIndex();
+    if (!images || index < 0 || index >= images->Count()) return;
+    images->GetBitmap(index, m_glyph.get());
     Invalidate();
 }
 

@@ -31,6 +31,9 @@ protected:
     void PaintPic(TCanvas* Canvas, TBitmap* Bitmap) override;
     void PaintText(TCanvas* Canvas, const std::string& Text) override;
     void PaintFocus(TCanvas* Canvas) override;
+    // Also takes the action's image as the glyph, while the button has none, from the
+    // image list of the action's list.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
 private:
     std::unique_ptr<TBitmap> m_glyph;

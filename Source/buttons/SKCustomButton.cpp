@@ -275,6 +275,11 @@ void TskCustomButton::Click() {
     TCustomControl::Click();
 }
 
+void TskCustomButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TCustomControl::ActionChange(Sender, CheckDefaults);
+    SetCaption(GetText());
+}
+
 void TskCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button == mbLeft) {
         m_pressed = true;

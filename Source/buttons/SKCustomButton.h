@@ -110,6 +110,8 @@ protected:
     void WMSetFocus(TMessage& Message) override;
     void WMKillFocus(TMessage& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The platform's action update, then the control's text as the Caption.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
     // Set by PaintFocus of styles that show the focus as a bold caption; PaintText clears
     // it.

@@ -281,3 +281,19 @@ void TskDBRadioGroup::Notification(TComponent* AComponent, TOperation Operation)
 void RegisterDBCheckClasses() {
     RegisterClassesOf<TskDBCheckBox, TskDBRadioGroup>();
 }
+
+bool TskDBCheckBox::ExecuteAction(TBasicAction* Action) {
+    return TskCheckBox::ExecuteAction(Action) || m_data.Link().ExecuteAction(Action);
+}
+
+bool TskDBCheckBox::UpdateAction(TBasicAction* Action) {
+    return TskCheckBox::UpdateAction(Action) || m_data.Link().UpdateAction(Action);
+}
+
+bool TskDBRadioGroup::ExecuteAction(TBasicAction* Action) {
+    return TskRadioGroup::ExecuteAction(Action) || m_data.Link().ExecuteAction(Action);
+}
+
+bool TskDBRadioGroup::UpdateAction(TBasicAction* Action) {
+    return TskRadioGroup::UpdateAction(Action) || m_data.Link().UpdateAction(Action);
+}

@@ -32,6 +32,9 @@ class TskDBCheckBox : public TskCheckBox {
     void SetReadOnly(bool Value) { m_data.SetReadOnly(Value); }
     TField* GetField() const { return m_data.GetField(); }
     TFieldDataLink* GetDataLink() { return &m_data.Link(); }
+    // Offered an action: the control's own handling first, then its data link's.
+    bool ExecuteAction(TBasicAction* Action) override;
+    bool UpdateAction(TBasicAction* Action) override;
     const std::string& GetValueChecked() const { return m_valueChecked; }
     void SetValueChecked(const std::string& Value);
     const std::string& GetValueUnchecked() const { return m_valueUnchecked; }
@@ -70,6 +73,9 @@ class TskDBRadioGroup : public TskRadioGroup {
     void SetReadOnly(bool Value) { m_data.SetReadOnly(Value); }
     TField* GetField() const { return m_data.GetField(); }
     TFieldDataLink* GetDataLink() { return &m_data.Link(); }
+    // Offered an action: the control's own handling first, then its data link's.
+    bool ExecuteAction(TBasicAction* Action) override;
+    bool UpdateAction(TBasicAction* Action) override;
     // The values the items stand for, line by line; an empty line stands for the item's text.
     TStrings* GetValues() { return &m_values; }
     void SetValues(const TStrings* Value) { m_values.Assign(Value); }

@@ -84,7 +84,8 @@ public:
     }
     void DrawItem(TObject* Sender, TCanvas* ACanvas, TRect R, bool Selected) {
         if (auto* item = dynamic_cast<TMenuItem*>(Sender))
-            m_look.Draw(*item, ACanvas, R, Selected, this->GetImages(), CheckMarks(),
+            // An item of an action draws from the action list's images when it has them.
+            m_look.Draw(*item, ACanvas, R, Selected, item->GetImageList(), CheckMarks(),
                         m_fileTheme);
     }
     // Installs them on every item of the menu.

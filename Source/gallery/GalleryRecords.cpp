@@ -7,6 +7,7 @@
 #include "Source/buttons/SKPanel.h"
 #include "Source/db/SKDBCtrls.h"
 #include "Source/frame/SKForm.h"
+#include "Source/gallery/GalleryRecordActions.h"
 #include "Source/gallery/GalleryRecordFields.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKMgr.h"
@@ -173,6 +174,7 @@ void TfmSkinRecords::BuildControls() {
     close->SetBounds(kClientWidth - 90, 428, 80, 27);
     close->SetParent(m_body);
     close->OnClick = [this](TObject*) { Close(); };
+    AddRecordActions(this, m_frame, m_body, 426, m_log);
 }
 
 void TfmSkinRecords::BuildFields(TWinControl* Panel) {

@@ -75,3 +75,5 @@ void RestyleMdiWindow(TComponent* Owner, TskUIStyle Style, TskFileTheme* Theme);
 
 // The sections of links, progress bars, the tool bar and the notification.
 TGallerySection BarsSection();
+// An action list driving a skinned button, a skinned menu item and a tool button.
+TGallerySection ActionsSection();

@@ -20,5 +20,6 @@ std::vector<TGallerySection> GallerySections() {
         MenuBarSection(),
         BarsSection(),
         GroupsSection(),
+        ActionsSection(),
     };
 }

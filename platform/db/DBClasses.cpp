@@ -1,6 +1,7 @@
 #include "platform/db/DBClasses.h"
 
 #include "platform/db/DataSource.h"
+#include "platform/db/actions/DBActns.h"
 #include "platform/db/Fields.h"
 #include "platform/db/controls/DBComboBox.h"
 #include "platform/db/controls/DBEdit.h"
@@ -18,4 +19,5 @@ void RegisterDBClasses() {
                       TIntegerField, TLargeintField, TFloatField, TBooleanField, TMemoField,
                       TBlobField, TGraphicField, TDBEdit, TDBMemo, TDBImage, TDBListBox,
                       TDBComboBox, TDBLookupListBox, TDBLookupComboBox, TDBGrid, TColumn>();
+    RegisterDataSetActionClasses();
 }

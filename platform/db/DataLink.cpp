@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/vcl/actions/BasicAction.h"
 #include "platform/vcl/controls/WinControl.h"
 
 TDataLink::TDataLink() = default;
@@ -228,4 +229,16 @@ void TFieldDataLink::UpdateData() {
     if (!m_modified) return;
     if (m_field && OnUpdateData) OnUpdateData(this);
     m_modified = false;
+}
+
+bool TDataLink::ExecuteAction(TBasicAction* Action) {
+    if (!m_dataSource || !Action->HandlesTarget(m_dataSource)) return false;
+    Action->ExecuteTarget(m_dataSource);
+    return true;
+}
+
+bool TDataLink::UpdateAction(TBasicAction* Action) {
+    if (!m_dataSource || !Action->HandlesTarget(m_dataSource)) return false;
+    Action->UpdateTarget(m_dataSource);
+    return true;
 }

@@ -7,6 +7,8 @@
 
 #include "platform/db/DataSource.h"
 
+class TBasicAction;
+
 class TDataLink : public TObject {
 public:
     TDataLink();
@@ -39,6 +41,11 @@ public:
     virtual bool Edit();
     // Writes the control's pending edit into the record (UpdateData).
     void UpdateRecord();
+
+    // Offers the data source to an action that a data-aware control was offered; true
+    // when the action handles it.
+    bool ExecuteAction(TBasicAction* Action);
+    bool UpdateAction(TBasicAction* Action);
 
 protected:
     virtual void ActiveChanged() {}

@@ -1,6 +1,7 @@
 // The classes of this framework that form descriptions and pictures may name.
 #include "platform/vcl/VclClasses.h"
 
+#include "platform/vcl/actions/StdActns.h"
 #include "platform/vcl/graphics/Bitmap.h"
 #include "platform/vcl/stdctrls/Button.h"
 #include "platform/vcl/stdctrls/CheckBox.h"
@@ -39,4 +40,5 @@ void RegisterVclClasses() {
                       TMaskEdit, TMemo, TScrollBar, TForm, TPanel, TLabel, TImage, TTimer, TButton,
                       TCheckBox, TRadioButton, TListView, TListBox, TCheckListBox, TComboBox,
                       TDrawGrid>();
+    RegisterActionClasses();
 }

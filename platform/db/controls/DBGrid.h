@@ -113,6 +113,13 @@ class TDBGrid : public TCustomGrid {
     int GetSelectedIndex() const;
     void SetSelectedIndex(int Value);
     TDataLink* GetDataLink();
+    // Offered an action: the grid's own handling first, then its data link's.
+    bool ExecuteAction(TBasicAction* Action) override {
+        return inherited::ExecuteAction(Action) || GetDataLink()->ExecuteAction(Action);
+    }
+    bool UpdateAction(TBasicAction* Action) override {
+        return inherited::UpdateAction(Action) || GetDataLink()->UpdateAction(Action);
+    }
     // The columns shown: the Columns collection, or one per visible field when it is empty.
     int VisibleColumnCount() const { return static_cast<int>(m_shown.size()); }
     TField* ColumnField(int Index) const;

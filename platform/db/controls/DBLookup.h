@@ -53,6 +53,13 @@ class TDBLookupListBox : public TCustomListBox {
     void SetReadOnly(bool Value) { m_data.SetReadOnly(Value); }
     TField* GetField() const { return m_data.GetField(); }
     TFieldDataLink* GetDataLink() { return &m_data.Link(); }
+    // Offered an action: the control's own handling first, then its data link's.
+    bool ExecuteAction(TBasicAction* Action) override {
+        return inherited::ExecuteAction(Action) || m_data.Link().ExecuteAction(Action);
+    }
+    bool UpdateAction(TBasicAction* Action) override {
+        return inherited::UpdateAction(Action) || m_data.Link().UpdateAction(Action);
+    }
     TDataSource* GetListSource() const { return m_list.GetListSource(); }
     void SetListSource(TDataSource* Value) { m_list.SetListSource(Value); }
     const std::string& GetKeyField() const { return m_list.GetKeyField(); }
@@ -94,6 +101,13 @@ class TDBLookupComboBox : public TCustomComboBox {
     void SetReadOnly(bool Value) { m_data.SetReadOnly(Value); }
     TField* GetField() const { return m_data.GetField(); }
     TFieldDataLink* GetDataLink() { return &m_data.Link(); }
+    // Offered an action: the control's own handling first, then its data link's.
+    bool ExecuteAction(TBasicAction* Action) override {
+        return inherited::ExecuteAction(Action) || m_data.Link().ExecuteAction(Action);
+    }
+    bool UpdateAction(TBasicAction* Action) override {
+        return inherited::UpdateAction(Action) || m_data.Link().UpdateAction(Action);
+    }
     TDataSource* GetListSource() const { return m_list.GetListSource(); }
     void SetListSource(TDataSource* Value) { m_list.SetListSource(Value); }
     const std::string& GetKeyField() const { return m_list.GetKeyField(); }

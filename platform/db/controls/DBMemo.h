@@ -17,6 +17,13 @@ class TDBMemo : public TCustomMemo {
     void SetReadOnly(bool Value) { m_data.SetReadOnly(Value); }
     TField* GetField() const { return m_data.GetField(); }
     TFieldDataLink* GetDataLink() { return &m_data.Link(); }
+    // Offered an action: the control's own handling first, then its data link's.
+    bool ExecuteAction(TBasicAction* Action) override {
+        return inherited::ExecuteAction(Action) || m_data.Link().ExecuteAction(Action);
+    }
+    bool UpdateAction(TBasicAction* Action) override {
+        return inherited::UpdateAction(Action) || m_data.Link().UpdateAction(Action);
+    }
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;

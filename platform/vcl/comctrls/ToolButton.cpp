@@ -1,5 +1,7 @@
 #include "platform/vcl/comctrls/ToolButton.h"
 
+#include "platform/vcl/actions/CustomAction.h"
+#include "platform/vcl/actions/ToolButtonActionLink.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/menus/MenuItem.h"
@@ -20,9 +22,11 @@ const TClassInfo& TToolButton::StaticClassInfo() {
         TClassBuilder<C>("TToolButton")
             .Boolean("AllowAllUp", &C::GetAllowAllUp, &C::SetAllowAllUp, false)
             .Boolean("Down", &C::GetDown, &C::SetDown, false)
+            .Stored([](C& c) { return !c.ActionLink() || !c.ActionLink()->IsCheckedLinked(); })
             .Reference("DropdownMenu", &C::GetDropdownMenu, &C::SetDropdownMenu)
             .Boolean("Grouped", &C::GetGrouped, &C::SetGrouped, false)
             .Integer("ImageIndex", &C::GetImageIndex, &C::SetImageIndex, -1)
+            .Stored([](C& c) { return !c.ActionLink() || !c.ActionLink()->IsImageIndexLinked(); })
             .Reference("MenuItem", &C::GetMenuItem, &C::SetMenuItem)
             .Enum("Style", ToolButtonStyleInfo, &C::GetStyle, &C::SetStyle, tbsButton)
             .Boolean("Wrap", &C::GetWrap, &C::SetWrap, false)
@@ -150,7 +154,8 @@ void TToolButton::SetParent(TWinControl* AParent) {
 }
 
 void TToolButton::Click() {
-    if (m_style == tbsCheck) SetDown(!m_down || (m_grouped && !m_allowAllUp));
+    // A button with an action shows the action's check, which the action toggles.
+    if (m_style == tbsCheck && !GetAction()) SetDown(!m_down || (m_grouped && !m_allowAllUp));
     TComponentGuard guard(this);
     if (m_menuItem && m_menuItem->Count() == 0) m_menuItem->Click();
     if (guard.Exists()) TGraphicControl::Click();
@@ -225,4 +230,16 @@ void TToolButton::CMEnabledChanged(TMessage& Message) {
     TGraphicControl::CMEnabledChanged(Message);
     if (!GetEnabled()) m_pressed = false;
     Invalidate();
+}
+
+std::unique_ptr<TControlActionLink> TToolButton::CreateActionLink() {
+    return std::make_unique<TToolButtonActionLink>(this);
+}
+
+void TToolButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TGraphicControl::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || !m_down) SetDown(action->GetChecked());
+    if (!CheckDefaults || m_imageIndex < 0) SetImageIndex(action->GetImageIndex());
 }

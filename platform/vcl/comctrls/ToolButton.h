@@ -55,6 +55,8 @@ class TToolButton : public TGraphicControl {
     void WndProc(TMessage& Message) override;
 
 protected:
+    std::unique_ptr<TControlActionLink> CreateActionLink() override;
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

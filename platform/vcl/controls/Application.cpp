@@ -1,5 +1,6 @@
 #include "platform/vcl/controls/Application.h"
 
+#include "platform/vcl/actions/ActionUpdate.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/dialogs/MessageDlg.h"
@@ -87,7 +88,7 @@ void TApplication::HandleMessage() {
         ProcessMessage(msg);
         return;
     }
-    if (OnIdle) OnIdle(this);
+    Idle();
     if (!GetMessage(&msg)) {
         m_terminated = true;
         return;
@@ -132,4 +133,21 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
         if (f->HandleAllocated() && f->Handle() == active) owner = active;
     if (!owner && m_mainForm && m_mainForm->HandleAllocated()) owner = m_mainForm->Handle();
     return ::MessageBox(owner, Text.c_str(), Caption.c_str(), Flags);
+}
+
+void TApplication::Idle() {
+    UpdateActionsOfShownForms();
+    if (OnIdle) OnIdle(this);
+}
+
+bool TApplication::ExecuteAction(TBasicAction* Action) {
+    bool handled = false;
+    if (OnActionExecute) OnActionExecute(Action, handled);
+    return handled;
+}
+
+bool TApplication::UpdateAction(TBasicAction* Action) {
+    bool handled = false;
+    if (OnActionUpdate) OnActionUpdate(Action, handled);
+    return handled;
 }

@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "platform/vcl/actions/BasicAction.h"
 #include "platform/vcl/core/Component.h"
 #include "platform/vcl/controls/ControlTypes.h"
 #include "platform/vcl/graphics/Picture.h"
@@ -55,6 +56,14 @@ class TApplication : public TComponent {
     void ProcessMessages();
     // Ends Run's loop once the messages before it are handled.
     void Terminate();
+    // What the loop does when no message waits: the shown forms' actions update, then
+    // OnIdle runs.
+    void Idle();
+
+    // Offered every action that runs or updates after its list: OnActionExecute and
+    // OnActionUpdate may handle it.
+    bool ExecuteAction(TBasicAction* Action);
+    bool UpdateAction(TBasicAction* Action);
 
     // Call from a catch block: OnException gets the exception, or else a message box
     // shows its message.
@@ -66,6 +75,8 @@ class TApplication : public TComponent {
     TMessageEvent OnMessage;
     TExceptionEvent OnException;
     TNotifyEvent OnIdle;
+    TActionEvent OnActionExecute;
+    TActionEvent OnActionUpdate;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;

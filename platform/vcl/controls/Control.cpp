@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/vcl/actions/ControlActionLink.h"
+#include "platform/vcl/actions/CustomAction.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/core/TypInfo.h"
@@ -25,6 +27,12 @@ const TIdentMap CursorIdents{
     {crSizeAll, "crSizeAll"},
 };
 
+// A property the action link passes on is not stored: the action gives it.
+template <bool (TActionLink::*Linked)() const>
+bool NotFromAction(TControl& c) {
+    return !c.ActionLink() || !(c.ActionLink()->*Linked)();
+}
+
 TControl* g_captureControl = nullptr;
 TControl* g_mouseControl = nullptr;
 
@@ -34,6 +42,7 @@ const TClassInfo& TControl::StaticClassInfo() {
     using C = TControl;
     static const TClassInfo info =
         TClassBuilder<C>("TControl")
+            .Reference("Action", &C::GetAction, &C::SetAction)
             .Integer("Left", &C::GetLeft, &C::SetLeft)
             .Integer("Top", &C::GetTop, &C::SetTop)
             .Integer("Width", &C::GetWidth, &C::SetWidth)
@@ -41,16 +50,21 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Enum("Align", AlignInfo, &C::GetAlign, &C::SetAlign, alNone)
             .Boolean("AutoSize", &C::GetAutoSize, &C::SetAutoSize, false)
             .String("Caption", &C::GetCaption, &C::SetCaption)
-            .Stored([](C& c) { return !c.GetCaption().empty(); })
+            .Stored([](C& c) {
+                return !c.GetCaption().empty() && NotFromAction<&TActionLink::IsCaptionLinked>(c);
+            })
             .Hidden()
             .String("Text", &C::GetText, &C::SetText)
-            .Stored([](C& c) { return !c.GetText().empty(); })
+            .Stored([](C& c) {
+                return !c.GetText().empty() && NotFromAction<&TActionLink::IsCaptionLinked>(c);
+            })
             .Hidden()
             .Color("Color", &C::GetColor, &C::SetColor)
             .Stored([](C& c) { return !c.GetParentColor(); })
             .Persistent("Constraints", [](C& c) { return c.GetConstraints(); })
             .Integer("Cursor", &C::GetCursor, &C::SetCursor, crDefault, &CursorIdents)
             .Boolean("Enabled", &C::GetEnabled, &C::SetEnabled, true)
+            .Stored(NotFromAction<&TActionLink::IsEnabledLinked>)
             .Persistent("Font", [](C& c) { return c.GetFont(); })
             .Stored([](C& c) { return !c.GetParentFont(); })
             .Boolean("ParentColor", &C::GetParentColor, &C::SetParentColor, std::nullopt)
@@ -58,9 +72,12 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Boolean("ParentFont", &C::GetParentFont, &C::SetParentFont, true)
             .Boolean("ShowHint", &C::GetShowHint, &C::SetShowHint, false)
             .String("Hint", &C::GetHint, &C::SetHint)
-            .Stored([](C& c) { return !c.GetHint().empty(); })
+            .Stored([](C& c) {
+                return !c.GetHint().empty() && NotFromAction<&TActionLink::IsHintLinked>(c);
+            })
             .Reference("PopupMenu", &C::GetPopupMenu, &C::SetPopupMenu)
             .Boolean("Visible", &C::GetVisible, &C::SetVisible, true)
+            .Stored(NotFromAction<&TActionLink::IsVisibleLinked>)
             .Event("OnClick", &C::OnClick)
             .Event("OnDblClick", &C::OnDblClick)
             .Event("OnMouseDown", &C::OnMouseDown)
@@ -251,6 +268,7 @@ void TControl::SetPopupMenu(TComponent* Value) {
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     inherited::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == m_popupMenu) m_popupMenu = nullptr;
+    if (Operation == opRemove && AComponent && AComponent == GetAction()) SetAction(nullptr);
 }
 
 void TControl::Loaded() {
@@ -260,6 +278,7 @@ void TControl::Loaded() {
     if (m_parentColor && m_parent) Perform(CM_PARENTCOLORCHANGED);
     if (m_parentFont && m_parent) Perform(CM_PARENTFONTCHANGED);
     if (m_autoSize) AdjustSize();
+    if (TBasicAction* action = GetAction()) ActionChange(action, true);
 }
 
 void TControl::Invalidate() {
@@ -458,7 +477,60 @@ void TControl::SetMouseCapture(bool Value) {
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    if (OnClick)
+        OnClick(this);
+    else if (m_actionLink && !(ComponentState() & csDesigning))
+        m_actionLink->Execute(this);
+}
+
+TBasicAction* TControl::GetAction() const {
+    return m_actionLink ? m_actionLink->GetAction() : nullptr;
+}
+
+void TControl::SetAction(TBasicAction* Value) {
+    if (Value == GetAction()) return;
+    if (!Value) {
+        if (TBasicAction* old = GetAction()) old->RemoveFreeNotification(this);
+        m_actionLink.reset();
+        return;
+    }
+    if (TBasicAction* old = GetAction()) old->RemoveFreeNotification(this);
+    if (!m_actionLink) {
+        m_actionLink = CreateActionLink();
+        // While a description is read, the values it stores stay.
+        m_actionLink->OnChange = [this](TObject* Sender) {
+            ActionChange(Sender, ComponentState() & csLoading);
+        };
+    }
+    m_actionLink->SetAction(Value);
+    Value->FreeNotification(this);
+    ActionChange(Value, (ComponentState() & csLoading) || (Value->ComponentState() & csLoading));
+}
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() {
+    return std::make_unique<TControlActionLink>(this);
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || GetCaption().empty() || GetCaption() == GetName())
+        SetCaption(action->GetCaption());
+    if (!CheckDefaults || GetEnabled()) SetEnabled(action->GetEnabled());
+    if (!CheckDefaults || GetHint().empty()) SetHint(action->GetHint());
+    if (!CheckDefaults || GetVisible()) SetVisible(action->GetVisible());
+}
+
+bool TControl::ExecuteAction(TBasicAction* Action) {
+    if (!Action->HandlesTarget(this)) return false;
+    Action->ExecuteTarget(this);
+    return true;
+}
+
+bool TControl::UpdateAction(TBasicAction* Action) {
+    if (!Action->HandlesTarget(this)) return false;
+    Action->UpdateTarget(this);
+    return true;
 }
 
 void TControl::DblClick() {

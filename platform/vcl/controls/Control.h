@@ -3,6 +3,7 @@
 // colour and font (optionally the parent's), a caption, mouse events and the component
 // messages (CM_) that tell it about its own changes. Messages arrive through WindowProc,
 // which a component can replace and later restore.
+#include <memory>
 #include <string>
 
 #include "platform/vcl/core/Component.h"
@@ -10,6 +11,8 @@
 #include "platform/vcl/graphics/Font.h"
 #include "platform/vcl/controls/SizeConstraints.h"
 
+class TBasicAction;
+class TControlActionLink;
 class TWinControl;
 
 class TControl : public TComponent {
@@ -110,8 +113,19 @@ class TControl : public TComponent {
     void SetParentComponent(TComponent* Value) override;
     void SetName(const std::string& NewName) override;
 
+    // Clicking runs OnClick when it is set, else the action.
     virtual void Click();
     virtual void DblClick();
+
+    // The action whose Caption, Enabled, Hint and Visible the control takes, and which a
+    // click runs; a freed action leaves the control with none.
+    TBasicAction* GetAction() const;
+    void SetAction(TBasicAction* Value);
+    TControlActionLink* ActionLink() const { return m_actionLink.get(); }
+    // Offered an action that has no handler of its own: acts on it when the action
+    // handles this control as its target.
+    virtual bool ExecuteAction(TBasicAction* Action);
+    virtual bool UpdateAction(TBasicAction* Action);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -152,6 +166,11 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
 
+    // Takes the action's properties; with CheckDefaults only those the control still has
+    // at their defaults (while a description is read, its stored values stay).
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+
     // The bounds fields, for descendants that place themselves (windowed controls after a
     // move of their window).
     void UpdateBoundsFields(int ALeft, int ATop, int AWidth, int AHeight);
@@ -188,6 +207,7 @@ private:
     TComponent* m_popupMenu = nullptr;
     TSizeConstraints m_constraints{this};
     bool m_clicking = false;
+    std::unique_ptr<TControlActionLink> m_actionLink;
 };
 
 // The control that has the mouse captured, when one of a windowed control's graphic

@@ -102,7 +102,8 @@ class TCustomForm : public TWinControl {
     // of its children) has the keyboard.
     TMainMenu* GetMenu() const { return m_menu; }
     void SetMenu(TMainMenu* Value);
-    // Performs the menu item whose shortcut the key message presses; false when none has.
+    // Performs the menu item, else the action of one of the form's action lists, whose
+    // short cut the key message presses; false when none has.
     bool IsShortCut(const TMessage& Message);
 
     // MDI frames (fsMDIForm): the client window the children live in, and the children

@@ -1,6 +1,7 @@
 // TCustomForm's MDI side: the frame a child lives in, the frame's client window and what
 // the frame asks of it (the children, the active one, arrangements), the window menu that
 // lists the children, and the form's main menu.
+#include "platform/vcl/actions/ActionList.h"
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/menus/MainMenu.h"
@@ -140,6 +141,9 @@ bool TCustomForm::IsShortCut(const TMessage& Message) {
         if (handled) return true;
     }
     if (m_menu && m_menu->IsShortCut(Message)) return true;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* list = dynamic_cast<TActionList*>(Components(i)); list && list->IsShortCut(Message))
+            return true;
     // An MDI child's keys also reach the frame's menu, as the two share one menu bar.
     if (m_formStyle == fsMDIChild)
         if (TCustomForm* frame = MDIParent()) return frame->IsShortCut(Message);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/vcl/actions/ControlActionLink.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/win/Windows.h"
@@ -505,4 +506,8 @@ void TWinControl::NotifyControls(UINT Msg) {
         message.Result = 0;
         c->WindowProc(message);
     }
+}
+
+std::unique_ptr<TControlActionLink> TWinControl::CreateActionLink() {
+    return std::make_unique<TWinControlActionLink>(this);
 }

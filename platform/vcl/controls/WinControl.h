@@ -99,6 +99,7 @@ class TWinControl : public TControl {
     static TWinControl* FindControl(HWND Handle);
 
 protected:
+    std::unique_ptr<TControlActionLink> CreateActionLink() override;
     virtual void CreateParams(TCreateParams& Params);
     virtual void CreateWnd();
     virtual void CreateWindowHandle(const TCreateParams& Params);

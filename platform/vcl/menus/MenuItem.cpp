@@ -2,28 +2,53 @@
 
 #include <algorithm>
 
+#include "platform/vcl/actions/ActionList.h"
+#include "platform/vcl/actions/CustomAction.h"
+#include "platform/vcl/actions/MenuActionLink.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/graphics/ImageList.h"
 #include "platform/vcl/menus/Menu.h"
 #include "platform/vcl/core/SysUtils.h"
 
+namespace {
+
+// A property the action link passes on is not stored: the action gives it.
+template <bool (TActionLink::*Linked)() const>
+bool NotFromAction(TMenuItem& item) {
+    return !item.ActionLink() || !(item.ActionLink()->*Linked)();
+}
+
+}  // namespace
+
 const TClassInfo& TMenuItem::StaticClassInfo() {
     using C = TMenuItem;
     static const TClassInfo info =
         TClassBuilder<C>("TMenuItem")
+            .Reference("Action", &C::GetAction, &C::SetAction)
             .Boolean("AutoCheck", &C::GetAutoCheck, &C::SetAutoCheck, false)
+            .Stored(NotFromAction<&TActionLink::IsAutoCheckLinked>)
             .String("Caption", &C::GetCaption, &C::SetCaption)
-            .Stored([](C& c) { return !c.GetCaption().empty(); })
+            .Stored([](C& c) {
+                return !c.GetCaption().empty() && NotFromAction<&TActionLink::IsCaptionLinked>(c);
+            })
             .Boolean("Checked", &C::GetChecked, &C::SetChecked, false)
+            .Stored(NotFromAction<&TActionLink::IsCheckedLinked>)
             .Boolean("Default", &C::GetDefault, &C::SetDefault, false)
             .Boolean("Enabled", &C::GetEnabled, &C::SetEnabled, true)
+            .Stored(NotFromAction<&TActionLink::IsEnabledLinked>)
             .Integer("GroupIndex", &C::GetGroupIndex, &C::SetGroupIndex, 0)
+            .Stored(NotFromAction<&TActionLink::IsGroupIndexLinked>)
             .String("Hint", &C::GetHint, &C::SetHint)
-            .Stored([](C& c) { return !c.GetHint().empty(); })
+            .Stored([](C& c) {
+                return !c.GetHint().empty() && NotFromAction<&TActionLink::IsHintLinked>(c);
+            })
             .Integer("ImageIndex", &C::GetImageIndex, &C::SetImageIndex, -1)
+            .Stored(NotFromAction<&TActionLink::IsImageIndexLinked>)
             .Boolean("RadioItem", &C::GetRadioItem, &C::SetRadioItem, false)
             .Integer("ShortCut", &C::GetShortCut, &C::SetShortCut, 0)
+            .Stored(NotFromAction<&TActionLink::IsShortCutLinked>)
             .Boolean("Visible", &C::GetVisible, &C::SetVisible, true)
+            .Stored(NotFromAction<&TActionLink::IsVisibleLinked>)
             .Event("OnClick", &C::OnClick)
             .Event("OnDrawItem", &C::OnDrawItem)
             .Event("OnMeasureItem", &C::OnMeasureItem)
@@ -175,14 +200,70 @@ TMenu* TMenuItem::GetParentMenu() const {
 }
 
 TImageList* TMenuItem::GetImageList() const {
+    if (auto* action = dynamic_cast<TContainedAction*>(GetAction()))
+        if (action->GetActionList() && action->GetActionList()->GetImages())
+            return action->GetActionList()->GetImages();
     const TMenu* menu = GetParentMenu();
     return menu ? menu->GetImages() : nullptr;
 }
 
 void TMenuItem::Click() {
     if (!m_enabled) return;
-    if (m_autoCheck) SetChecked(!m_checked || m_radioItem);
-    if (OnClick) OnClick(this);
+    if (m_autoCheck && !(m_actionLink && m_actionLink->IsAutoCheckLinked()))
+        SetChecked(!m_checked || m_radioItem);
+    if (OnClick)
+        OnClick(this);
+    else if (m_actionLink && !(ComponentState() & csDesigning))
+        m_actionLink->Execute(this);
+}
+
+TBasicAction* TMenuItem::GetAction() const {
+    return m_actionLink ? m_actionLink->GetAction() : nullptr;
+}
+
+void TMenuItem::SetAction(TBasicAction* Value) {
+    if (Value == GetAction()) return;
+    if (TBasicAction* old = GetAction()) old->RemoveFreeNotification(this);
+    if (!Value) {
+        m_actionLink.reset();
+        return;
+    }
+    if (!m_actionLink) {
+        m_actionLink = std::make_unique<TMenuActionLink>(this);
+        // While a description is read, the values it stores stay.
+        m_actionLink->OnChange = [this](TObject* Sender) {
+            ActionChange(Sender, ComponentState() & csLoading);
+        };
+    }
+    m_actionLink->SetAction(Value);
+    Value->FreeNotification(this);
+    ActionChange(Value, (ComponentState() & csLoading) || (Value->ComponentState() & csLoading));
+}
+
+void TMenuItem::ActionChange(TObject* Sender, bool CheckDefaults) {
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || m_caption.empty()) SetCaption(action->GetCaption());
+    if (!CheckDefaults || !m_checked) SetChecked(action->GetChecked());
+    if (!CheckDefaults || m_enabled) SetEnabled(action->GetEnabled());
+    if (!CheckDefaults || m_hint.empty()) SetHint(action->GetHint());
+    if (!CheckDefaults || m_imageIndex < 0) SetImageIndex(action->GetImageIndex());
+    if (!CheckDefaults || m_shortCut == 0) SetShortCut(action->GetShortCut());
+    if (!CheckDefaults || m_visible) SetVisible(action->GetVisible());
+    if (!CheckDefaults || m_groupIndex == 0) SetGroupIndex(action->GetGroupIndex());
+    if (!CheckDefaults || !m_autoCheck) SetAutoCheck(action->GetAutoCheck());
+    // The image may come from another list now.
+    MenuChanged(false);
+}
+
+void TMenuItem::Notification(TComponent* AComponent, TOperation Operation) {
+    inherited::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent && AComponent == GetAction()) SetAction(nullptr);
+}
+
+void TMenuItem::Loaded() {
+    inherited::Loaded();
+    if (TBasicAction* action = GetAction()) ActionChange(action, true);
 }
 
 TComponent* TMenuItem::GetParentComponent() const {

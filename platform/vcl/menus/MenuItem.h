@@ -1,6 +1,7 @@
 #pragma once
 // TMenuItem: one entry of a popup or main menu, and the parent of the entries of its
 // submenu. A caption of "-" makes a separator; "&" marks the accelerator character.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,9 +11,11 @@
 #include "platform/vcl/core/Event.h"
 #include "platform/vcl/menus/ShortCut.h"
 
+class TBasicAction;
 class TCanvas;
 class TImageList;
 class TMenu;
+class TMenuActionLink;
 
 // Asked before a menu opens for the size of an owner-measured item; Width and Height come
 // in as the classic look would have them.
@@ -73,12 +76,19 @@ class TMenuItem : public TComponent {
     // The menu whose tree holds this item, or null.
     TMenu* GetParentMenu() const;
     bool IsLine() const { return m_caption == "-"; }
-    // The parent menu's image list, if the item may draw an image from it.
+    // The image list ImageIndex counts in: the action list's when the item's action belongs
+    // to a list with images, else the parent menu's.
     TImageList* GetImageList() const;
 
-    // Runs OnClick; an AutoCheck item first toggles its check (and a radio item unchecks
-    // the others of its group).
+    // Runs OnClick, or the action when OnClick is not set; an AutoCheck item first
+    // toggles its check (and a radio item unchecks the others of its group), unless its
+    // action does that.
     virtual void Click();
+
+    // The action whose properties the item takes and which choosing it runs.
+    TBasicAction* GetAction() const;
+    void SetAction(TBasicAction* Value);
+    TMenuActionLink* ActionLink() const { return m_actionLink.get(); }
 
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
@@ -92,6 +102,9 @@ class TMenuItem : public TComponent {
 protected:
     // Tells the menu that this item changed; Rebuild when items came or went.
     void MenuChanged(bool Rebuild);
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
 
 private:
     friend class TMenu;
@@ -112,6 +125,7 @@ private:
     TMenu* m_menu = nullptr;  // set on the root item of a menu only
     TMenuItem* m_parent = nullptr;
     std::vector<TMenuItem*> m_items;
+    std::unique_ptr<TMenuActionLink> m_actionLink;
 };
 
 // The caption without its "&" markers ("&&" stays as one "&").

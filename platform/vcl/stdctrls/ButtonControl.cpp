@@ -1,5 +1,7 @@
 #include "platform/vcl/stdctrls/ButtonControl.h"
 
+#include "platform/vcl/actions/ControlActionLink.h"
+#include "platform/vcl/actions/CustomAction.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/graphics/Frame3D.h"
@@ -142,4 +144,26 @@ void TButtonControl::PaintCaption(int MarkSize) {
         DrawDisabledText(canvas, GetCaption(), text, flags);
     canvas->GetBrush()->SetStyle(bsSolid);
     if (Focused()) canvas->DrawFocusRect(text.Inflate(1, 1));
+}
+
+std::unique_ptr<TControlActionLink> TButtonControl::CreateActionLink() {
+    return std::make_unique<TButtonActionLink>(this);
+}
+
+void TButtonControl::ActionChange(TObject* Sender, bool CheckDefaults) {
+    TCustomControl::ActionChange(Sender, CheckDefaults);
+    if (auto* action = dynamic_cast<TCustomAction*>(Sender))
+        if (!CheckDefaults || !GetChecked()) SetCheckedQuietly(action->GetChecked());
+}
+
+void TButtonControl::SetCheckedQuietly(bool Value) {
+    const bool before = m_clicksDisabled;
+    m_clicksDisabled = true;
+    try {
+        SetChecked(Value);
+    } catch (...) {
+        m_clicksDisabled = before;
+        throw;
+    }
+    m_clicksDisabled = before;
 }

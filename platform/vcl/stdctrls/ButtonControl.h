@@ -13,6 +13,8 @@ class TButtonControl : public TCustomControl {
     void SetAlignment(TAlignment Value);
     virtual bool GetChecked() const = 0;
     virtual void SetChecked(bool Value) = 0;
+    // Sets the state without clicking, as when an action's check reaches the control.
+    void SetCheckedQuietly(bool Value);
 
 protected:
     // What a click does to the state: a check box steps on, a radio button checks itself.
@@ -24,6 +26,8 @@ protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void CMDialogChar(TMessage& Message) override;
+    std::unique_ptr<TControlActionLink> CreateActionLink() override;
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
     // The square of Size pixels the mark takes, and the caption's place beside it.
     TRect MarkRect(int Size) const;
@@ -31,7 +35,7 @@ protected:
     void PaintCaption(int MarkSize);
     bool Pressed() const { return m_pressed; }
     // True while a description is read, when setting the state must not click.
-    bool ClicksDisabled() const { return ComponentState() & csLoading; }
+    bool ClicksDisabled() const { return m_clicksDisabled || (ComponentState() & csLoading); }
 
 private:
     void SetPressed(bool Value);
@@ -40,4 +44,5 @@ private:
     TAlignment m_alignment = taRightJustify;
     bool m_pressed = false;
     bool m_tracking = false;
+    bool m_clicksDisabled = false;
 };
