@@ -42,7 +42,9 @@ int ReadOptions(int argc, char** argv) {
         }
         return io::UsageError("quorvane");
     }
-    if (optind < argc) return io::UsageError("quorvane", "unexpected argument '" + std::string(argv[optind]) + "'");
+    if (optind < argc)
+        return io::UsageError("quorvane",
+                              "unexpected argument '" + std::string(argv[optind]) + "'");
     return -1;
 }
 

@@ -320,7 +320,8 @@ int main(int argc, char** argv) {
         }
     }
     if (optind < argc)
-        return io::UsageError("skin_gallery", "unexpected argument '" + std::string(argv[optind]) + "'");
+        return io::UsageError("skin_gallery",
+                              "unexpected argument '" + std::string(argv[optind]) + "'");
     if (TskUIStyleInfo().IndexOf(style) < 0)
         return io::UsageError("skin_gallery", "unknown style '" + style + "'");
     if (!screenshot.empty()) backend = "headless";

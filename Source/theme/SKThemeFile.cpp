@@ -201,8 +201,8 @@ void TskThemePictureBudget::Add(const std::string& name, int width, int height) 
     const std::string size = std::to_string(width) + " x " + std::to_string(height);
     if (width > SK_THEME_PICTURE_MAX_SIDE || height > SK_THEME_PICTURE_MAX_SIDE ||
         pixels > SK_THEME_PICTURE_MAX_PIXELS) {
-        throw EskThemeFileError(m_theme + " is refused: its picture '" +
-                                name + "' is " + size + " pixels, more than a theme picture may be (" +
+        throw EskThemeFileError(m_theme + " is refused: its picture '" + name + "' is " + size +
+                                " pixels, more than a theme picture may be (" +
                                 std::to_string(SK_THEME_PICTURE_MAX_PIXELS) + " pixels, " +
                                 std::to_string(SK_THEME_PICTURE_MAX_SIDE) + " on a side)");
     }

@@ -127,8 +127,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--theme" && i + 1 < argc) {
             options.themeFile = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: skinned_window [--headless] [--style NAME] "
-                                 "[--theme FILE.skn]\n");
+            std::fprintf(stderr,
+                         "usage: skinned_window [--headless] [--style NAME] "
+                         "[--theme FILE.skn]\n");
             return 2;
         }
     }

@@ -127,7 +127,8 @@ TEST(FileThemeSearch, AFileFoundNowhereIsReportedAndTheThemeStays) {
     EXPECT_TRUE(reports.empty());
     theme.SetThemeFile("lost/Missing.skn");
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "lost/Missing.skn: lost/Missing.skn " + folder.Path("themes/Missing.skn"));
+    EXPECT_EQ(reports[0],
+              "lost/Missing.skn: lost/Missing.skn " + folder.Path("themes/Missing.skn"));
     EXPECT_TRUE(theme.CanUse());
     EXPECT_EQ(theme.GetThemeFile(), folder.Path("a.skn"));
     EXPECT_EQ(theme.GetInt(SkItem::FormMinWidthInt), 11);

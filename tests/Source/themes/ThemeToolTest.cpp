@@ -185,7 +185,9 @@ TEST_F(ThemeTool, PackReadsOnlyTheFoldersOwnPictures) {
          "is not a name inside the theme folder"},
         {"a device", "picture P=/dev/zero\n", nullptr, "is not a name inside the theme folder"},
         {"a link out of the folder", "picture P=link.bmp\n",
-         [&](const std::string& dir) { std::filesystem::create_symlink(outside, dir + "/link.bmp"); },
+         [&](const std::string& dir) {
+             std::filesystem::create_symlink(outside, dir + "/link.bmp");
+         },
          "cannot open 'link.bmp'"},
         {"a link to a folder on the way", "picture P=up/outside.bmp\n",
          [&](const std::string& dir) {
