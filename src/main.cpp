@@ -31,7 +31,8 @@ const char kHelp[] =
 int ReadOptions(int argc, char** argv) {
     static const option options[] = {
         {"help", no_argument, nullptr, 'h'}, {"version", no_argument, nullptr, 'V'}, {}};
-    for (int option; (option = getopt_long(argc, argv, "hV", options, nullptr)) != -1;) {
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, ":hV", options, nullptr)) != -1;) {
         if (option == 'h') {
             std::fputs(kHelp, stdout);
             return 0;
@@ -40,7 +41,7 @@ int ReadOptions(int argc, char** argv) {
             io::PrintVersion("quorvane");
             return 0;
         }
-        return io::UsageError("quorvane");
+        return io::OptionError("quorvane", option, argv);
     }
     if (optind < argc)
         return io::UsageError("quorvane",

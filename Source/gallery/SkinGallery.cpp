@@ -284,7 +284,8 @@ int main(int argc, char** argv) {
                                      {"help", no_argument, nullptr, 'h'},
                                      {"version", no_argument, nullptr, 'V'},
                                      {}};
-    for (int option; (option = getopt_long(argc, argv, "hV", options, nullptr)) != -1;) {
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, ":hV", options, nullptr)) != -1;) {
         switch (option) {
             case 'H':
                 backend = "headless";
@@ -316,7 +317,7 @@ int main(int argc, char** argv) {
                 io::PrintVersion("skin_gallery");
                 return 0;
             default:
-                return io::UsageError("skin_gallery");
+                return io::OptionError("skin_gallery", option, argv);
         }
     }
     if (optind < argc)

@@ -124,6 +124,18 @@ bool TskFileTheme::GetBool(int Item) const {
     return m_mgr->GetBool(Item);
 }
 
+TskUIStyle TskFileTheme::GetBuiltInStyle() const {
+    const std::string name = m_mgr->GetText(SK_FILETHEME_BUILTINSTYLE);
+    const int style = name.empty() ? -1 : TskUIStyleInfo().IndexOf(name);
+    return style < 0 ? FromThemeFile : static_cast<TskUIStyle>(style);
+}
+
+TskUIStyle DrawingRulesStyle(const TskFileTheme* FileTheme, TskUIStyle Style) {
+    TskUIStyle effective = Style;
+    if (UsingFileTheme(FileTheme, Style, effective)) return FileTheme->GetBuiltInStyle();
+    return effective;
+}
+
 bool UsingFileTheme(const TskFileTheme* FileTheme, TskUIStyle Style, TskUIStyle& Effective) {
     Effective = Style;
     if (Style != FromThemeFile) return false;

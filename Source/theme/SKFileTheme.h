@@ -19,6 +19,12 @@ class TskFileThemeMgr;
 using TskThemeFileNotFoundEvent = TEvent<void(TObject* Sender, const std::string& FileName,
                                               const std::vector<std::string>& Searched)>;
 
+// The text entry naming the built-in style a theme file was written from (sktheme builtin
+// writes it). The style's own drawing rules, those no theme item holds (MacOS's striped
+// form and black caption, the bold focused button of MacOS and BlueGlass, ...), then apply
+// to the file theme too, so that it draws exactly as the style.
+inline constexpr char SK_FILETHEME_BUILTINSTYLE[] = "BuiltInStyle";
+
 // The message of the exception raised for a file that is no theme file.
 inline constexpr char SK_INVALID_SKIN_FILE[] = "Invalid skin file for SkinLib!";
 
@@ -53,6 +59,9 @@ class TskFileTheme : public TComponent {
     TColor GetColor(int Item) const;
     int GetInt(int Item) const;
     bool GetBool(int Item) const;
+    // The built-in style the loaded file names as its origin (SK_FILETHEME_BUILTINSTYLE);
+    // FromThemeFile when it names none.
+    TskUIStyle GetBuiltInStyle() const;
 
 protected:
     // The folders searched, in order, for a theme file that is not where its name says:
@@ -74,6 +83,11 @@ private:
 // FromThemeFile with a usable file theme. FromThemeFile without one falls back to
 // DeepBlue.
 bool UsingFileTheme(const TskFileTheme* FileTheme, TskUIStyle Style, TskUIStyle& Effective);
+
+// The built-in style whose own drawing rules a control in Style with FileTheme follows: the
+// style itself, the file theme's built-in style when the file theme is in use (FromThemeFile
+// when it names none), or DeepBlue when FromThemeFile has no usable file theme.
+TskUIStyle DrawingRulesStyle(const TskFileTheme* FileTheme, TskUIStyle Style);
 
 // Where the Windows and system directories of the search lie here: the folders of themes
 // shared by every user of the machine, as the library was built to be installed.

@@ -83,6 +83,10 @@ int TskFileThemeMgr::GetInt(int Item) const {
     return value;
 }
 
+std::string TskFileThemeMgr::GetText(const std::string& Name) const {
+    return m_reader ? m_reader->GetStr(Name) : std::string();
+}
+
 bool TskFileThemeMgr::GetBool(int Item) const {
     return m_reader && m_reader->GetBool(ItemName(Item));
 }

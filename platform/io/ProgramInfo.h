@@ -18,4 +18,9 @@ void PrintVersion(const char* program);
 // and answers kExitUsage.
 int UsageError(const char* program, const std::string& why = {});
 
+// The usage error for what getopt_long refused, when it was called with opterr = 0 and an
+// option string that starts with ':' (after any '+'): an unknown option, or one that lacks
+// its value. result is what getopt_long answered.
+int OptionError(const char* program, int result, char* const* argv);
+
 }  // namespace io

@@ -33,6 +33,7 @@ for program in "$@"; do
 -h|0|^Usage: $name |
 --version|0|^$name \(Quorvane Reference\) ${version//./\\.}\$|
 -V|0|^$name \(Quorvane Reference\) ${version//./\\.}\$|
+--no-such-option|2||$name: unknown option '--no-such-option'
 --no-such-option|2||Try '$name --help'.
 ROWS
   # The help lists both options.

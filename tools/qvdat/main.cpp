@@ -78,7 +78,8 @@ int Run(int argc, char** argv) {
     static const option options[] = {
         {"help", no_argument, nullptr, 'h'}, {"version", no_argument, nullptr, 'V'}, {}};
     // Options stop at the command, so that a file name after it is never taken for one.
-    for (int option; (option = getopt_long(argc, argv, "+hV", options, nullptr)) != -1;) {
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, "+:hV", options, nullptr)) != -1;) {
         if (option == 'h') {
             std::cout << kHelp;
             return 0;
@@ -88,7 +89,7 @@ int Run(int argc, char** argv) {
             io::PrintVersion("qvdat");
             return 0;
         }
-        return io::UsageError("qvdat");
+        return io::OptionError("qvdat", option, argv);
     }
     argc -= optind - 1;
     argv += optind - 1;

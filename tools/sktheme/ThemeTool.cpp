@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKThemeFile.h"
 #include "Source/theme/SKThemes.h"
 #include "platform/gfx/BmpCodec.h"
@@ -301,6 +302,7 @@ int ThemeTool::Builtin(const std::string& styleName, const std::string& themeFil
             }
         }
         TskThemeFileWriter writer(themeFile);
+        writer.AddStr(SK_FILETHEME_BUILTINSTYLE, TskUIStyleInfo().NameOf(static_cast<int>(style)));
         for (int item = 1; item <= SK_ITEM_COUNT; ++item) {
             const std::string name = SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(item)];
             const TskThemeValue value = GetInsideThemeValue(style, item);

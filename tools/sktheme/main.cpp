@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
                                      {"version", no_argument, nullptr, 'V'},
                                      {}};
     std::string pictures;
-    for (int option; (option = getopt_long(argc, argv, "hV", options, nullptr)) != -1;) {
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, ":hV", options, nullptr)) != -1;) {
         switch (option) {
             case 'p':
                 pictures = optarg;
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
                 io::PrintVersion("sktheme");
                 return 0;
             default:
-                return Usage({});
+                return io::OptionError("sktheme", option, argv);
         }
     }
     const std::vector<std::string> args(argv + optind, argv + argc);

@@ -16,6 +16,7 @@
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKMgr.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/PngCodec.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/themes/ThemeTestSupport.h"
@@ -102,7 +103,13 @@ TEST(ThemeFileRoundTrip, EveryBuiltInStyleDrawsTheSameFromItsThemeFile) {
 
         const gfx::Bitmap builtIn = DrawWindow(s.style, {});
         const gfx::Bitmap fromFile = DrawWindow(s.style, file);
-        EXPECT_TRUE(builtIn == fromFile) << FirstDifference(builtIn, fromFile);
+        if (builtIn == fromFile) continue;
+        // Both pictures, for a human to compare.
+        const std::string stem = ::testing::TempDir() + "theme-round-trip-" + s.name;
+        gfx::WritePng(builtIn, stem + "-builtin.png");
+        gfx::WritePng(fromFile, stem + "-file.png");
+        ADD_FAILURE() << "the window differs, " << FirstDifference(builtIn, fromFile) << "; see "
+                      << stem << "-builtin.png and -file.png";
     }
     Headless::Install();
 }
