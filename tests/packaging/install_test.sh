@@ -73,8 +73,10 @@ bash "$(dirname "$0")/options_test.sh" "$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]
 for size in 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/quorvane.png
   [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || fail "the $size-pixel icon has another size"
-  changed=$(compare -metric AE "$icon" <(convert "$icon" -scale 32x32 -scale "${size}x${size}" png:-) null: 2>&1 || true)
-  [[ ${changed%% *} != 0 ]] || fail "the $size-pixel icon is the 32-pixel picture blown up"
+  convert "$icon" -scale 32x32 -scale "${size}x${size}" "$out/icon-$size.png"
+  changed=$(compare -metric AE "$icon" "$out/icon-$size.png" null: 2>&1 || true)
+  [[ $changed =~ ^[0-9]+$ ]] || fail "cannot compare the $size-pixel icon: $changed"
+  [[ $changed != 0 ]] || fail "the $size-pixel icon is the 32-pixel picture blown up"
 done
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix/share/metainfo/org.example.quorvane.metainfo.xml" \
