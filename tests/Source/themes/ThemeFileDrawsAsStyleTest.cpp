@@ -1,6 +1,6 @@
 // A built-in style written out by sktheme and loaded back as a file theme draws a window
-// pixel for pixel as the style itself: the frame, the title bar and its buttons, and the
-// controls that follow the frame's look.
+// pixel for pixel as the style itself: the frame, the title bar and its buttons, the menu
+// bar, and the controls that follow the frame's look.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,11 +13,13 @@
 #include "Source/edits/SKScrollBar.h"
 #include "Source/edits/SKTrackBar.h"
 #include "Source/frame/SKForm.h"
+#include "Source/frame/SKMainMenu.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKMgr.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/PngCodec.h"
 #include "platform/vcl/controls/Form.h"
+#include "platform/vcl/menus/MenuItem.h"
 #include "platform/win/backend/HeadlessDriver.h"
 #include "tests/Source/themes/ThemeTestSupport.h"
 
@@ -34,6 +36,14 @@ gfx::Bitmap DrawWindow(TskUIStyle style, const std::string& themeFile) {
     form.SetCaption("Theme round trip");
     auto* skin = new TskForm(&form);
     skin->SetUIStyleAutoUpdateSub(true);
+    // A main menu, which the frame shows as its menu bar.
+    auto* menu = new TskMainMenu(&form);
+    for (const char* caption : {"&File", "&Edit"}) {
+        auto* item = new TMenuItem(&form);
+        item->SetCaption(caption);
+        menu->GetItems()->Add(item);
+    }
+    skin->SetMenu(menu);
 
     auto* button = new TskButton(&form);
     button->SetParent(skin);
