@@ -4,7 +4,6 @@
 #include "Source/edits/SKEdit.h"
 #include "Source/buttons/SKGroupBox.h"
 #include "Source/buttons/SKRadioGroup.h"
-#include "Source/db/SKDBCtrls.h"
 #include "Source/edits/SKListView.h"
 #include "Source/edits/SKScrollBar.h"
 #include "Source/edits/SKTrackBar.h"
@@ -32,10 +31,4 @@ void RegisterSkinClasses() {
     RegisterSKTrackBarClasses();
     RegisterSKScrollBarClasses();
     RegisterSKListViewClasses();
-    RegisterDBEditClasses();
-    RegisterDBListClasses();
-    RegisterDBCheckClasses();
-    RegisterSKDBCombosClasses();
-    RegisterSKDBGridClasses();
-    RegisterSKDBNavigatorClasses();
 }

@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   xvfb xdotool x11-apps x11-utils imagemagick openbox
-  lintian desktop-file-utils
+  lintian desktop-file-utils appstream doxygen
   python3 python3-pil
   libsqlite3-dev
   # The sources localedef compiles a Turkish locale from, for the tests of letter case.

@@ -1,6 +1,7 @@
 #include "Source/buttons/SKButton.h"
 
 #include "Source/theme/SKControlTheme.h"
+#include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
 #include "platform/vcl/actions/ActionList.h"
 #include "platform/vcl/actions/CustomAction.h"
@@ -149,7 +150,8 @@ void TskButton::PaintText(TCanvas* Canvas, const std::string& Text) {
 }
 
 void TskButton::PaintFocus(TCanvas* Canvas) {
-    if (GetUIStyle() == MacOS || GetUIStyle() == BlueGlass)
+    const TskUIStyle rules = DrawingRulesStyle(GetFileTheme(), GetUIStyle());
+    if (rules == MacOS || rules == BlueGlass)
         m_boldCaption = true;
     else
         TskCustomButton::PaintFocus(Canvas);

@@ -97,6 +97,11 @@ void TskPanel::SetUIStyle(TskUIStyle Value) {
         const bool dark =
             font == 0x020000 || font == 0x030000 || font == 0x040000 || font == 0x050000;
         m_captionFontColor = dark ? 0x000000 : 0xFFFFFF;
+        // A theme written from a built-in style keeps that style's caption.
+        const TskUIStyle rules = m_fileTheme->GetBuiltInStyle();
+        if (rules != FromThemeFile)
+            m_captionFontColor =
+                rules == MacOS ? 0x000000 : m_fileTheme->GetColor(SkItem::MenuSelectedFontColor);
     } else {
         GetInsideThemeBitmap(effective, SkItem::SideChannelBarImage, m_title.get(), 0, 0);
         m_borderColor = GetInsideThemeColor(effective, SkItem::ControlBorderColor);

@@ -57,7 +57,8 @@ void TskToolBar::SetUIStyle(TskUIStyle Value) {
     m_buttonColor = GetControlThemeColor(m_fileTheme, Value, SkItem::ToolBarButtonBackgroundColor);
     m_buttonDownColor =
         GetControlThemeColor(m_fileTheme, Value, SkItem::ToolBarButtonDownBackgroundColor);
-    SetTransparent(m_uiStyle == MacOS || m_uiStyle == Protein);
+    const TskUIStyle rules = DrawingRulesStyle(m_fileTheme, m_uiStyle);
+    SetTransparent(rules == MacOS || rules == Protein);
     SetEdgeInner(esNone);
     SetEdgeOuter(esNone);
     Repaint();

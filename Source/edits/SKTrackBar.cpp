@@ -105,7 +105,7 @@ void TskTrackBar::SetFileTheme(TskFileTheme* Value) {
 void TskTrackBar::SetUIStyle(TskUIStyle Value) {
     m_uiStyle = Value;
     UpdateControl();
-    if (Value == MacOS) SetTransparent(true);
+    if (DrawingRulesStyle(m_fileTheme, Value) == MacOS) SetTransparent(true);
 }
 
 void TskTrackBar::Notification(TComponent* AComponent, TOperation Operation) {

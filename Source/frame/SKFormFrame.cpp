@@ -14,6 +14,7 @@
 
 #include "Source/frame/SKForm.h"
 #include "Source/frame/SKFramePaint.h"
+#include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
 
 namespace {
@@ -252,9 +253,10 @@ void TskForm::Paint() {
         // Straight onto the window: its surface reaches the screen only once the whole pass
         // is painted, and the canvas is clipped to the part that needs painting.
         TCanvas* canvas = GetCanvas();
-        const char* pattern = m_uiStyle == MacOS     ? "MACOS_FORM_BACKGROUND"
-                              : m_uiStyle == Protein ? "PROTEIN_FORM_BACKGROUND"
-                                                     : nullptr;
+        const TskUIStyle rules = DrawingRulesStyle(m_fileTheme, m_uiStyle);
+        const char* pattern = rules == MacOS     ? "MACOS_FORM_BACKGROUND"
+                              : rules == Protein ? "PROTEIN_FORM_BACKGROUND"
+                                                 : nullptr;
         if (pattern)
             TileClipped(*canvas, client, BackgroundPattern(pattern));
         else

@@ -147,7 +147,9 @@ TskUIStyle TskForm::MenuStyle(TskFileTheme*& FileTheme) const {
 
 void TskForm::DrawMenuBar(TToolBar* Sender, const TRect& ARect, bool&) {
     TskFileTheme* fileTheme = nullptr;
-    if (MenuStyle(fileTheme) == MacOS) StretchPicture(*Sender->GetCanvas(), ARect, "MACOS_MENU_BAR");
+    const TskUIStyle style = MenuStyle(fileTheme);
+    if (DrawingRulesStyle(fileTheme, style) == MacOS)
+        StretchPicture(*Sender->GetCanvas(), ARect, "MACOS_MENU_BAR");
 }
 
 void TskForm::DrawButton(TToolBar* Sender, TToolButton* Button, unsigned State,
@@ -175,7 +177,7 @@ void TskForm::DrawButton(TToolBar* Sender, TToolButton* Button, unsigned State,
     TRect r = Button->BoundsRect();
     const bool selected = State & cdsSelected;
     if (State & (cdsHot | cdsSelected)) {
-        if (style == MacOS) {
+        if (DrawingRulesStyle(fileTheme, style) == MacOS) {
             TBitmap face(r.Width(), r.Height());
             TCanvas* faceCanvas = face.GetCanvas();
             StretchPicture(*faceCanvas, Rect(0, 0, r.Width(), r.Height()), "MACOS_MENU_SELECT");

@@ -189,9 +189,7 @@ void TskMDIForm::UpdateMenu() {
 }
 
 void TskMDIForm::DrawMenuBar(TToolBar* Sender, const TRect& ARect, bool& DefaultDraw) {
-    TskUIStyle effective = m_uiStyle;
-    UsingFileTheme(m_fileTheme, m_uiStyle, effective);
-    if (effective != MacOS || m_uiStyle == FromThemeFile) return;
+    if (DrawingRulesStyle(m_fileTheme, m_uiStyle) != MacOS) return;
     RegisterSkinPictures();
     TBitmap stripes;
     stripes.LoadFromResourceName("MACOS_MENU_BAR");
@@ -210,7 +208,7 @@ void TskMDIForm::DrawButton(TToolBar* Sender, TToolButton* Button, unsigned Stat
     const std::string caption = Button->GetCaption();
     const bool hot = State & (cdsHot | cdsSelected);
     const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    if (hot && effective == MacOS && !fileTheme) {
+    if (hot && DrawingRulesStyle(m_fileTheme, m_uiStyle) == MacOS) {
         RegisterSkinPictures();
         TBitmap face(r.Width(), r.Height());
         TBitmap stripes;

@@ -39,8 +39,9 @@ TColor TskMenuLook::ThemeColor(TskFileTheme* FileTheme, int Item) const {
 
 void TskMenuLook::ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
     UIStyle = Style;
+    RulesStyle = DrawingRulesStyle(FileTheme, Style);
     BarWidth = 26;
-    if (Style == MacOS) {
+    if (RulesStyle == MacOS) {
         MenuItemHeight = 20;
         SeparatorHeight = 12;
         SeparatorColor = 0x000000;
@@ -58,11 +59,11 @@ void TskMenuLook::ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
 }
 
 void TskMenuLook::SetHeight(int Value) {
-    if (UIStyle != MacOS) MenuItemHeight = Value;
+    if (RulesStyle != MacOS) MenuItemHeight = Value;
 }
 
 void TskMenuLook::SetSeparatorHeight(int Value) {
-    if (UIStyle != MacOS) SeparatorHeight = Value;
+    if (RulesStyle != MacOS) SeparatorHeight = Value;
 }
 
 void TskMenuLook::Measure(const TMenuItem& Item, TCanvas* Canvas, int& Width, int& Height) const {
@@ -86,7 +87,7 @@ void TskMenuLook::Draw(const TMenuItem& Item, TCanvas* Canvas, const TRect& R, b
             Menu_DrawWindowBorder(window, 0x000000,
                                   ThemeColor(FileTheme, SkItem::FormBackgroundColor));
     }
-    const bool macOS = UIStyle == MacOS;
+    const bool macOS = RulesStyle == MacOS;
     if (Item.GetCaption() == "-") {
         if (macOS) {
             Menu_DrawMacOSLineItem(Canvas, R);

@@ -17,6 +17,9 @@ class TskFileTheme;
 
 struct TskMenuLook {
     TskUIStyle UIStyle = DeepBlue;
+    // The style whose own menu drawing applies (DrawingRulesStyle): MacOS draws its menus
+    // from its pictures, also from a theme file written from it.
+    TskUIStyle RulesStyle = DeepBlue;
     int MenuItemHeight = 21;
     int SeparatorHeight = 21;
     TColor BarColor = clBtnFace;

@@ -115,8 +115,8 @@ void TskTitleBar::SetUIStyle(TskUIStyle Value) {
         m_titleBarMenu->SetUIStyle(style);
     }
     if (!m_settingFileTheme) {
-        bool black = Value == MacOS;
-        if (useFile) {
+        bool black = DrawingRulesStyle(m_fileTheme, Value) == MacOS;
+        if (useFile && !black) {
             const TColor c = m_fileTheme->GetColor(SkItem::ControlFontColor);
             black = c == 0x10000 || c == 0x30000 || c == 0x40000 || c == 0x50000;
         }

@@ -1,20 +1,17 @@
 // The skin gallery: every skinned control built so far, section by section, on one skinned
 // form, with a switcher that restyles all of them at run time between the five built-in
 // styles and a theme file, and a button that opens the theme manager's dialog. It prints
-// what the user does, one line each, for the end-to-end test.
-//
-//   skin_gallery [--headless] [--timeout MS] [--style NAME] [--theme FILE.skn]
-//                [--screenshot FILE.png] [--records [DATABASE]]
-//
-// --records opens the records window (GalleryRecords.h) over the demonstration database,
-// or over DATABASE, once the gallery is up.
+// what the user does, one line each, for the end-to-end test. Its options are in kHelp.
+#include <getopt.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "Source/SkinClasses.h"
+#include "Source/db/SKDBClasses.h"
 #include "Source/buttons/SKButton.h"
 #include "Source/buttons/SKCheckBox.h"
 #include "Source/buttons/SKImagePanel.h"
@@ -26,15 +23,38 @@
 #include "Source/theme/SKMgr.h"
 #include "Source/theme/frmThemeMgr.h"
 #include "platform/gfx/PngCodec.h"
+#include "platform/io/ProgramInfo.h"
 #include "platform/vcl/VclClasses.h"
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/controls/Timer.h"
 #include "platform/win/Backend.h"
 #include "platform/win/ModuleFileName.h"
+#include "platform/win/SysParams.h"
 #include "platform/win/backend/HeadlessDriver.h"
 
 namespace {
+
+const char kHelp[] =
+    "Usage: skin_gallery [OPTION]...\n"
+    "\n"
+    "The skin library's showcase: every skinned control on one skinned window, with a\n"
+    "switcher between the five built-in styles and a theme file, the theme manager, an MDI\n"
+    "window and a records window over a demonstration database. It prints what the user\n"
+    "does, one line each, on standard output.\n"
+    "\n"
+    "Options:\n"
+    "      --style NAME         Start in the style NAME: MacOS, WinXP, DeepBlue, Protein,\n"
+    "                           BlueGlass (the default) or FromThemeFile.\n"
+    "      --theme FILE.skn     The theme file to offer; a bare name is looked for beside the\n"
+    "                           program and in the installation's share/quorvane folder.\n"
+    "      --records[=DATABASE] Open the records window, over DATABASE or the demonstration\n"
+    "                           database beside the program.\n"
+    "      --screenshot FILE.png  Draw the window off screen into FILE.png and end.\n"
+    "      --headless           Run without a display (for tests).\n"
+    "      --timeout MS         End after MS milliseconds.\n"
+    "  -h, --help               Show this text.\n"
+    "  -V, --version            Show the program's version.\n";
 
 void Log(const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -43,6 +63,12 @@ void Log(const std::string& line) {
 
 constexpr int kMargin = 10;
 constexpr int kSwitcherWidth = 150;
+constexpr int kSwitcherHeight = 262;
+constexpr int kColumns = 3;
+constexpr int kColumnWidth = 300;
+// Room around the sections for the frame's border and the tallest style's title bar.
+constexpr int kFrameWidth = 2 * 6;
+constexpr int kFrameHeight = 40;
 
 const TskUIStyle kStyles[] = {MacOS, WinXP, DeepBlue, Protein, BlueGlass, FromThemeFile};
 
@@ -57,11 +83,17 @@ public:
     // Builds the gallery in the style, with the theme file (none when empty) to switch to.
     void Setup(TskUIStyle style, const std::string& themeFile) {
         SetCaption("Skin gallery");
-        SetBounds(40, 5, 820, 750);
         SetColor(0xE7E7E7);
         OnShow = [this](TObject*) { Ready(); };
         m_fileTheme = new TskFileTheme(this);
         m_fileTheme->SetName("ftGallery");
+        m_fileTheme->OnThemeFileNotFound = [](TObject*, const std::string& name,
+                                              const std::vector<std::string>& searched) {
+            std::string places;
+            for (const std::string& path : searched) places += "\n  " + path;
+            std::fprintf(stderr, "skin_gallery: the theme file '%s' is not found; looked for:%s\n",
+                         name.c_str(), places.c_str());
+        };
         if (!themeFile.empty()) m_fileTheme->SetThemeFile(themeFile);
         m_manager = new TskThemeManager(this);
         m_manager->SetName("tmGallery");
@@ -78,7 +110,7 @@ public:
         m_body->SetParent(m_frame);
         m_frame->SetPanel(m_body);
         BuildSwitcher();
-        BuildSections();
+        PlaceOnScreen(BuildSections());
         for (int i = 0; i < ComponentCount(); ++i)
             if (IsThemeableComponent(Components(i)))
                 m_manager->GetCompList()->Add(Components(i)->GetName());
@@ -93,7 +125,7 @@ private:
         panel->SetName("pnlStyle");
         panel->SetCaption("Style");
         panel->SetShowButton(false);
-        panel->SetBounds(kMargin, kMargin, kSwitcherWidth, 262);
+        panel->SetBounds(kMargin, kMargin, kSwitcherWidth, kSwitcherHeight);
         panel->SetParent(Body());
         const int top = panel->TitleHeight() + 8;
         for (int i = 0; i < 6; ++i) {
@@ -130,24 +162,58 @@ private:
         };
     }
 
-    void BuildSections() {
-        // Two columns beside the switcher, each filled from the top.
-        int column = 0;
-        int y[2] = {kMargin, kMargin};
+    // Three columns, the switcher at the top of the first; each section goes into the
+    // column that ends highest, so the columns end near each other. Answers the size the
+    // sections take.
+    TPoint BuildSections() {
+        int y[kColumns] = {kMargin * 2 + kSwitcherHeight, kMargin, kMargin};
         int index = 0;
         for (const TGallerySection& section : GallerySections()) {
-            if (y[column] + section.Height > 700 && column == 0) column = 1;
+            int column = 0;
+            for (int c = 1; c < kColumns; ++c)
+                if (y[c] < y[column]) column = c;
             auto* panel = new TskPanel(this);
             panel->SetName("pnlSection" + std::to_string(++index));
             panel->SetCaption(section.Title);
             panel->SetShowButton(false);
-            const int x = kMargin * 2 + kSwitcherWidth + column * (300 + kMargin);
+            const int x = kMargin + column * (kColumnWidth + kMargin);
             panel->SetBounds(x, y[column], section.Width, section.Height);
             panel->SetParent(Body());
             TGalleryPage page(panel, this, Log);
             section.Build(page);
             y[column] += section.Height + kMargin;
-            column = y[0] <= y[1] ? 0 : 1;
+        }
+        int height = 0;
+        for (int c = 0; c < kColumns; ++c) height = std::max(height, y[c]);
+        return {kMargin + kColumns * (kColumnWidth + kMargin), height};
+    }
+
+    // The window fits its sections and stands inside the work area.
+    void PlaceOnScreen(TPoint content) {
+        TRect work;
+        SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+        const int width = std::min(content.x + kFrameWidth, work.Width());
+        const int height = std::min(content.y + kFrameHeight, work.Height());
+        SetBounds(work.left + std::min(40, work.Width() - width), work.top, width, height);
+    }
+
+    // Says which panels the window does not show whole, for the tests to catch.
+    void ReportCutPanels() {
+        TRect work;
+        SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+        const TPoint bodyOrigin = m_body->ClientToScreen({0, 0});
+        const TRect body{bodyOrigin.x, bodyOrigin.y, bodyOrigin.x + m_body->GetClientWidth(),
+                         bodyOrigin.y + m_body->GetClientHeight()};
+        for (int i = 0; i < m_body->ControlCount(); ++i) {
+            TControl* panel = m_body->Controls(i);
+            const TPoint origin = panel->ClientToScreen({0, 0});
+            const TRect place{origin.x, origin.y, origin.x + panel->GetWidth(),
+                              origin.y + panel->GetHeight()};
+            const bool whole = place.left >= std::max(body.left, work.left) &&
+                               place.top >= std::max(body.top, work.top) &&
+                               place.right <= std::min(body.right, work.right) &&
+                               place.bottom <= std::min(body.bottom, work.bottom);
+            if (!whole) Log("cut off " + panel->GetName());
         }
     }
 
@@ -168,6 +234,7 @@ private:
     void Ready() {
         const TPoint origin = ClientOrigin();
         Log("created " + std::to_string(ComponentCount()) + " components");
+        ReportCutPanels();
         LogPlaces();
         Log("ready " + std::string(win::BackendName()) + " " + std::to_string(origin.x) + " " +
             std::to_string(origin.y));
@@ -208,37 +275,61 @@ int main(int argc, char** argv) {
     std::string themeFile;
     std::string style = "BlueGlass";
     bool records = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--headless")
-            backend = "headless";
-        else if (arg == "--timeout" && hasValue)
-            timeout = std::strtol(argv[++i], nullptr, 10);
-        else if (arg == "--screenshot" && hasValue)
-            screenshot = argv[++i];
-        else if (arg == "--theme" && hasValue)
-            themeFile = argv[++i];
-        else if (arg == "--style" && hasValue)
-            style = argv[++i];
-        else if (arg == "--records") {
-            records = true;
-            if (hasValue && std::strncmp(argv[i + 1], "--", 2) != 0)
-                TfmSkinRecords::DatabasePath() = argv[++i];
-        }
-        else {
-            std::fprintf(stderr,
-                         "usage: %s [--headless] [--timeout MS] [--style NAME] "
-                         "[--theme FILE.skn] [--screenshot FILE.png] [--records [DATABASE]]\n",
-                         argv[0]);
-            return 64;
+    static const option options[] = {{"headless", no_argument, nullptr, 'H'},
+                                     {"timeout", required_argument, nullptr, 't'},
+                                     {"screenshot", required_argument, nullptr, 's'},
+                                     {"theme", required_argument, nullptr, 'T'},
+                                     {"style", required_argument, nullptr, 'S'},
+                                     {"records", optional_argument, nullptr, 'r'},
+                                     {"help", no_argument, nullptr, 'h'},
+                                     {"version", no_argument, nullptr, 'V'},
+                                     {}};
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, ":hV", options, nullptr)) != -1;) {
+        switch (option) {
+            case 'H':
+                backend = "headless";
+                break;
+            case 't':
+                timeout = std::strtol(optarg, nullptr, 10);
+                break;
+            case 's':
+                screenshot = optarg;
+                break;
+            case 'T':
+                themeFile = optarg;
+                break;
+            case 'S':
+                style = optarg;
+                break;
+            case 'r':
+                // The database may follow as the next word, as well as after "=".
+                records = true;
+                if (optarg)
+                    TfmSkinRecords::DatabasePath() = optarg;
+                else if (optind < argc && argv[optind][0] != '-')
+                    TfmSkinRecords::DatabasePath() = argv[optind++];
+                break;
+            case 'h':
+                std::fputs(kHelp, stdout);
+                return 0;
+            case 'V':
+                io::PrintVersion("skin_gallery");
+                return 0;
+            default:
+                return io::OptionError("skin_gallery", option, argv);
         }
     }
+    if (optind < argc)
+        return io::UsageError("skin_gallery",
+                              "unexpected argument '" + std::string(argv[optind]) + "'");
+    if (TskUIStyleInfo().IndexOf(style) < 0)
+        return io::UsageError("skin_gallery", "unknown style '" + style + "'");
     if (!screenshot.empty()) backend = "headless";
     try {
         win::SelectBackend(backend);
         RegisterVclClasses();
-        RegisterSkinClasses();
+        RegisterSkinDBClasses();
         if (TfmSkinRecords::DatabasePath().empty()) {
             // The demonstration database is built beside the program.
             char buffer[4096] = {};

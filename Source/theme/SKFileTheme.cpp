@@ -2,7 +2,9 @@
 // built-in style.
 #include "Source/theme/SKFileTheme.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "Source/theme/SKFileThemeMgr.h"
 #include "Source/theme/SKPublic.h"
@@ -45,25 +47,36 @@ TskFileTheme::TskFileTheme(TComponent* AOwner)
 TskFileTheme::~TskFileTheme() = default;
 
 std::vector<std::string> TskFileTheme::ThemeFolders() const {
-    return {ExecutableDirectory(), GetWindowsDirectory(), GetSystemDirectory()};
+    const std::string executable = ExecutableDirectory();
+    return {executable, InstalledThemeDirectory(executable), GetWindowsDirectory(),
+            GetSystemDirectory()};
 }
 
-std::string TskFileTheme::FindThemeFile(const std::string& name) const {
-    if (FileExists(name)) return name;
+std::vector<std::string> TskFileTheme::SearchPaths(const std::string& name) const {
+    std::vector<std::string> paths = {name};
     const std::string fileName = std::filesystem::path(name).filename().string();
-    if (fileName.empty()) return {};
+    if (fileName.empty()) return paths;
     for (const std::string& folder : ThemeFolders()) {
         if (folder.empty()) continue;
         const std::string path = WithSeparator(folder) + fileName;
-        if (FileExists(path)) return path;
+        if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(path);
     }
+    return paths;
+}
+
+std::string TskFileTheme::FindThemeFile(const std::string& name) const {
+    for (const std::string& path : SearchPaths(name))
+        if (FileExists(path)) return path;
     return {};
 }
 
 void TskFileTheme::SetThemeFile(const std::string& Value) {
     if (Value == m_themeFile) return;
     const std::string path = FindThemeFile(Value);
-    if (path.empty()) return;
+    if (path.empty()) {
+        if (OnThemeFileNotFound) OnThemeFileNotFound(this, Value, SearchPaths(Value));
+        return;
+    }
     if (!CheckThemeFile(path)) throw Exception(SK_INVALID_SKIN_FILE);
     // Loading first keeps the previous theme in use when the file turns out damaged.
     const bool loaded = m_mgr->LoadFromFile(path);
@@ -111,6 +124,18 @@ bool TskFileTheme::GetBool(int Item) const {
     return m_mgr->GetBool(Item);
 }
 
+TskUIStyle TskFileTheme::GetBuiltInStyle() const {
+    const std::string name = m_mgr->GetText(SK_FILETHEME_BUILTINSTYLE);
+    const int style = name.empty() ? -1 : TskUIStyleInfo().IndexOf(name);
+    return style < 0 ? FromThemeFile : static_cast<TskUIStyle>(style);
+}
+
+TskUIStyle DrawingRulesStyle(const TskFileTheme* FileTheme, TskUIStyle Style) {
+    TskUIStyle effective = Style;
+    if (UsingFileTheme(FileTheme, Style, effective)) return FileTheme->GetBuiltInStyle();
+    return effective;
+}
+
 bool UsingFileTheme(const TskFileTheme* FileTheme, TskUIStyle Style, TskUIStyle& Effective) {
     Effective = Style;
     if (Style != FromThemeFile) return false;
@@ -129,6 +154,35 @@ std::string GetWindowsDirectory() {
 
 std::string GetSystemDirectory() {
     return "/usr/share/quorvane";
+}
+
+#ifndef QV_INSTALL_BINDIR
+#define QV_INSTALL_BINDIR "bin"
+#define QV_INSTALL_LIBEXECDIR "libexec"
+#define QV_INSTALL_THEMEDIR "share/quorvane"
+#endif
+
+std::string InstalledThemeDirectory(const std::string& executableFolder) {
+    namespace fs = std::filesystem;
+    fs::path folder = fs::path(executableFolder).lexically_normal();
+    if (folder.filename().empty()) folder = folder.parent_path();
+    // The prefix is what is left once the installed program's own folder is taken off.
+    const auto prefixUnder = [&](const fs::path& tail) -> std::optional<fs::path> {
+        fs::path prefix = folder;
+        fs::path rest = tail.lexically_normal();
+        std::vector<fs::path> parts(rest.begin(), rest.end());
+        for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+            if (part->empty()) continue;
+            if (prefix.filename() != *part) return std::nullopt;
+            prefix = prefix.parent_path();
+        }
+        return prefix;
+    };
+    std::optional<fs::path> prefix = prefixUnder(QV_INSTALL_BINDIR);
+    if (!prefix && folder.has_parent_path())
+        prefix = prefixUnder(fs::path(QV_INSTALL_LIBEXECDIR) / folder.filename());
+    if (!prefix || prefix->empty()) return {};
+    return (*prefix / QV_INSTALL_THEMEDIR).string();
 }
 
 bool IsFormOrFrame(const TComponent* AComponent) {

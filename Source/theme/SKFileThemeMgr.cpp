@@ -17,18 +17,23 @@ std::string ItemName(int item) {
     return SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(item)];
 }
 
-// The sane range of each integer item. A theme file may hold any number; a size or offset
-// far outside these would draw out of bounds, and a negative one would turn rectangles
-// inside out.
+// The range each integer item is drawn within. A theme file may hold any number; a size or
+// offset far outside these would draw out of bounds or overflow the arithmetic that places
+// it, and a negative size would turn rectangles inside out. The title bar's button offsets
+// and row top are positions, which the built-in styles already set below zero (the buttons
+// of MacOS and WinXP reach 2 pixels, BlueGlass's 3, into the right-hand picture).
 struct IntRange {
     int item;
     int low;
     int high;
 };
 constexpr IntRange kIntRanges[] = {
-    {SkItem::TitleBarButtonLeftOffsetInt, 0, 256}, {SkItem::TitleBarButtonRightOffsetInt, 0, 256},
-    {SkItem::TitleBarButtonTopInt, 0, 64},         {SkItem::FormMinWidthInt, 0, 4096},
-    {SkItem::FormRoundCornerInt, 0, 64},           {SkItem::FormBorderWidthInt, 0, 32},
+    {SkItem::TitleBarButtonLeftOffsetInt, -256, 256},
+    {SkItem::TitleBarButtonRightOffsetInt, -256, 256},
+    {SkItem::TitleBarButtonTopInt, -64, 64},
+    {SkItem::FormMinWidthInt, 0, 4096},
+    {SkItem::FormRoundCornerInt, 0, 64},
+    {SkItem::FormBorderWidthInt, 0, 32},
 };
 
 bool HasInteger(const TskThemeFileReader& reader, const std::string& name) {
@@ -76,6 +81,10 @@ int TskFileThemeMgr::GetInt(int Item) const {
     for (const IntRange& range : kIntRanges)
         if (range.item == Item) return std::clamp(value, range.low, range.high);
     return value;
+}
+
+std::string TskFileThemeMgr::GetText(const std::string& Name) const {
+    return m_reader ? m_reader->GetStr(Name) : std::string();
 }
 
 bool TskFileThemeMgr::GetBool(int Item) const {

@@ -30,6 +30,8 @@ class TskFileThemeMgr : public TObject {
     int GetInt(int Item) const;
     // False without a reader or when the file lacks the item.
     bool GetBool(int Item) const;
+    // The text entry of that name; empty without a reader or when the file lacks it.
+    std::string GetText(const std::string& Name) const;
 
 private:
     std::unique_ptr<TskThemeFileReader> m_reader;

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 
+#include "platform/gfx/BmpCodec.h"
 #include "platform/io/ReplacingFile.h"
 
 namespace {
@@ -131,6 +132,9 @@ public:
             if (entry.Kind <= TskThemeEntryKind::Text) entries.push_back(std::move(entry));
             offset = next;
         }
+        TskThemePictureBudget budget("The theme file '" + m_sourceName + "'");
+        for (const TskThemeFileEntry& entry : entries)
+            if (entry.Kind == TskThemeEntryKind::Picture) budget.AddBytes(entry.Name, entry.Data);
         return entries;
     }
 
@@ -191,6 +195,34 @@ private:
 
 EskThemeFileError::EskThemeFileError(const std::string& message) : std::runtime_error(message) {}
 EskThemeFileError::~EskThemeFileError() = default;
+
+void TskThemePictureBudget::Add(const std::string& name, int width, int height) {
+    const long long pixels = static_cast<long long>(width) * height;
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
+    if (width > SK_THEME_PICTURE_MAX_SIDE || height > SK_THEME_PICTURE_MAX_SIDE ||
+        pixels > SK_THEME_PICTURE_MAX_PIXELS) {
+        throw EskThemeFileError(m_theme + " is refused: its picture '" + name + "' is " + size +
+                                " pixels, more than a theme picture may be (" +
+                                std::to_string(SK_THEME_PICTURE_MAX_PIXELS) + " pixels, " +
+                                std::to_string(SK_THEME_PICTURE_MAX_SIDE) + " on a side)");
+    }
+    m_total += pixels;
+    if (m_total > SK_THEME_MAX_PIXELS) {
+        throw EskThemeFileError(m_theme + " is refused: its pictures up to '" + name + "' hold " +
+                                std::to_string(m_total) + " pixels, more than a theme may hold (" +
+                                std::to_string(SK_THEME_MAX_PIXELS) + ")");
+    }
+}
+
+void TskThemePictureBudget::AddBytes(const std::string& name, std::span<const std::uint8_t> data) {
+    gfx::BmpSize size;
+    try {
+        size = gfx::ReadBmpSize(data);
+    } catch (const gfx::CodecError&) {
+        return;
+    }
+    Add(name, size.Width, size.Height);
+}
 
 bool IsSKThemeFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);

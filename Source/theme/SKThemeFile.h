@@ -24,6 +24,32 @@ inline constexpr std::uint32_t SK_THEMEFILE_HEADER_SIZE = 24;
 inline constexpr std::uint32_t SK_THEMEFILE_RECORD_SIZE = 77;
 inline constexpr std::size_t SK_THEMEFILE_NAME_SIZE = 64;
 
+// What the pictures of one theme may hold. A theme's pictures are small strips of button
+// states and edges (the largest built-in one has some 10 000 pixels, a whole built-in style
+// some 33 000), and each is decoded whenever a control takes on the theme: a hundred times
+// that is room for any theme, and keeps a hostile file from costing gigabytes.
+inline constexpr int SK_THEME_PICTURE_MAX_SIDE = 4096;
+inline constexpr long long SK_THEME_PICTURE_MAX_PIXELS = 1LL << 20;
+inline constexpr long long SK_THEME_MAX_PIXELS = 1LL << 22;
+
+// Counts the pictures of one theme against those bounds.
+class TskThemePictureBudget {
+public:
+    // The theme as the errors name it: "The theme file 'x.skn'", say.
+    explicit TskThemePictureBudget(std::string theme) : m_theme(std::move(theme)) {}
+    // Throws EskThemeFileError naming the theme and the picture when this picture, or all
+    // the pictures counted so far with it, are more than a theme may hold.
+    void Add(const std::string& name, int width, int height);
+    // The same for a picture's bytes, by the size its header gives; bytes that are no
+    // readable picture hold no pixels and are left for whoever decodes them to refuse.
+    void AddBytes(const std::string& name, std::span<const std::uint8_t> data);
+    long long Total() const { return m_total; }
+
+private:
+    std::string m_theme;
+    long long m_total = 0;
+};
+
 // The kind byte of an entry record.
 enum class TskThemeEntryKind : std::uint8_t { Picture = 0, Integer = 1, Flag = 2, Text = 3 };
 
@@ -102,8 +128,9 @@ public:
 
     // Replaces what was loaded. A file that is missing, is no theme file, or is damaged
     // (a header size other than 24, a record or data outside the file or overlapping
-    // another, a chain of records that loops, an integer not 4 bytes long or a flag not 1)
-    // throws EskThemeFileError and leaves the reader as it was.
+    // another, a chain of records that loops, an integer not 4 bytes long or a flag not 1),
+    // or whose pictures are larger than TskThemePictureBudget allows, throws
+    // EskThemeFileError and leaves the reader as it was.
     void Load(const std::string& fileName);
     // The same for a file's bytes; sourceName names them in error messages.
     void LoadFromBuffer(std::span<const std::uint8_t> data, const std::string& sourceName);

@@ -267,6 +267,11 @@ Bitmap ReadBmp(std::span<const std::uint8_t> data) {
     return bitmap;
 }
 
+BmpSize ReadBmpSize(std::span<const std::uint8_t> data) {
+    const Header h = ReadHeader(Reader(data));
+    return {h.width, h.height};
+}
+
 Bitmap ReadBmpFile(const std::string& path) {
     const std::vector<std::uint8_t> data = ReadWholeFile(path, "BMP");
     try {

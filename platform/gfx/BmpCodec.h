@@ -18,6 +18,14 @@ namespace gfx {
 Bitmap ReadBmp(std::span<const std::uint8_t> data);
 Bitmap ReadBmpFile(const std::string& path);
 
+// The picture's size as its header gives it, checked as ReadBmp checks the header; the
+// pixels are neither decoded nor allocated. Throws CodecError for a damaged header.
+struct BmpSize {
+    int Width = 0;
+    int Height = 0;
+};
+BmpSize ReadBmpSize(std::span<const std::uint8_t> data);
+
 // Without a format the bitmap's own is kept (Device is written with 32 bits). Pictures with
 // more colours than a palette holds are mapped to the nearest entry of a fixed palette
 // (black and white for 1 bit, the 16 VGA colours for 4, 3-3-2 for 8).

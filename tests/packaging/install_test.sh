@@ -34,20 +34,68 @@ cmake --install "$build" --prefix "$prefix" >"$out/install.log" || fail "cmake -
 
 # What the install must hold.
 expect_file() { [[ -e $prefix/$1 ]] || fail "the install has no $1"; }
+libdir=lib
+multiarch=$(sed -n 's/^CMAKE_LIBRARY_ARCHITECTURE:[A-Z]*=//p' "$build/CMakeCache.txt")
+[[ -z $multiarch ]] && multiarch=$(gcc -print-multiarch 2>/dev/null || true)
+[[ -n $multiarch ]] && libdir=lib/$multiarch
 expect_file bin/quorvane
 expect_file bin/qvdat
 expect_file bin/sktheme
+expect_file bin/skin_gallery
 expect_file libexec/quorvane/quorvane
 expect_file libexec/quorvane/quorvane.dat
+expect_file libexec/quorvane/skin_gallery
 expect_file share/applications/quorvane.desktop
-expect_file share/icons/hicolor/48x48/apps/quorvane.png
-expect_file share/icons/hicolor/256x256/apps/quorvane.png
-for page in quorvane qvdat sktheme; do expect_file "share/man/man1/$page.1.gz"; done
+expect_file share/metainfo/org.example.quorvane.metainfo.xml
+for size in 16 22 24 32 48 64 128 256; do
+  expect_file "share/icons/hicolor/${size}x${size}/apps/quorvane.png"
+done
+for page in quorvane qvdat sktheme skin_gallery; do expect_file "share/man/man1/$page.1.gz"; done
 expect_file include/quorvane/Source/frame/SKForm.h
+expect_file include/quorvane/Source/db/SKDBClasses.h
 expect_file include/quorvane/platform/vcl/controls/Form.h
-config=$(find "$prefix" -name QuorvaneSkinConfig.cmake | head -1)
-[[ -n $config ]] || fail "the install has no QuorvaneSkinConfig.cmake"
+for library in qv_skin qv_skin_db qv_db qv_vcl qv_win qv_gfx qv_io; do
+  expect_file "$libdir/lib$library.a"
+done
+expect_file "$libdir/cmake/QuorvaneSkin/QuorvaneSkinConfig.cmake"
+expect_file "$libdir/pkgconfig/quorvane-skin.pc"
+expect_file "$libdir/pkgconfig/quorvane-skin-db.pc"
+expect_file share/doc/libquorvane-skin-dev/examples/skinned_window/main.cpp
 [[ -L $prefix/bin/quorvane ]] || fail "bin/quorvane is not a link to the program"
+[[ -L $prefix/bin/skin_gallery ]] || fail "bin/skin_gallery is not a link to the program"
+man -l --warnings "$prefix/share/man/man1/skin_gallery.1.gz" >/dev/null 2>"$out/man.log" \
+  && [[ ! -s $out/man.log ]] || { cat "$out/man.log" >&2; fail "the skin gallery's manual page has faults"; }
+bash "$(dirname "$0")/options_test.sh" "$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")" \
+  "$prefix"/bin/{quorvane,qvdat,sktheme,skin_gallery} || fail "an installed program answers --help or --version wrongly"
+
+# The icon is drawn at each size: a large one is not the 32-pixel picture blown up, which a
+# reduction to 32 pixels and a blow-up back would give again unchanged.
+for size in 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/quorvane.png
+  [[ $(identify -format '%wx%h' "$icon") == "${size}x${size}" ]] || fail "the $size-pixel icon has another size"
+  convert "$icon" -scale 32x32 -scale "${size}x${size}" "$out/icon-$size.png"
+  changed=$(compare -metric AE "$icon" "$out/icon-$size.png" null: 2>&1 || true)
+  [[ $changed =~ ^[0-9]+$ ]] || fail "cannot compare the $size-pixel icon: $changed"
+  [[ $changed != 0 ]] || fail "the $size-pixel icon is the 32-pixel picture blown up"
+done
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$prefix/share/metainfo/org.example.quorvane.metainfo.xml" \
+    >"$out/metainfo.log" 2>&1 || { cat "$out/metainfo.log" >&2; fail "the AppStream metainfo does not validate"; }
+fi
+
+# A theme file named by a bare name is found in the installation the program belongs to,
+# whatever prefix it was installed under; one found nowhere is reported with the places
+# looked at, and the gallery keeps its built-in style.
+(cd / && "$prefix/bin/skin_gallery" --style FromThemeFile --theme Protein.skn \
+   --screenshot "$out/theme.png" >"$out/theme.log" 2>&1) || { cat "$out/theme.log" >&2; fail "the gallery failed with an installed theme file"; }
+grep -qx "style FromThemeFile" "$out/theme.log" \
+  || { cat "$out/theme.log" >&2; fail "the installed Protein.skn was not found by its bare name"; }
+(cd / && "$prefix/bin/skin_gallery" --style FromThemeFile --theme Missing.skn \
+   --screenshot "$out/missing.png" >"$out/missing.log" 2>"$out/missing.err") || { cat "$out/missing.err" >&2; fail "the gallery failed on a missing theme file"; }
+grep -q "the theme file 'Missing.skn' is not found" "$out/missing.err" \
+  && grep -q "$prefix/share/quorvane/Missing.skn" "$out/missing.err" \
+  || { cat "$out/missing.err" >&2; fail "a missing theme file was not reported with the places looked at"; }
+grep -qx "style DeepBlue" "$out/missing.log" || fail "a missing theme file did not keep a built-in style"
 
 # The five styles as theme files that the theme tool reads back whole.
 for style in MacOS WinXP DeepBlue Protein BlueGlass; do
@@ -97,4 +145,21 @@ cmake -S "$example" -B "$out/example" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUIL
 cmake --build "$out/example" -j 2 >"$out/example-build.log" 2>&1 \
   || { tail -40 "$out/example-build.log" >&2; fail "the example does not build against the package"; }
 "$out/example/skinned_window" --headless || fail "the example did not paint its skinned window"
+# It uses no data-aware control, so neither the data layer nor SQLite comes with it.
+if ldd "$out/example/skinned_window" | grep -q sqlite; then
+  fail "the example program links SQLite although it uses no data-aware control"
+fi
+"$out/example/skinned_window" --headless --style Protein | grep -q "in the style Protein," \
+  || fail "the example did not take a style by name"
+"$out/example/skinned_window" --headless --theme "$prefix/share/quorvane/BlueGlass.skn" \
+  | grep -q "in the style FromThemeFile," || fail "the example did not load a theme file at run time"
+
+# The same program built with pkg-config alone.
+PKG_CONFIG_PATH=$prefix/$libdir/pkgconfig pkg-config --cflags --libs quorvane-skin >"$out/pc-flags" \
+  || fail "pkg-config does not find quorvane-skin"
+# shellcheck disable=SC2046
+"${compiler:-c++}" -std=c++20 -O1 "${instrumented[@]/#-DCMAKE_*FLAGS=/}" -o "$out/pc_example" "$example/main.cpp" \
+  $(cat "$out/pc-flags") >"$out/pc-build.log" 2>&1 \
+  || { tail -40 "$out/pc-build.log" >&2; fail "the example does not build with pkg-config's flags"; }
+"$out/pc_example" --headless || fail "the example built with pkg-config did not paint"
 echo "install, program, theme files and example: all as expected"

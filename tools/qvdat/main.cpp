@@ -1,10 +1,13 @@
 // qvdat: the tool that builds, exports, imports and checks the abbreviation data file.
+#include <getopt.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
 
+#include "platform/io/ProgramInfo.h"
 #include "tools/qvdat/DataTool.h"
 
 namespace {
@@ -12,7 +15,7 @@ namespace {
 constexpr int kExitUsage = 2;
 
 const char kHelp[] =
-    "Usage: qvdat COMMAND ARGUMENTS\n"
+    "Usage: qvdat [OPTION] COMMAND ARGUMENTS\n"
     "\n"
     "Works on quorvane.dat, the abbreviation data file: a record count, then per record the\n"
     "title, meaning and sample, the flags, four reserved integers and four reserved strings.\n"
@@ -35,7 +38,10 @@ const char kHelp[] =
     "                              line, then per abbreviation its title, meaning, sample,\n"
     "                              command (0 or 1), keyword (0 or 1) and source, separated\n"
     "                              by tabs. Titles must be upper case.\n"
-    "  --help                      Show this text.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help                  Show this text.\n"
+    "  -V, --version               Show the program's version.\n"
     "\n"
     "A data file is written beside its final name and moved into place only when complete,\n"
     "so a failed run never damages the previous file. Errors go to standard error; the exit\n"
@@ -69,10 +75,28 @@ int main(int argc, char** argv) {
 namespace {
 
 int Run(int argc, char** argv) {
+    static const option options[] = {
+        {"help", no_argument, nullptr, 'h'}, {"version", no_argument, nullptr, 'V'}, {}};
+    // Options stop at the command, so that a file name after it is never taken for one.
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, "+:hV", options, nullptr)) != -1;) {
+        if (option == 'h') {
+            std::cout << kHelp;
+            return 0;
+        }
+        if (option == 'V') {
+            std::cout.flush();
+            io::PrintVersion("qvdat");
+            return 0;
+        }
+        return io::OptionError("qvdat", option, argv);
+    }
+    argc -= optind - 1;
+    argv += optind - 1;
     if (argc < 2) return Usage("no command given");
     const std::string szCommand = argv[1];
     const int nArgs = argc - 2;
-    if (szCommand == "--help" || szCommand == "-h" || szCommand == "help") {
+    if (szCommand == "help") {
         std::cout << kHelp;
         return 0;
     }

@@ -4,6 +4,7 @@
     generate.py                 remake every picture in Source/res
     generate.py sheet [DIR]     contact sheets of every picture, magnified (default /tmp)
     generate.py preview [DIR]   each style's controls drawn from the pictures (default /tmp)
+    generate.py icons           remake the desktop icons, one per size, in packaging/icons
 
 Run it with Debian's /usr/bin/python3, which has python3-pil.
 """
@@ -22,6 +23,7 @@ import style_winxp  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 RES = os.path.join(ROOT, "Source", "res")
+ICONS = os.path.join(ROOT, "packaging", "icons")
 
 
 def draw_all():
@@ -58,6 +60,11 @@ def write_all(pictures, folder):
 def main(argv):
     command = argv[1] if len(argv) > 1 else "build"
     out = argv[2] if len(argv) > 2 else "/tmp"
+    if command == "icons":
+        import app_icon
+        for path in app_icon.write_icons(ICONS):
+            print(path)
+        return
     pictures = draw_all()
     if command == "build":
         write_all(pictures, RES)

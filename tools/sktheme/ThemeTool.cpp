@@ -9,12 +9,15 @@
 #include <set>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
+#include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKThemeFile.h"
 #include "Source/theme/SKThemes.h"
 #include "platform/gfx/BmpCodec.h"
 #include "platform/io/ReplacingFile.h"
+#include "tools/sktheme/ThemeFolder.h"
 #include "tools/sktheme/ThemeManifest.h"
 
 namespace fs = std::filesystem;
@@ -125,6 +128,22 @@ std::string PictureFileName(const std::string& name, std::size_t position,
     return fileName;
 }
 
+// A picture's file, taken only when it is a bitmap that decodes and fits the theme's
+// budget; its size is checked from the header before the pixels are decoded.
+std::vector<std::uint8_t> ReadPicture(const ThemeFolder& folder, const ThemeManifestLine& line,
+                                      TskThemePictureBudget& budget) {
+    std::vector<std::uint8_t> data = folder.Read(line.Value, ThemeFolder::PictureLimit);
+    try {
+        const gfx::BmpSize size = gfx::ReadBmpSize(data);
+        budget.Add(line.Name, size.Width, size.Height);
+        gfx::ReadBmp(data);
+    } catch (const gfx::CodecError& error) {
+        throw std::runtime_error("the picture '" + line.Value + "' of the entry '" + line.Name +
+                                 "' does not decode: " + error.what());
+    }
+    return data;
+}
+
 void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& data) {
     io::ReplacingFile out(path.string());
     if (!out.WriteAll(data)) throw std::runtime_error(out.Error());
@@ -226,16 +245,26 @@ int ThemeTool::Unpack(const std::string& themeFile, const std::string& folder) {
 
 int ThemeTool::Pack(const std::string& folder, const std::string& themeFile) {
     try {
-        const fs::path manifestPath = fs::path(folder) / ThemeManifest::FileName;
-        std::ifstream in(manifestPath);
-        if (!in) return Fail("cannot open '" + manifestPath.string() + "'");
+        const ThemeFolder source(folder);
+        const std::vector<std::uint8_t> manifestBytes =
+            source.Read(ThemeManifest::FileName, ThemeFolder::ManifestLimit);
+        std::istringstream in(std::string(manifestBytes.begin(), manifestBytes.end()));
         const ThemeManifest manifest = ThemeManifest::Read(in);
 
+        // Every picture is read and checked before the writer exists, since a writer saves
+        // when it goes.
+        TskThemePictureBudget budget("The theme folder '" + folder + "'");
+        std::vector<std::vector<std::uint8_t>> pictures;
+        for (const ThemeManifestLine& line : manifest.Lines()) {
+            if (line.Kind != TskThemeEntryKind::Picture) continue;
+            pictures.push_back(ReadPicture(source, line, budget));
+        }
         TskThemeFileWriter writer(themeFile);
+        auto picture = pictures.begin();
         for (const ThemeManifestLine& line : manifest.Lines()) {
             switch (line.Kind) {
                 case TskThemeEntryKind::Picture:
-                    writer.AddFile(line.Name, (fs::path(folder) / line.Value).string());
+                    writer.AddFileData(line.Name, std::move(*picture++));
                     break;
                 case TskThemeEntryKind::Integer:
                     writer.AddInteger(line.Name, ThemeManifest::ParseInteger(line.Value));
@@ -273,6 +302,7 @@ int ThemeTool::Builtin(const std::string& styleName, const std::string& themeFil
             }
         }
         TskThemeFileWriter writer(themeFile);
+        writer.AddStr(SK_FILETHEME_BUILTINSTYLE, TskUIStyleInfo().NameOf(static_cast<int>(style)));
         for (int item = 1; item <= SK_ITEM_COUNT; ++item) {
             const std::string name = SK_FILETHEME_ITEMNAME[static_cast<std::size_t>(item)];
             const TskThemeValue value = GetInsideThemeValue(style, item);

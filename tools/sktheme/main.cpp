@@ -1,17 +1,18 @@
 // sktheme: the tool that inspects, unpacks, packs and makes skin theme files (.skn).
+#include <getopt.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Source/theme/SKThemes.h"
+#include "platform/io/ProgramInfo.h"
 #include "tools/sktheme/ThemeTool.h"
 
 namespace {
 
-constexpr int kExitUsage = 2;
-
 const char kHelp[] =
-    "Usage: sktheme [--pictures DIR] COMMAND ARGUMENTS\n"
+    "Usage: sktheme [OPTION]... COMMAND ARGUMENTS\n"
     "\n"
     "Works on skin theme files (.skn): a look for the skinned controls made of named\n"
     "pictures, integers (colours among them, as 0xBBGGRR), flags and texts.\n"
@@ -27,37 +28,49 @@ const char kHelp[] =
     "                             names: the reverse of unpack.\n"
     "  builtin STYLE FILE.skn     Write a built-in style (MacOS, WinXP, DeepBlue, Protein or\n"
     "                             BlueGlass) as a complete theme file of all 42 items.\n"
-    "  --help                     Show this text.\n"
     "\n"
     "Options:\n"
     "  --pictures DIR             Where builtin finds the skin's pictures (NAME.bmp); by\n"
     "                             default the pictures built into the skin library.\n"
+    "  -h, --help                 Show this text.\n"
+    "  -V, --version              Show the program's version.\n"
     "\n"
     "A damaged theme file is refused whole, with the reason. Errors go to standard error; the\n"
     "exit status is 0 on success, 1 on failure, 2 for wrong usage.\n";
 
 int Usage(const std::string& why) {
-    std::cerr << "sktheme: " << why << "\nTry 'sktheme --help'.\n";
-    return kExitUsage;
+    return io::UsageError("sktheme", why);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args;
+    static const option options[] = {{"pictures", required_argument, nullptr, 'p'},
+                                     {"help", no_argument, nullptr, 'h'},
+                                     {"version", no_argument, nullptr, 'V'},
+                                     {}};
     std::string pictures;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--pictures") {
-            if (i + 1 == argc) return Usage("--pictures needs a folder");
-            pictures = argv[++i];
-        } else {
-            args.push_back(arg);
+    opterr = 0;
+    for (int option; (option = getopt_long(argc, argv, ":hV", options, nullptr)) != -1;) {
+        switch (option) {
+            case 'p':
+                pictures = optarg;
+                break;
+            case 'h':
+                std::cout << kHelp;
+                return 0;
+            case 'V':
+                std::cout.flush();
+                io::PrintVersion("sktheme");
+                return 0;
+            default:
+                return io::OptionError("sktheme", option, argv);
         }
     }
+    const std::vector<std::string> args(argv + optind, argv + argc);
     if (args.empty()) return Usage("no command given");
     const std::string& command = args[0];
-    if (command == "--help" || command == "-h" || command == "help") {
+    if (command == "help") {
         std::cout << kHelp;
         return 0;
     }

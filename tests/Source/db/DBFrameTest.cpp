@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Source/SkinClasses.h"
+#include "Source/db/SKDBClasses.h"
 #include "Source/db/SKDBCtrls.h"
 #include "Source/theme/SKFileTheme.h"
 #include "platform/vcl/VclClasses.h"
@@ -182,7 +182,7 @@ TEST_F(DBFrame, ClassesAreKnownWithTheirOwnProperties) {
         {"TskDBRadioGroup",
          {"DataField", "DataSource", "ReadOnly", "Values", "OnChange", "TabStop", "TabOrder"}},
     };
-    RegisterSkinClasses();
+    RegisterSkinDBClasses();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const TClassInfo& info = FindClass(c.name);
@@ -197,7 +197,7 @@ TEST_F(DBFrame, ClassesAreKnownWithTheirOwnProperties) {
 // them out again.
 TEST_F(DBFrame, StoredFormReadsAndWritesTheControlsAndTheirLinks) {
     RegisterVclClasses();
-    RegisterSkinClasses();
+    RegisterSkinDBClasses();
     const char* description = R"(object fmStored: TForm
   Left = 0
   Top = 0

@@ -3,7 +3,7 @@
 // the skin's classes and pictures registered, and helpers for pixels and the mouse.
 #include <gtest/gtest.h>
 
-#include "Source/SkinClasses.h"
+#include "Source/db/SKDBClasses.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/vcl/VclClasses.h"
 #include "tests/platform/db/DbControlFixture.h"
@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         dbtest::DbControlTest::SetUp();
         RegisterVclClasses();
-        RegisterSkinClasses();
+        RegisterSkinDBClasses();
         host->SetColor(kFormColor);
     }
     // The control's window as the screen shows it, after all pending painting.

@@ -24,8 +24,13 @@ TEST(FileThemeIntRange, SizesAndOffsetsAreKeptWithinTheirRange) {
         {"FormRoundCornerInt", SkItem::FormRoundCornerInt, 100000, 64},
         {"FormMinWidthInt", SkItem::FormMinWidthInt, INT_MIN, 0},
         {"TitleBarButtonTopInt", SkItem::TitleBarButtonTopInt, 9999, 64},
-        {"TitleBarButtonLeftOffsetInt", SkItem::TitleBarButtonLeftOffsetInt, -1, 0},
+        {"TitleBarButtonTopInt", SkItem::TitleBarButtonTopInt, INT_MIN, -64},
+        // The buttons' offsets and row top are positions: below zero is a place to draw.
+        {"TitleBarButtonLeftOffsetInt", SkItem::TitleBarButtonLeftOffsetInt, -1, -1},
+        {"TitleBarButtonLeftOffsetInt", SkItem::TitleBarButtonLeftOffsetInt, INT_MAX, 256},
         {"TitleBarButtonRightOffsetInt", SkItem::TitleBarButtonRightOffsetInt, 7, 7},
+        {"TitleBarButtonRightOffsetInt", SkItem::TitleBarButtonRightOffsetInt, -3, -3},
+        {"TitleBarButtonRightOffsetInt", SkItem::TitleBarButtonRightOffsetInt, INT_MIN, -256},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " = " + std::to_string(c.stored));

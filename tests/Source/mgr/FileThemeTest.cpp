@@ -11,6 +11,7 @@
 #include "platform/vcl/core/SysUtils.h"
 #include "platform/win/ModuleFileName.h"
 #include "tests/Source/mgr/MgrTestSupport.h"
+#include "tests/Source/themes/RunLengthBmp.h"
 
 // Finding, checking and loading theme files, the lookups they answer, and the rule that
 // picks a file theme over a built-in style.
@@ -88,6 +89,51 @@ TEST(FileThemeSearch, ABareNameBesideTheExecutableIsStoredWithItsFullPath) {
     EXPECT_EQ(theme.GetInt(SkItem::FormMinWidthInt), 77);
 }
 
+TEST(FileThemeSearch, FindsTheInstallationsThemesFromTheExecutablesPlace) {
+    struct Case {
+        const char* executableFolder;
+        const char* themes;  // empty: not an installed program
+    };
+    const Case cases[] = {
+        {"/opt/qv/bin", "/opt/qv/share/quorvane"},
+        {"/opt/qv/bin/", "/opt/qv/share/quorvane"},
+        {"/opt/qv/libexec/quorvane", "/opt/qv/share/quorvane"},
+        {"/usr/libexec/skin_gallery", "/usr/share/quorvane"},
+        {"/home/me/prefix/./bin", "/home/me/prefix/share/quorvane"},
+        {"/bin", "/share/quorvane"},
+        {"/home/me/quorvane/build/bin", "/home/me/quorvane/build/share/quorvane"},
+        {"/home/me/quorvane/build/Source/gallery", ""},
+        {"/opt/qv/libexec", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(InstalledThemeDirectory(c.executableFolder), c.themes) << c.executableFolder;
+    }
+}
+
+TEST(FileThemeSearch, AFileFoundNowhereIsReportedAndTheThemeStays) {
+    TempFolder folder;
+    WriteTheme(folder.Path("a.skn"), 11);
+    TSearchingFileTheme theme({folder.Path("themes"), ""});
+    std::vector<std::string> reports;
+    theme.OnThemeFileNotFound = [&](TObject* sender, const std::string& name,
+                                    const std::vector<std::string>& searched) {
+        EXPECT_EQ(sender, &theme);
+        std::string report = name + ":";
+        for (const std::string& path : searched) report += " " + path;
+        reports.push_back(report);
+    };
+    theme.SetThemeFile(folder.Path("a.skn"));
+    EXPECT_TRUE(reports.empty());
+    theme.SetThemeFile("lost/Missing.skn");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0],
+              "lost/Missing.skn: lost/Missing.skn " + folder.Path("themes/Missing.skn"));
+    EXPECT_TRUE(theme.CanUse());
+    EXPECT_EQ(theme.GetThemeFile(), folder.Path("a.skn"));
+    EXPECT_EQ(theme.GetInt(SkItem::FormMinWidthInt), 11);
+}
+
 TEST(FileThemeLoading, ALaterMissingFileKeepsTheThemeInUse) {
     TempFolder folder;
     WriteTheme(folder.Path("a.skn"), 11);
@@ -123,12 +169,16 @@ TEST(FileThemeLoading, FilesThatAreNoThemeOrDamagedAreRefusedWhole) {
     WriteTheme(folder.Path("good.skn"), 11);
     std::vector<std::uint8_t> cut = mgr_test::ReadBytes(folder.Path("good.skn"));
     cut.resize(cut.size() - 30);
+    TskThemeFileWriter hugePictures(folder.Path("unused.skn"));
+    hugePictures.AddFileData("ButtonImage", test_pictures::RunLengthBmp(5792, 5792));
+    const std::vector<std::uint8_t> huge = hugePictures.SaveToBuffer();
     const Case cases[] = {
         {"a text file",
          {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!', '!', '!', '!', '!'},
          "Invalid skin file for SkinLib!"},
         {"an empty file", {}, "Invalid skin file for SkinLib!"},
         {"a theme file cut short", cut, "The theme file"},
+        {"a theme of a picture larger than a theme needs", huge, "The theme file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -303,6 +303,49 @@ TEST(ThemeFileReader, RefusesDamagedFilesWithTheReason) {
     }
 }
 
+// A few bytes can claim a picture of billions of pixels, which every control taking on the
+// theme would decode: the reader bounds each picture and all of them together.
+TEST(ThemeFileReader, RefusesPicturesLargerThanAThemeNeeds) {
+    using theme_test::RunLengthBmp;
+    struct Case {
+        const char* what;
+        std::vector<Bytes> pictures;
+        const char* reason;  // null when the file is taken
+    };
+    const Case cases[] = {
+        {"the largest picture", {RunLengthBmp(4096, 256)}, nullptr},
+        {"one row too wide", {RunLengthBmp(4097, 1)}, "its picture 'P0' is 4097 x 1 pixels"},
+        {"one column too tall", {RunLengthBmp(1, 4097)}, "its picture 'P0' is 1 x 4097 pixels"},
+        {"too many pixels", {RunLengthBmp(1025, 1024)}, "1025 x 1024 pixels, more than a theme"},
+        {"a huge claim", {RunLengthBmp(5792, 5792)}, "5792 x 5792"},
+        {"every picture a theme may hold", std::vector<Bytes>(4, RunLengthBmp(1024, 1024)),
+         nullptr},
+        {"one picture more", std::vector<Bytes>(5, RunLengthBmp(1024, 1024)),
+         "its pictures up to 'P4' hold 5242880 pixels"},
+        {"bytes that are no picture hold none", {AsBytes("BM"), AsBytes("xyz")}, nullptr},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TskThemeFileWriter writer(folder.Path("unused.skn"));
+        for (std::size_t i = 0; i < c.pictures.size(); ++i)
+            writer.AddFileData("P" + std::to_string(i), c.pictures[i]);
+        const Bytes bytes = writer.SaveToBuffer();
+        if (c.reason == nullptr) {
+            EXPECT_EQ(ReaderOf(bytes).Entries().size(), c.pictures.size());
+            continue;
+        }
+        try {
+            ReaderOf(bytes);
+            ADD_FAILURE() << "accepted";
+        } catch (const EskThemeFileError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+            EXPECT_EQ(message.rfind("The theme file 'test.skn' is refused", 0), 0u) << message;
+        }
+    }
+}
+
 TEST(ThemeFileReader, AFailedLoadKeepsWhatWasLoadedBefore) {
     TempFolder folder;
     const std::string good = folder.Path("good.skn");

@@ -12,8 +12,11 @@
 #include <vector>
 
 #include "Source/theme/SKThemes.h"
+#include "tests/Source/themes/RunLengthBmp.h"
 
 namespace theme_test {
+
+using test_pictures::RunLengthBmp;
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -3,7 +3,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+
+#include <functional>
 
 #include "Source/theme/SKThemeFile.h"
 #include "Source/theme/SKThemes.h"
@@ -135,10 +138,11 @@ TEST_F(ThemeTool, EntryNamesNeverLeaveTheUnpackFolder) {
     const std::string source = m_folder.Path("odd.skn");
     {
         TskThemeFileWriter writer(source);
-        writer.AddFileData("../escape", {'B', 'M'});
-        writer.AddFileData("Pic", {'1'});
-        writer.AddFileData("pic", {'2'});
-        writer.AddFileData("theme", {'3'});
+        // Pictures that decode, since pack takes no other.
+        writer.AddFileData("../escape", gfx::WriteBmp(gfx::Bitmap(1, 1, 0xFF000000u)));
+        writer.AddFileData("Pic", gfx::WriteBmp(gfx::Bitmap(1, 1, 0xFF0000FFu)));
+        writer.AddFileData("pic", gfx::WriteBmp(gfx::Bitmap(2, 1, 0xFF00FF00u)));
+        writer.AddFileData("theme", gfx::WriteBmp(gfx::Bitmap(1, 2, 0xFFFF0000u)));
         writer.AddStr("a=b\\c", "line\nbreak\tand \\ backslash");
         writer.AddInteger("with space", -7);
         writer.Save();
@@ -151,6 +155,94 @@ TEST_F(ThemeTool, EntryNamesNeverLeaveTheUnpackFolder) {
     }
     ASSERT_EQ(Sktheme("pack " + Path("odd") + " " + Path("again.skn")).status, 0);
     EXPECT_EQ(ReadBytes(m_folder.Path("again.skn")), ReadBytes(source));
+}
+
+// A theme folder may come from anyone: pack reads only regular files inside it, no larger
+// than a theme needs, and only pictures that decode within the theme's budget.
+TEST_F(ThemeTool, PackReadsOnlyTheFoldersOwnPictures) {
+    const std::string outside = m_folder.Path("outside.bmp");
+    theme_test::WriteBytes(outside, gfx::WriteBmp(gfx::Bitmap(2, 2, 0xFF123456u)));
+    const auto runs = [](int side) { return theme_test::RunLengthBmp(side, side, 1100); };
+    struct Case {
+        const char* what;
+        std::string manifest;
+        std::function<void(const std::string&)> prepare;
+        std::string error;  // empty when pack succeeds
+    };
+    const Case cases[] = {
+        {"a picture in a sub-folder", "picture P=pics/p.bmp\n",
+         [&](const std::string& dir) {
+             std::filesystem::create_directory(dir + "/pics");
+             std::filesystem::copy_file(outside, dir + "/pics/p.bmp");
+         },
+         ""},
+        {"a name that climbs out", "picture P=../outside.bmp\n", nullptr,
+         "leads out of the theme folder"},
+        {"a name that climbs out below", "picture P=pics/../../outside.bmp\n",
+         [&](const std::string& dir) { std::filesystem::create_directory(dir + "/pics"); },
+         "leads out of the theme folder"},
+        {"an absolute name", "picture P=" + outside + "\n", nullptr,
+         "is not a name inside the theme folder"},
+        {"a device", "picture P=/dev/zero\n", nullptr, "is not a name inside the theme folder"},
+        {"a link out of the folder", "picture P=link.bmp\n",
+         [&](const std::string& dir) {
+             std::filesystem::create_symlink(outside, dir + "/link.bmp");
+         },
+         "cannot open 'link.bmp'"},
+        {"a link to a folder on the way", "picture P=up/outside.bmp\n",
+         [&](const std::string& dir) {
+             std::filesystem::create_directory_symlink(m_folder.Path(""), dir + "/up");
+         },
+         "cannot open 'up/outside.bmp'"},
+        {"a FIFO", "picture P=fifo.bmp\n",
+         [](const std::string& dir) { ASSERT_EQ(mkfifo((dir + "/fifo.bmp").c_str(), 0600), 0); },
+         "is not a regular file"},
+        {"a folder", "picture P=pics\n",
+         [](const std::string& dir) { std::filesystem::create_directory(dir + "/pics"); },
+         "is not a regular file"},
+        {"a file past the size limit", "picture P=big.bmp\n",
+         [](const std::string& dir) {
+             std::ofstream(dir + "/big.bmp") << "BM";
+             std::filesystem::resize_file(dir + "/big.bmp", (std::size_t{1} << 22) + 4097);
+         },
+         "more than the 4198400 a theme takes"},
+        {"a picture that does not decode", "picture P=junk.bmp\n",
+         [](const std::string& dir) { std::ofstream(dir + "/junk.bmp") << "BM not a bitmap"; },
+         "'junk.bmp' of the entry 'P' does not decode"},
+        {"a picture larger than a theme picture may be", "picture P=huge.bmp\n",
+         [](const std::string& dir) {
+             theme_test::WriteBytes(dir + "/huge.bmp", theme_test::RunLengthBmp(5792, 5792));
+         },
+         "its picture 'P' is 5792 x 5792 pixels"},
+        {"pictures larger together than a theme may hold",
+         "picture A=1.bmp\npicture B=1.bmp\npicture C=1.bmp\npicture D=1.bmp\npicture E=1.bmp\n",
+         [&](const std::string& dir) { theme_test::WriteBytes(dir + "/1.bmp", runs(1024)); },
+         "its pictures up to 'E' hold 5242880 pixels"},
+        {"a theme.txt that is a link", "",
+         [&](const std::string& dir) {
+             std::ofstream(m_folder.Path("elsewhere.txt")) << "integer A=1\n";
+             std::filesystem::remove(dir + "/theme.txt");
+             std::filesystem::create_symlink(m_folder.Path("elsewhere.txt"), dir + "/theme.txt");
+         },
+         "cannot open 'theme.txt'"},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string name = "case" + std::to_string(index++);
+        const std::string dir = m_folder.Path(name);
+        std::filesystem::create_directory(dir);
+        std::ofstream(dir + "/theme.txt") << c.manifest;
+        if (c.prepare) c.prepare(dir);
+        const ToolRun run = Sktheme("pack " + Path(name) + " " + Path(name + ".skn"));
+        if (c.error.empty()) {
+            EXPECT_EQ(run.status, 0) << run.err;
+            continue;
+        }
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path(name + ".skn")));
+    }
 }
 
 TEST_F(ThemeTool, RefusesWithAReasonAndAnExitStatus) {
