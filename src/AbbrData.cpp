@@ -42,8 +42,10 @@ std::string AbbrData::ReadResult::DamageMessage(const std::string& szPath) const
 
 std::string AbbrData::ReadResult::UnreadableMessage(const std::string& szPath) const {
     if (!IsUnreadable()) return "";
-    return "The data file \"" + szPath + "\" cannot be read: " + szOpenError +
-           ". The list is empty, and saving is refused so that the file is not written over.";
+    return "The data file cannot be read: " + szOpenError +
+           ". The list is empty, and saving is "
+           "refused so that \"" +
+           szPath + "\" is not written over.";
 }
 
 void AbbrData::Refusals::Add(const InsertResult& refused) {
@@ -263,9 +265,8 @@ AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
         if (!(now == *options.pExpected)) {
             SaveResult changed;
             changed.bChangedByOther = true;
-            changed.szError = "The data file \"" + szPath +
-                              "\" was changed by another program after it was loaded here. "
-                              "Nothing was saved.";
+            changed.szError = "Nothing was saved: another program saved \"" + szPath +
+                              "\" after it was loaded here.";
             return changed;
         }
     }

@@ -162,8 +162,8 @@ void TfmMain::RememberLoaded(const io::FileStamp& stamp) {
 
 bool TfmMain::SaveData() {
     if (m_bUnreadable) {
-        ShowMessage("The data file \"" + m_szDataPath +
-                        "\" could not be read, so it is not written over. Nothing was saved.",
+        ShowMessage("Nothing was saved: the data file could not be read, so \"" + m_szDataPath +
+                        "\" is not written over.",
                     AbbrStore::ErrorCaption);
         return false;
     }
@@ -189,11 +189,12 @@ bool TfmMain::SaveData() {
             ShowMessage(result.szError, AbbrStore::ErrorCaption);
             return false;
         }
+        // The question first, in few words: the box may show no more than its first lines.
         const std::string szQuestion =
-            "The data file \"" + SavePath() +
-            "\" was changed by another program after this window loaded it.\n\nMerge its "
-            "records with the changes made here, and save? Yes merges and saves; No reloads "
-            "the file and drops the changes made here; Cancel saves nothing.";
+            "Another program saved the data file after this window loaded it. Merge its records "
+            "with the changes made here, and save? No reloads the file and drops these changes; "
+            "Cancel saves nothing.\n\nThe file: \"" +
+            SavePath() + "\"";
         const int nAnswer = MessageBox(Handle(), szQuestion.c_str(), ChangedCaption,
                                        MB_YESNOCANCEL | MB_ICONWARNING);
         if (nAnswer == IDNO) {
@@ -236,10 +237,12 @@ bool TfmMain::MergeWithSaved() {
         for (std::size_t i = 0; i < merged.conflicts.size() && i < 5; ++i)
             szTitles += (i > 0 ? ", \"" : "\"") + merged.conflicts[i] + "\"";
         if (merged.conflicts.size() > 5) szTitles += ", ...";
+        const bool bOne = merged.conflicts.size() == 1;
         ShowMessage(std::to_string(merged.conflicts.size()) +
-                        " entries were changed both here and by the other program (" + szTitles +
-                        "). The versions made here are saved; the other program's file is kept "
-                        "as \"" +
+                        (bOne ? " entry was" : " entries were") +
+                        " changed both here and by the other program (" + szTitles +
+                        "). The version made here is kept; the save keeps the other program's "
+                        "file as \"" +
                         SavePath() + AbbrData::BackupSuffix + "\".",
                     "Information");
     }

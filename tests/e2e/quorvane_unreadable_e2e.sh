@@ -41,7 +41,7 @@ try_unreadable() {
   pid=$!
   trap 'kill $pid 2>/dev/null || true' EXIT
   box=$(wait_window "Error")
-  wait_output "quorvane: The data file \"$app/quorvane.dat\" cannot be read: $why."
+  wait_output "quorvane: The data file cannot be read: $why. The list is empty, and saving is refused so that \"$app/quorvane.dat\" is not written over."
   import -window root "$out/unreadable-$name.png"
   import -window "$box" "$out/unreadable-$name-box.png"
   (($(dark_pixels_all "$out/unreadable-$name-box.png") > 200)) || fail "the box shows no text"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, checks what a user and a developer find there,
-# starts the installed program under Xvfb (it must find its data beside its real file),
+# starts the installed program under Xvfb (it must find its data beside its real file, and an
+# ordinary user's saves must go to his own copy),
 # and builds and runs the example program against the installed package.
 # Usage: install_test.sh BUILD_DIR EXAMPLE_DIR OUTPUT_DIR. Exits 77 (skipped) outside CI
 # when xvfb-run or xdotool is missing.
@@ -82,6 +83,83 @@ xdotool key Return
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 trap - EXIT
+
+# Installed, the program's folder is not its user's to write: an ordinary user's program
+# reads the shipped file until its first save, which makes his own copy under his data
+# folder; after a restart it reads that copy, and the shipped file is never touched.
+if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-} ]]; then
+  home=$out/home
+  rm -rf "$home"
+  mkdir -p "$home"
+  xauth -f "$XAUTHORITY" extract "$home/.Xauthority" "$DISPLAY"
+  chown -R 65534:65534 "$home"
+  as_user() {
+    setpriv --reuid=65534 --regid=65534 --clear-groups \
+      env -u XDG_DATA_HOME HOME="$home" XAUTHORITY="$home/.Xauthority" "$@"
+  }
+  shipped=$prefix/libexec/quorvane/quorvane.dat
+  copy=$home/.local/share/quorvane/quorvane.dat
+  shipped_sum=$(md5sum <"$shipped")
+  [[ $(as_user "$prefix/bin/qvdat" where) == "reads: $shipped"$'\n'"saves: $copy" ]] \
+    || fail "qvdat does not find the shipped file and the user's copy: $(as_user "$prefix/bin/qvdat" where)"
+
+  # Waits for a window with this exact title and prints its id.
+  wait_window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --name "^$1\$" | head -1) || true
+    [[ -n $id ]] || fail "no window titled \"$1\""
+    echo "$id"
+  }
+  wait_gone() {
+    for _ in $(seq 200); do
+      xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+      sleep 0.05
+    done
+    fail "the window \"$1\" stayed up"
+  }
+  start_as_user() {
+    as_user "$prefix/bin/quorvane" >"$out/quorvane.log" 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    window=$(wait_window "Quorvane Reference")
+    xdotool windowfocus --sync "$window"
+  }
+
+  start_as_user
+  xdotool key alt+a
+  wait_window "Quorvane" >/dev/null
+  xdotool type --delay 30 qqz
+  xdotool key Tab
+  xdotool type --delay 30 "added as a user"
+  xdotool key Tab Tab Tab Tab space
+  wait_gone "Quorvane"
+  xdotool key alt+s
+  box=$(wait_window "(Information|Error)")
+  [[ $(xdotool getwindowname "$box") == Information ]] || fail "the user's save failed"
+  xdotool key Return
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  trap - EXIT
+  [[ -f $copy ]] || fail "the save made no copy in the user's data folder"
+  [[ $(md5sum <"$shipped") == "$shipped_sum" ]] || fail "the shipped file changed"
+  [[ $(stat -c %U "$copy") == nobody ]] || fail "the user's copy is not his"
+  as_user "$prefix/bin/qvdat" export | grep -q $'^QQZ\tadded as a user\t' \
+    || fail "the user's copy lacks the entry"
+  [[ $(as_user "$prefix/bin/qvdat" where) == "reads: $copy"$'\n'"saves: $copy" ]] \
+    || fail "qvdat does not read the user's copy once it exists"
+
+  # Restarted, the program finds the entry: Find says nothing, so the entry dialog opened
+  # next is the first window to show.
+  start_as_user
+  xdotool type --delay 30 QQZ
+  xdotool key alt+f alt+a
+  wait_window "Quorvane" >/dev/null
+  xdotool search --name "^Information\$" >/dev/null && fail "the restarted program lacks the entry"
+  xdotool key Escape
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  trap - EXIT
+fi
 
 # A program of another project, built against the installed package with the compiler the
 # package was built with, and with the sanitizers when its libraries are instrumented.

@@ -181,8 +181,8 @@ TEST_F(AbbrDamageTest, WhatIsNotARegularFileIsUnreadableAndNeverWaitedFor) {
     EXPECT_TRUE(result.IsUnreadable());
     EXPECT_FALSE(result.bMissing);
     EXPECT_EQ(result.UnreadableMessage("q.dat"),
-              "The data file \"q.dat\" cannot be read: it is not a regular file. The list is "
-              "empty, and saving is refused so that the file is not written over.");
+              "The data file cannot be read: it is not a regular file. The list is empty, and "
+              "saving is refused so that \"q.dat\" is not written over.");
     EXPECT_FALSE(m_file.IsOpen());
 }
 

@@ -244,9 +244,8 @@ TEST_F(AbbrSaveTest, ASaveOverAFileAnotherProgramChangedWritesNothing) {
         EXPECT_EQ(result.bChangedByOther, c.bChanged);
         EXPECT_EQ(result.bSaved, !c.bChanged) << result.szError;
         if (c.bChanged) {
-            EXPECT_EQ(result.szError, "The data file \"" + szPath +
-                                          "\" was changed by another program after it was "
-                                          "loaded here. Nothing was saved.");
+            EXPECT_EQ(result.szError, "Nothing was saved: another program saved \"" + szPath +
+                                          "\" after it was loaded here.");
             EXPECT_EQ(TempDir::ReadAll(szPath), szBefore);
         } else {
             // The stamp of what was saved serves the next save.
