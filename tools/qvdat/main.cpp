@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -80,10 +82,13 @@ DataFileLocation ProgramDataFile() {
     std::string szSelf;
     if (!GetModuleDirectory(nullptr, &szSelf))
         return DataFileLocation::Beside(AbbrData::DataFileName);
-    const std::string szInstalled = szSelf + QVDAT_PROGRAM_DIR + "/";
+    char szInstalled[PATH_MAX];
     struct stat st {};
-    const bool bInstalled = ::stat((szInstalled + "quorvane").c_str(), &st) == 0;
-    return DataFileLocation::Find(bInstalled ? szInstalled : szSelf);
+    if (::realpath((szSelf + QVDAT_PROGRAM_DIR).c_str(), szInstalled) &&
+        ::stat((std::string(szInstalled) + "/quorvane").c_str(), &st) == 0) {
+        return DataFileLocation::Find(std::string(szInstalled) + "/");
+    }
+    return DataFileLocation::Find(szSelf);
 }
 
 }  // namespace

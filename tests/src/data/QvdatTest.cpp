@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -198,6 +199,18 @@ TEST_F(QvdatTest, WrongUsageAndMissingFilesFailWithAReason) {
                                   "check [FILE.dat]", "build SOURCE.tsv FILE.dat", "where"}) {
         EXPECT_NE(help.szOut.find(szCommand), std::string::npos) << szCommand;
     }
+}
+
+// A folder its user may write holds a portable copy: the tool reads and writes the data
+// file beside itself, as the program does beside itself.
+TEST_F(QvdatTest, WhereNamesTheFileBesideAWritableFolder) {
+    if (::access(std::filesystem::path(QVDAT_PATH).parent_path().c_str(), W_OK) != 0)
+        GTEST_SKIP() << "the tool's folder is not writable here";
+    const std::string szBeside =
+        (std::filesystem::path(QVDAT_PATH).parent_path() / "quorvane.dat").string();
+    const RunResult result = Run("where");
+    EXPECT_EQ(result.nStatus, 0) << result.szErr;
+    EXPECT_EQ(result.szOut, "reads: " + szBeside + "\nsaves: " + szBeside + "\n");
 }
 
 // Output that never reached its file is a failure, not a success with nothing in it.
