@@ -241,8 +241,8 @@ bool TfmMain::MergeWithSaved() {
         ShowMessage(std::to_string(merged.conflicts.size()) +
                         (bOne ? " entry was" : " entries were") +
                         " changed both here and by the other program (" + szTitles +
-                        "). The version made here is kept; the save keeps the other program's "
-                        "file as \"" +
+                        "). The versions made here are kept (an entry deleted here but changed "
+                        "there stays); the save keeps the other program's file as \"" +
                         SavePath() + AbbrData::BackupSuffix + "\".",
                     "Information");
     }

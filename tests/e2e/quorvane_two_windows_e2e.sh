@@ -57,7 +57,8 @@ titles() { "$qvdat" export "$app/quorvane.dat" | cut -f1 | tr '\n' ' '; }
 add_entry() {
   xdotool windowfocus --sync "$1"
   xdotool key alt+a
-  wait_window "Quorvane" >/dev/null
+  # Typing starts once the dialog holds the keyboard.
+  xdotool windowfocus --sync "$(wait_window "Quorvane")"
   xdotool type --delay 30 "$2"
   xdotool key Tab
   xdotool type --delay 30 "$3"
@@ -93,7 +94,7 @@ import -window root "$out/two-windows-merged.png"
 xdotool key Return
 wait_gone "Information"
 [[ $(titles) == "AAA ADD ALC BBB ZZ " ]] || fail "after the merge the file holds: $(titles)"
-"$qvdat" export "$app/quorvane.dat" | grep -qx $'AAA\tfrom the first window\t\t0\t0\t0\t0\t0\t\t\t\t' ||
+grep -qx $'AAA\tfrom the first window\t\t0\t0\t0\t0\t0\t\t\t\t' <<<"$("$qvdat" export "$app/quorvane.dat")" ||
   fail "the first window's entry lost its meaning in the merge"
 
 # The third window loaded the file before either save and chooses to reload it: the file

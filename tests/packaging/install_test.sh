@@ -127,7 +127,8 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-}
 
   start_as_user
   xdotool key alt+a
-  wait_window "Quorvane" >/dev/null
+  # Typing starts once the dialog holds the keyboard.
+  xdotool windowfocus --sync "$(wait_window "Quorvane")"
   xdotool type --delay 30 qqz
   xdotool key Tab
   xdotool type --delay 30 "added as a user"
@@ -143,8 +144,9 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-}
   [[ -f $copy ]] || fail "the save made no copy in the user's data folder"
   [[ $(md5sum <"$shipped") == "$shipped_sum" ]] || fail "the shipped file changed"
   [[ $(stat -c %U "$copy") == nobody ]] || fail "the user's copy is not his"
-  as_user "$prefix/bin/qvdat" export | grep -q $'^QQZ\tadded as a user\t' \
-    || fail "the user's copy lacks the entry"
+  # Read whole first: a grep that stops at its match would break qvdat's pipe.
+  records=$(as_user "$prefix/bin/qvdat" export)
+  grep -q $'^QQZ\tadded as a user\t' <<<"$records" || fail "the user's copy lacks the entry"
   [[ $(as_user "$prefix/bin/qvdat" where) == "reads: $copy"$'\n'"saves: $copy" ]] \
     || fail "qvdat does not read the user's copy once it exists"
 
