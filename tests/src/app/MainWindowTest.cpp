@@ -392,6 +392,39 @@ TEST_F(AppTest, ASaveOverAFileAnotherProgramSavedAsksToMergeOrReload) {
     }
 }
 
+// Both windows changed one entry: the merge keeps this window's version, says so, and keeps
+// the other program's whole file as the backup, so that its version is not lost either.
+TEST_F(AppTest, AnEntryChangedOnBothSidesKeepsThisWindowsVersionAndTheOtherAsABackup) {
+    OpenMain({Info("ADD", "base"), Info("ALC", "base")});
+    std::strcpy(Record("ADD")->szInfo, "ours");
+    CxList other;
+    for (const char* szTitle : {"ADD", "ALC"}) {
+        AbbrInfo info = Info(szTitle, "theirs");
+        AbbrStore(other).InsertInfo(&info);
+    }
+    CxFile file;
+    ASSERT_TRUE(AbbrData(file).SaveData(path, other).bSaved);
+    AbbrStore(other).ClearData();
+    const std::string theirs = TempDir::ReadAll(path);
+
+    for (int i = 0; i < 3; ++i) AnswerBox();
+    form->btnSave->Click();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].caption, TfmMain::ChangedCaption);
+    EXPECT_EQ(boxes[1], (Box{"Information",
+                             "1 entry was changed both here and by the other program "
+                             "(\"ADD\"). The versions made here are kept (an entry deleted "
+                             "here but changed there stays); the save keeps the other "
+                             "program's file as \"" +
+                                 path + ".bak\"."}));
+    EXPECT_EQ(boxes[2].caption, "Information");
+    const std::vector<AbbrInfo> saved = ReadDataFile();
+    ASSERT_EQ(Titles(saved), (std::vector<std::string>{"ADD", "ALC"}));
+    EXPECT_STREQ(saved[0].szInfo, "ours");
+    EXPECT_STREQ(saved[1].szInfo, "theirs");
+    EXPECT_EQ(TempDir::ReadAll(path + ".bak"), theirs);
+}
+
 // A file that is there but cannot be read is said so, and never saved over: a pipe, which
 // also must not hold the window up.
 TEST_F(AppTest, AFileThatCannotBeReadIsReportedAndNeverSavedOver) {
