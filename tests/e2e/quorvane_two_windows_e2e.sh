@@ -30,11 +30,11 @@ trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 # Starts one more window and prints its id once it shows.
 start_window() {
   local before after id
-  before=$(xdotool search --name "^Quorvane Reference\$" 2>/dev/null | sort || true)
+  before=$(xdotool search --onlyvisible --name "^Quorvane Reference\$" 2>/dev/null | sort || true)
   "$app/quorvane" >>"$out/quorvane.log" 2>&1 &
   pids+=($!)
-  for _ in $(seq 200); do
-    after=$(xdotool search --name "^Quorvane Reference\$" 2>/dev/null | sort || true)
+  for _ in $(seq 600); do
+    after=$(xdotool search --onlyvisible --name "^Quorvane Reference\$" 2>/dev/null | sort || true)
     id=$(comm -13 <(echo "$before") <(echo "$after") | head -1)
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.05
@@ -42,23 +42,38 @@ start_window() {
   fail "a new window never showed"
 }
 
-# Waits until no window has this title.
-wait_gone() {
-  for _ in $(seq 200); do
-    xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.05
-  done
-  fail "the window \"$1\" stayed up"
+
+# Waits for a window with this title and gives it the keyboard: a window focused by hand
+# keeps the keyboard until another is.
+focus_window() {
+  local id
+  id=$(wait_shown "$1")
+  xdotool windowfocus --sync "$id"
+  echo "$id"
 }
 
 titles() { "$qvdat" export "$app/quorvane.dat" | cut -f1 | tr '\n' ' '; }
 
-# Adds an entry in the window with the keyboard: title, meaning, then OK.
+# Adds an entry in the window with the keyboard: title, meaning, then OK. A key that reaches
+# a dialog just shown may go unseen, so an x is typed into the title until it shows, and
+# rubbed out again, before the entry is typed.
 add_entry() {
   xdotool windowfocus --sync "$1"
   xdotool key alt+a
-  # Typing starts once the dialog holds the keyboard.
-  xdotool windowfocus --sync "$(wait_window "Quorvane")"
+  local dialog empty ready=0
+  dialog=$(focus_window "Quorvane")
+  import -window "$dialog" "$out/dialog-empty.png"
+  empty=$(dark_pixels_all "$out/dialog-empty.png")
+  for _ in $(seq 20); do
+    xdotool type x
+    for _ in $(seq 10); do
+      import -window "$dialog" "$out/dialog-probe.png"
+      (($(dark_pixels_all "$out/dialog-probe.png") > empty + 5)) && { ready=1; break; }
+    done
+    ((ready)) && break
+  done
+  ((ready)) || fail "the entry dialog never showed a typed letter"
+  xdotool key BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
   xdotool type --delay 30 "$2"
   xdotool key Tab
   xdotool type --delay 30 "$3"
@@ -77,19 +92,19 @@ add_entry "$second" bbb "from the second window"
 
 xdotool windowfocus --sync "$first"
 xdotool key alt+s
-wait_window "Information" >/dev/null
+focus_window "Information" >/dev/null
 xdotool key Return
 wait_gone "Information"
 [[ $(titles) == "AAA ADD ALC ZZ " ]] || fail "the first save wrote: $(titles)"
 
 xdotool windowfocus --sync "$second"
 xdotool key alt+s
-question=$(wait_window "Data file changed")
+question=$(focus_window "Data file changed")
 import -window root "$out/two-windows-question.png"
 import -window "$question" "$out/two-windows-question-box.png"
 (($(dark_pixels_all "$out/two-windows-question-box.png") > 200)) || fail "the question shows no text"
 xdotool key y
-wait_window "Information" >/dev/null
+focus_window "Information" >/dev/null
 import -window root "$out/two-windows-merged.png"
 xdotool key Return
 wait_gone "Information"
@@ -101,7 +116,7 @@ grep -qx $'AAA\tfrom the first window\t\t0\t0\t0\t0\t0\t\t\t\t' <<<"$("$qvdat" e
 # stays as the merge left it, and nothing of it is written.
 xdotool windowfocus --sync "$third"
 xdotool key alt+s
-wait_window "Data file changed" >/dev/null
+focus_window "Data file changed" >/dev/null
 stamp=$(stat -c %i.%Y.%s "$app/quorvane.dat")
 xdotool key n
 wait_gone "Data file changed"
@@ -109,8 +124,9 @@ xdotool search --name "^Information\$" >/dev/null 2>&1 && fail "the reload said 
 [[ $(stat -c %i.%Y.%s "$app/quorvane.dat") == "$stamp" ]] || fail "the reload wrote the file"
 [[ $(titles) == "AAA ADD ALC BBB ZZ " ]] || fail "after the reload the file holds: $(titles)"
 # The reloaded window saves the merged records as they are.
+xdotool windowfocus --sync "$third"
 xdotool key alt+s
-wait_window "Information" >/dev/null
+focus_window "Information" >/dev/null
 xdotool key Return
 wait_gone "Information"
 [[ $(titles) == "AAA ADD ALC BBB ZZ " ]] || fail "the reloaded window saved: $(titles)"

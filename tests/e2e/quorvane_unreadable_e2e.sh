@@ -15,13 +15,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 run_under_xvfb "$out" "$@"
 source "$(dirname "$0")/quorvane_common.sh"
 
-wait_gone() {
-  for _ in $(seq 200); do
-    xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.05
-  done
-  fail "the window \"$1\" stayed up"
-}
 
 # Waits for a line of the program's output that holds this text.
 wait_output() {
@@ -40,16 +33,18 @@ try_unreadable() {
   "$@" "$app/quorvane" >"$out/quorvane.log" 2>&1 &
   pid=$!
   trap 'kill $pid 2>/dev/null || true' EXIT
-  box=$(wait_window "Error")
+  box=$(wait_shown "Error")
+  xdotool windowfocus --sync "$box"
   wait_output "quorvane: The data file cannot be read: $why. The list is empty, and saving is refused so that \"$app/quorvane.dat\" is not written over."
   import -window root "$out/unreadable-$name.png"
   import -window "$box" "$out/unreadable-$name-box.png"
   (($(dark_pixels_all "$out/unreadable-$name-box.png") > 200)) || fail "the box shows no text"
   xdotool key Return
-  window=$(wait_window "Quorvane Reference")
+  window=$(wait_shown "Quorvane Reference")
   xdotool windowfocus --sync "$window"
   xdotool key alt+s
-  box=$(wait_window "Error")
+  box=$(wait_shown "Error")
+  xdotool windowfocus --sync "$box"
   import -window "$box" "$out/unreadable-$name-save.png"
   xdotool key Return
   wait_gone "Error"

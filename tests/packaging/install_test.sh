@@ -106,8 +106,11 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-}
   # Waits for a window with this exact title and prints its id.
   wait_window() {
     local id
-    id=$(timeout 20 xdotool search --sync --name "^$1\$" | head -1) || true
-    [[ -n $id ]] || fail "no window titled \"$1\""
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1) || true
+    if [[ -z $id ]]; then
+      import -window root "$out/no-window.png" 2>/dev/null || true
+      fail "no window titled \"$1\" (the screen is in no-window.png)"
+    fi
     echo "$id"
   }
   wait_gone() {
@@ -121,22 +124,38 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-}
     as_user "$prefix/bin/quorvane" >"$out/quorvane.log" 2>&1 &
     pid=$!
     trap 'kill $pid 2>/dev/null || true' EXIT
+    # Mapped, so that it can take the keyboard.
     window=$(wait_window "Quorvane Reference")
     xdotool windowfocus --sync "$window"
   }
+  # Presses a key until a window with this title shows, and prints its id. A key that
+  # reaches a window just shown may go unseen; once one is seen, the program surely takes
+  # the keyboard.
+  press_until() {
+    local id=
+    for _ in $(seq 20); do
+      xdotool key "$1"
+      id=$(timeout 1 xdotool search --sync --onlyvisible --name "^$2\$" | head -1) || true
+      [[ -n $id ]] && { echo "$id"; return 0; }
+    done
+    import -window root "$out/no-window.png" 2>/dev/null || true
+    fail "$1 never showed the window \"$2\" (the screen is in no-window.png)"
+  }
 
   start_as_user
-  xdotool key alt+a
   # Typing starts once the dialog holds the keyboard.
-  xdotool windowfocus --sync "$(wait_window "Quorvane")"
+  xdotool windowfocus --sync "$(press_until alt+a Quorvane)"
   xdotool type --delay 30 qqz
   xdotool key Tab
   xdotool type --delay 30 "added as a user"
   xdotool key Tab Tab Tab Tab space
   wait_gone "Quorvane"
+  # A window given the keyboard by hand keeps it until another is: back to the main one.
+  xdotool windowfocus --sync "$window"
   xdotool key alt+s
   box=$(wait_window "(Information|Error)")
   [[ $(xdotool getwindowname "$box") == Information ]] || fail "the user's save failed"
+  xdotool windowfocus --sync "$box"
   xdotool key Return
   kill "$pid"
   wait "$pid" 2>/dev/null || true
@@ -153,11 +172,16 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-}
   # Restarted, the program finds the entry: Find says nothing, so the entry dialog opened
   # next is the first window to show.
   start_as_user
-  xdotool type --delay 30 QQZ
+  # Find with nothing typed says "not found".
+  xdotool windowfocus --sync "$(press_until alt+f Information)"
+  xdotool key Return
+  wait_gone "Information"
+  xdotool windowfocus --sync "$window"
+  # In small letters, which the abbreviation edit makes capitals: no Shift to press.
+  xdotool type --delay 30 qqz
   xdotool key alt+f alt+a
   wait_window "Quorvane" >/dev/null
   xdotool search --name "^Information\$" >/dev/null && fail "the restarted program lacks the entry"
-  xdotool key Escape
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   trap - EXIT
