@@ -1,14 +1,22 @@
 #include "src/AbbrData.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <algorithm>
 #include <iterator>
 #include <memory>
 #include <vector>
 
 #include "common/misc/CxAssert.h"
 #include "common/misc/WinUtil.h"
+#include "platform/io/FileLock.h"
 #include "platform/io/ReplacingFile.h"
 
 namespace {
@@ -30,6 +38,51 @@ std::string AbbrData::ReadResult::DamageMessage(const std::string& szPath) const
     else
         szText += "The " + std::to_string(nRead) + " records before the damage were loaded";
     return szText + "; the file was left as it is.";
+}
+
+std::string AbbrData::ReadResult::UnreadableMessage(const std::string& szPath) const {
+    if (!IsUnreadable()) return "";
+    return "The data file cannot be read: " + szOpenError +
+           ". The list is empty, and saving is "
+           "refused so that \"" +
+           szPath + "\" is not written over.";
+}
+
+void AbbrData::Refusals::Add(const InsertResult& refused) {
+    if (refused.nOutcome == InsertOutcome::EmptyTitle) {
+        ++m_nEmpty;
+        return;
+    }
+    if (refused.nOutcome != InsertOutcome::Duplicate) return;
+    ++m_nDuplicate;
+    const char* szTitle = refused.pInfo->szTitle;
+    std::string szQuoted =
+        "\"" + std::string(szTitle, strnlen(szTitle, sizeof(AbbrInfo::szTitle))) + "\"";
+    if (std::find(m_examples.begin(), m_examples.end(), szQuoted) != m_examples.end()) return;
+    if (m_examples.size() < MaxExamples)
+        m_examples.push_back(std::move(szQuoted));
+    else
+        m_bMoreTitles = true;
+}
+
+std::string AbbrData::Refusals::Message() const {
+    if (Count() == 0) return "";
+    const auto records = [](std::uint32_t n) {
+        return std::to_string(n) + (n == 1 ? " record" : " records");
+    };
+    std::string szText = records(Count()) + (Count() == 1 ? " was" : " were") + " not loaded: ";
+    if (m_nDuplicate > 0) {
+        szText += std::to_string(m_nDuplicate) +
+                  (m_nDuplicate == 1 ? " repeats a title" : " repeat titles") + " already loaded (";
+        for (std::size_t i = 0; i < m_examples.size(); ++i)
+            szText += (i > 0 ? ", " : "") + m_examples[i];
+        if (m_bMoreTitles) szText += ", ...";
+        szText += ")";
+        if (m_nEmpty > 0) szText += "; ";
+    }
+    if (m_nEmpty > 0)
+        szText += std::to_string(m_nEmpty) + (m_nEmpty == 1 ? " has" : " have") + " an empty title";
+    return szText + ".";
 }
 
 std::string AbbrData::EndedInside(const char* szName) const {
@@ -85,15 +138,44 @@ bool AbbrData::WriteInfo(const AbbrInfo* pInfo) {
     return bOk;
 }
 
+bool AbbrData::OpenForReading(const std::string& szPath, ReadResult* pResult) {
+    // Without waiting: a pipe in place of the file must not hold the program up for ever.
+    const int fd = ::open(szPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        pResult->bMissing = errno == ENOENT;
+        if (!pResult->bMissing) pResult->szOpenError = io::ErrorText(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int nError = errno;
+        pResult->szOpenError = S_ISDIR(st.st_mode) ? io::ErrorText(EISDIR)
+                               : st.st_mode != 0   ? "it is not a regular file"
+                                                   : io::ErrorText(nError);
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* fp = ::fdopen(fd, "rb");
+    if (!fp) {
+        pResult->szOpenError = io::ErrorText(errno);
+        ::close(fd);
+        return false;
+    }
+    m_file.Attach(fp);
+    return true;
+}
+
 AbbrData::ReadResult AbbrData::ReadRecords(const std::string& szPath,
                                            const RecordHandler& onRecord) {
     CX_ASSERT(!m_file.IsOpen());
     ReadResult result;
-    if (!m_file.Open(szPath.c_str(), "rb")) return result;
+    if (!OpenForReading(szPath, &result)) return result;
     result.bOpened = true;
 
     // An empty file holds neither a count nor records, which is a valid empty list.
     if (m_file.AtEnd()) {
+        result.stamp = io::FileStamp::Of(m_file.Descriptor(), 0);
         m_file.Close();
         return result;
     }
@@ -103,6 +185,8 @@ AbbrData::ReadResult AbbrData::ReadRecords(const std::string& szPath,
         result.szDamage = "its record count is " + std::to_string(result.nCount);
     }
     const std::string szOf = " of " + std::to_string(result.nCount);
+    // The count only bounds the loop: each record is read from the file before it is
+    // handed on, so a huge count in a small file costs nothing.
     for (std::int32_t i = 0; result.szDamage.empty() && i < result.nCount; ++i) {
         if (m_file.AtEnd()) {
             result.szDamage = "it holds only " + std::to_string(i) + " of the " +
@@ -118,7 +202,17 @@ AbbrData::ReadResult AbbrData::ReadRecords(const std::string& szPath,
         ++result.nRead;
         if (onRecord) onRecord(info);
     }
-    if (result.szDamage.empty()) result.nTrailingBytes = m_file.SkipToEnd();
+    const std::uint64_t nUsed = m_file.Position();
+    result.stamp = io::FileStamp::Of(m_file.Descriptor(), nUsed);
+    // What follows the counted records is measured, not read: a huge file is not read whole
+    // only to be told about.
+    if (result.szDamage.empty() && result.stamp.size > nUsed) {
+        result.nTrailingBytes = result.stamp.size - nUsed;
+        result.szDamage = std::to_string(result.nTrailingBytes) +
+                          " bytes after the last record that its count of " +
+                          std::to_string(result.nCount) +
+                          " announces: records the count leaves out, or other damage";
+    }
     m_file.Close();
     return result;
 }
@@ -129,24 +223,57 @@ AbbrData::ReadResult AbbrData::LoadData(const std::string& szPath, CxList& list,
     store.ClearData();
     // Read first and put in order after: inserting each record as it comes walks the list
     // back from its tail, which costs n squared for any file not already in title order.
+    // A record with an empty title is refused whatever follows, so only its place is kept:
+    // a file of zeros would otherwise take a heap record for every 48 bytes.
     std::vector<std::unique_ptr<AbbrInfo>> records;
-    const ReadResult result = ReadRecords(
-        szPath, [&](AbbrInfo& info) { records.push_back(std::make_unique<AbbrInfo>(info)); });
+    const ReadResult result = ReadRecords(szPath, [&](AbbrInfo& info) {
+        records.push_back(info.szTitle[0] ? std::make_unique<AbbrInfo>(info) : nullptr);
+    });
     store.InsertAll(std::move(records), onRejected);
     return result;
 }
 
 AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
-                                        bool bKeepBackup) {
+                                        const SaveOptions& options) {
     CX_ASSERT(!m_file.IsOpen());
     auto fail = [&](const std::string& szReason) {
-        return SaveResult{false, "The data file \"" + szPath + "\" was not saved: " + szReason +
-                                     ". The previous file is unchanged.", ""};
+        SaveResult result;
+        result.szError = "The data file \"" + szPath + "\" was not saved: " + szReason +
+                         ". The previous file is unchanged.";
+        return result;
     };
 
     io::ReplacingFile out(szPath);
-    SaveResult saved{true, "", ""};
-    if (bKeepBackup) {
+    if (!out.IsUsable()) {
+        out.Create();
+        return fail(out.Error());
+    }
+    // A device or pipe is written in place and has no lock file beside it.
+    io::FileLock lock(out.TargetPath());
+    if (!out.WritesInPlace()) {
+        if (!lock.TryLock()) {
+            SaveResult busy =
+                fail(lock.Error() + (lock.HeldByOther() ? "; try again when it has finished" : ""));
+            busy.bBusy = lock.HeldByOther();
+            return busy;
+        }
+        RemoveStaleNewFiles(out.TargetPath());
+    }
+    if (options.pExpected) {
+        const io::FileStamp now =
+            io::FileStamp::OfPath(out.TargetPath(), options.pExpected->checkedBytes);
+        if (!(now == *options.pExpected)) {
+            SaveResult changed;
+            changed.bChangedByOther = true;
+            changed.szError = "Nothing was saved: another program saved \"" + szPath +
+                              "\" after it was loaded here.";
+            return changed;
+        }
+    }
+
+    SaveResult saved;
+    saved.bSaved = true;
+    if (options.bKeepBackup) {
         std::string szReason;
         if (!KeepBackup(out.TargetPath(), &saved.szBackupPath, &szReason)) return fail(szReason);
     }
@@ -169,7 +296,26 @@ AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
         return fail(out.Error());
     }
     if (!out.Commit()) return fail(out.Error());
+    if (!out.WritesInPlace()) saved.stamp = io::FileStamp::OfWholeFile(out.TargetPath());
     return saved;
+}
+
+void AbbrData::RemoveStaleNewFiles(const std::string& szTarget) {
+    // Every writer of the data file holds its lock while its new file exists, so a new file
+    // found while holding it was left by a save that never finished.
+    const std::size_t nSlash = szTarget.rfind('/');
+    const std::string szDir = nSlash == std::string::npos ? "./" : szTarget.substr(0, nSlash + 1);
+    const std::string szPrefix =
+        (nSlash == std::string::npos ? szTarget : szTarget.substr(nSlash + 1)) + ".new-";
+    DIR* dir = ::opendir(szDir.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, szPrefix.c_str(), szPrefix.size()) != 0) continue;
+        const std::string szPath = szDir + entry->d_name;
+        struct stat st {};
+        if (::lstat(szPath.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(szPath.c_str());
+    }
+    ::closedir(dir);
 }
 
 bool AbbrData::KeepBackup(const std::string& szTarget, std::string* pszBackupPath,
@@ -185,8 +331,8 @@ bool AbbrData::KeepBackup(const std::string& szTarget, std::string* pszBackupPat
     }
     io::ReplacingFile backup(szTarget + BackupSuffix);
     if (!backup.WriteAll(bytes)) {
-        *pszReason = "cannot keep the old file as \"" + backup.TargetPath() +
-                     "\": " + backup.Error();
+        *pszReason =
+            "cannot keep the old file as \"" + backup.TargetPath() + "\": " + backup.Error();
         return false;
     }
     *pszBackupPath = backup.TargetPath();

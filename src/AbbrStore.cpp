@@ -45,11 +45,13 @@ InsertResult AbbrStore::InsertInfo(AbbrInfo* pInfo) {
 
 void AbbrStore::InsertAll(std::vector<std::unique_ptr<AbbrInfo>> records,
                           const RejectHandler& onRejected) {
+    // A null record stands for one with an empty title, which only needs reporting.
+    AbbrInfo emptyRecord{};
     if (m_list.GetCount() != 0) {
         // Among records already listed the order of arrival no longer decides which one
         // stays, so each record takes the one-by-one path.
         for (const auto& pInfo : records) {
-            const InsertResult result = InsertInfo(pInfo.get());
+            const InsertResult result = InsertInfo(pInfo ? pInfo.get() : &emptyRecord);
             if (result.nOutcome != InsertOutcome::Inserted && onRejected) onRejected(result);
         }
         return;
@@ -61,7 +63,7 @@ void AbbrStore::InsertAll(std::vector<std::unique_ptr<AbbrInfo>> records,
     std::vector<std::uint32_t> sorted;
     sorted.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i)
-        if (records[i]->szTitle[0] != '\0') sorted.push_back(i);
+        if (records[i] && records[i]->szTitle[0] != '\0') sorted.push_back(i);
     std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
         return CompareTitle(records[a]->szTitle, records[b]->szTitle) < 0;
     });
@@ -74,7 +76,7 @@ void AbbrStore::InsertAll(std::vector<std::unique_ptr<AbbrInfo>> records,
     }
 
     for (std::uint32_t i = 0; i < count && onRejected; ++i) {
-        AbbrInfo* pInfo = records[i].get();
+        AbbrInfo* pInfo = records[i] ? records[i].get() : &emptyRecord;
         if (pInfo->szTitle[0] == '\0') {
             onRejected({InsertOutcome::EmptyTitle, pInfo, EmptyTitleMessage});
         } else if (keeper[i] != i) {

@@ -37,7 +37,8 @@ public:
     // would, called on each in turn: the same records kept, the same refusals passed to
     // onRejected in the same order. Into an empty list it costs n log n whatever the order,
     // where one insertion after another walks back from the tail; a refused record's
-    // InsertResult names the record kept under its title, linked once all are reported.
+    // InsertResult names the record kept under its title, linked once all are reported. A
+    // null record stands for one with an empty title, which needs no more than its report.
     void InsertAll(std::vector<std::unique_ptr<AbbrInfo>> records, const RejectHandler& onRejected);
     // Unlinks the first record with the title of *pInfo and hands it to the caller to free;
     // null when no title matches.

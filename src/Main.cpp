@@ -1,10 +1,12 @@
 #include "src/Main.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "common/misc/CxAssert.h"
+#include "common/misc/WinUtil.h"
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/dialogs/MessageDlg.h"
@@ -46,7 +48,20 @@ const TClassInfo& TfmMain::StaticClassInfo() {
 }
 
 TfmMain::TfmMain(TComponent* AOwner) : TForm(AOwner) {
-    if (!AbbrData::GetDataFilePath(&m_szDataPath)) m_szDataPath = AbbrData::DataFileName;
+    std::string szDirectory;
+    if (GetModuleDirectory(nullptr, &szDirectory))
+        SetDataLocation(DataFileLocation::Find(szDirectory));
+    else
+        SetDataLocation(DataFileLocation::Beside(AbbrData::DataFileName));
+}
+
+void TfmMain::SetDataPath(const std::string& szPath) {
+    SetDataLocation(DataFileLocation::Beside(szPath));
+}
+
+void TfmMain::SetDataLocation(const DataFileLocation& location) {
+    m_location = location;
+    m_szDataPath = location.szRead;
 }
 
 TfmMain::~TfmMain() {
@@ -117,29 +132,127 @@ void TfmMain::ClearData() {
 
 bool TfmMain::LoadData() {
     ClearData();
-    AbbrData data(*m_pFile);
-    const AbbrData::ReadResult result =
-        data.LoadData(m_szDataPath, *m_pList, [this](const InsertResult& rejected) {
-            ShowMessage(rejected.szMessage, AbbrStore::ErrorCaption);
-        });
-    m_bLoadedDamaged = result.bOpened && !result.IsWhole();
+    AbbrData::Refusals refusals;
+    const AbbrData::ReadResult result = AbbrData(*m_pFile).LoadData(
+        m_szDataPath, *m_pList, [&](const InsertResult& refused) { refusals.Add(refused); });
+    m_bUnreadable = result.IsUnreadable();
+    m_bLoadedDamaged = result.bOpened && (!result.IsWhole() || refusals.Count() > 0);
     m_szBackupPath.clear();
     m_bModified = false;
-    if (!result.bOpened) return false;
-    if (!result.IsWhole()) ShowMessage(result.DamageMessage(m_szDataPath), AbbrStore::ErrorCaption);
-    return true;
+    // Until the first save makes the user's copy, it is the absence of that copy a save
+    // expects to find.
+    const bool bReadWhatIsSaved = m_szDataPath == SavePath();
+    RememberLoaded(bReadWhatIsSaved ? result.stamp : io::FileStamp{});
+
+    std::string szReport =
+        m_bUnreadable ? result.UnreadableMessage(m_szDataPath) : result.DamageMessage(m_szDataPath);
+    if (refusals.Count() > 0) {
+        if (szReport.empty()) szReport = "The data file \"" + m_szDataPath + "\" is damaged.";
+        szReport += " " + refusals.Message();
+    }
+    if (m_bLoadedDamaged && bReadWhatIsSaved) {
+        szReport +=
+            " The first save keeps this file as \"" + m_szDataPath + AbbrData::BackupSuffix + "\".";
+    }
+    if (!szReport.empty()) {
+        // Also where a log or a terminal keeps it, since the box is gone once answered.
+        std::fprintf(stderr, "quorvane: %s\n", szReport.c_str());
+        ShowMessage(szReport, AbbrStore::ErrorCaption);
+    }
+    return result.bOpened;
+}
+
+void TfmMain::RememberLoaded(const io::FileStamp& stamp) {
+    m_savedStamp = stamp;
+    m_loaded = RecordSnapshot::Of(*m_pList);
 }
 
 bool TfmMain::SaveData() {
-    const AbbrData::SaveResult result =
-        AbbrData(*m_pFile).SaveData(m_szDataPath, *m_pList, m_bLoadedDamaged);
-    if (!result.bSaved) {
-        ShowMessage(result.szError, AbbrStore::ErrorCaption);
+    if (m_bUnreadable) {
+        ShowMessage("Nothing was saved: the data file could not be read, so \"" + m_szDataPath +
+                        "\" is not written over.",
+                    AbbrStore::ErrorCaption);
         return false;
     }
-    // Later saves replace only the file this one wrote; the backup stays as it is.
-    m_bLoadedDamaged = false;
-    m_szBackupPath = result.szBackupPath;
+    std::string szWhy;
+    if (!m_location.PrepareSave(&szWhy)) {
+        ShowMessage("The data file \"" + SavePath() + "\" was not saved: " + szWhy + ".",
+                    AbbrStore::ErrorCaption);
+        return false;
+    }
+    for (;;) {
+        const bool bKeepBackup = m_bLoadedDamaged && m_szDataPath == SavePath();
+        const AbbrData::SaveResult result = AbbrData(*m_pFile).SaveData(
+            SavePath(), *m_pList, AbbrData::SaveOptions{bKeepBackup, &m_savedStamp});
+        if (result.bSaved) {
+            // Later saves replace only the file this one wrote; the backup stays as it is.
+            m_bLoadedDamaged = false;
+            m_szBackupPath = result.szBackupPath;
+            m_szDataPath = SavePath();
+            RememberLoaded(result.stamp);
+            return true;
+        }
+        if (!result.bChangedByOther) {
+            ShowMessage(result.szError, AbbrStore::ErrorCaption);
+            return false;
+        }
+        // The question first, in few words: the box may show no more than its first lines.
+        const std::string szQuestion =
+            "Another program saved the data file after this window loaded it. Merge its records "
+            "with the changes made here, and save? No reloads the file and drops these changes; "
+            "Cancel saves nothing.\n\nThe file: \"" +
+            SavePath() + "\"";
+        const int nAnswer = MessageBox(Handle(), szQuestion.c_str(), ChangedCaption,
+                                       MB_YESNOCANCEL | MB_ICONWARNING);
+        if (nAnswer == IDNO) {
+            m_szDataPath = SavePath();
+            LoadData();
+            FillList();
+            return false;
+        }
+        if (nAnswer != IDYES || !MergeWithSaved()) return false;
+        FillList();
+    }
+}
+
+bool TfmMain::MergeWithSaved() {
+    CxList theirs;
+    CxFile file;
+    AbbrData::Refusals refusals;
+    const AbbrData::ReadResult read = AbbrData(file).LoadData(
+        SavePath(), theirs, [&](const InsertResult& refused) { refusals.Add(refused); });
+    if (read.IsUnreadable()) {
+        ShowMessage(read.UnreadableMessage(SavePath()), AbbrStore::ErrorCaption);
+        return false;
+    }
+    // The rows point into the records the merge replaces.
+    lvData->GetItems()->Clear();
+    RecordSnapshot theirBase = RecordSnapshot::Of(theirs);
+    MergeResult merged;
+    // A file the other program removed holds no changes of its own to lay ours over.
+    if (read.bOpened) merged = MergeRecords(m_loaded, *m_pList, theirs);
+    AbbrStore(theirs).ClearData();
+    // What the merge read is now the file a save replaces, and the base of a later merge. A
+    // damaged one, or one whose version of a record gave way, is kept as a backup.
+    m_savedStamp = read.stamp;
+    m_loaded = std::move(theirBase);
+    m_szDataPath = SavePath();
+    m_bLoadedDamaged =
+        (read.bOpened && !read.IsWhole()) || refusals.Count() > 0 || !merged.conflicts.empty();
+    if (!merged.conflicts.empty()) {
+        std::string szTitles;
+        for (std::size_t i = 0; i < merged.conflicts.size() && i < 5; ++i)
+            szTitles += (i > 0 ? ", \"" : "\"") + merged.conflicts[i] + "\"";
+        if (merged.conflicts.size() > 5) szTitles += ", ...";
+        const bool bOne = merged.conflicts.size() == 1;
+        ShowMessage(std::to_string(merged.conflicts.size()) +
+                        (bOne ? " entry was" : " entries were") +
+                        " changed both here and by the other program (" + szTitles +
+                        "). The versions made here are kept (an entry deleted here but changed "
+                        "there stays); the save keeps the other program's file as \"" +
+                        SavePath() + AbbrData::BackupSuffix + "\".",
+                    "Information");
+    }
     return true;
 }
 

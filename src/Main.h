@@ -18,10 +18,16 @@
 #include "platform/vcl/menus/MenuItem.h"
 #include "platform/vcl/menus/PopupMenu.h"
 #include "Source/frame/SKPopupMenu.h"
+#include "platform/io/FileStamp.h"
 #include "src/AbbrInfo.h"
+#include "src/AbbrMerge.h"
+#include "src/DataFileLocation.h"
 
 class TfmMain : public TForm {
     QV_DECLARE_CLASS(TfmMain, TForm)
+
+    // The caption of the question a save asks when another program saved the file first.
+    static constexpr const char* ChangedCaption = "Data file changed";
 
     explicit TfmMain(TComponent* AOwner);
     ~TfmMain() override;
@@ -66,12 +72,16 @@ class TfmMain : public TForm {
     void ClearData();
     void FillList();
 
-    // Reads the data file into the list: false when it cannot be opened. A damaged file is
-    // reported once and keeps the records read whole before the damage.
+    // Reads the data file into the list: false when it cannot be opened. A damaged file, and
+    // the records refused for their titles, are reported in one box (and on stderr); the
+    // records read whole before the damage are kept. A file that is there but cannot be
+    // read is reported too, and is never saved over.
     bool LoadData();
     // Writes the list to the data file; false, after an error box, when it was not written.
     // The first save after a damaged load keeps the old file beside the new one, since it
-    // still holds the records that could not be read.
+    // still holds the records that could not be read. When another program saved the file
+    // after this window loaded it, the user chooses to merge its records with this window's
+    // changes and save, to reload its file, or to do neither.
     bool SaveData();
     // Whether the records were changed since they were loaded or saved.
     bool Modified() const { return m_bModified; }
@@ -85,9 +95,12 @@ class TfmMain : public TForm {
     // Where that first save kept the old file; empty when it kept none.
     const std::string& BackupPath() const { return m_szBackupPath; }
 
-    // Where LoadData and SaveData find the file: beside the executable unless set here.
+    // Where LoadData reads and SaveData writes (see DataFileLocation); one path set here
+    // serves both.
     const std::string& DataPath() const { return m_szDataPath; }
-    void SetDataPath(const std::string& szPath) { m_szDataPath = szPath; }
+    const std::string& SavePath() const { return m_location.szSave; }
+    void SetDataPath(const std::string& szPath);
+    void SetDataLocation(const DataFileLocation& location);
 
 private:
     void InitData();
@@ -108,7 +121,19 @@ private:
     // The walk's end: the first of the n rows whose title is not below szText, or n.
     int FirstRowNotBelow(int n, const std::string& szText) const;
 
+    // What the file at the save path was when this window loaded it, and by title what the
+    // window loaded: a save finds whether another program saved in between, and a merge which
+    // changes are this window's.
+    void RememberLoaded(const io::FileStamp& stamp);
+    // Lays this window's changes over the records another program saved; false when its file
+    // cannot be read.
+    bool MergeWithSaved();
+
+    DataFileLocation m_location;
     std::string m_szDataPath;
+    io::FileStamp m_savedStamp;
+    RecordSnapshot m_loaded;
+    bool m_bUnreadable = false;
     bool m_bLoadedDamaged = false;
     bool m_bModified = false;
     // FillList's rows were in title order (the record list's order, unless a title was

@@ -121,3 +121,14 @@ bool CxFile::Flush() {
     CX_ASSERT(m_fp);
     return io::FlushStream(m_fp) && io::SyncDescriptor(::fileno(m_fp));
 }
+
+std::uint64_t CxFile::Position() const {
+    CX_ASSERT(m_fp);
+    const long nAt = std::ftell(m_fp);
+    return nAt < 0 ? 0 : static_cast<std::uint64_t>(nAt);
+}
+
+int CxFile::Descriptor() const {
+    CX_ASSERT(m_fp);
+    return ::fileno(m_fp);
+}

@@ -50,6 +50,9 @@ public:
     bool HasError() const;
     // Pushes everything written so far to the storage device.
     bool Flush();
+    // How many bytes were read or written so far, and the stream's file descriptor.
+    std::uint64_t Position() const;
+    int Descriptor() const;
 
 private:
     bool WriteBytes(const void* pData, std::size_t nSize);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace io {
 
@@ -22,8 +23,14 @@ FaultPlan& Plan() {
     return plan;
 }
 
+std::function<void(FileStep)>& Hook() {
+    static std::function<void(FileStep)> hook;
+    return hook;
+}
+
 // True, with errno set, when this call of step is the one planned to fail.
 bool Fails(FileStep step) {
+    if (Hook()) Hook()(step);
     FaultPlan& plan = Plan();
     if (!plan.active || plan.fired || plan.step != step) return false;
     if (--plan.remaining > 0) return false;
@@ -58,6 +65,14 @@ bool ScopedFileFault::Fired() const {
     return Plan().fired;
 }
 
+ScopedFileStepHook::ScopedFileStepHook(std::function<void(FileStep)> hook) {
+    Hook() = std::move(hook);
+}
+
+ScopedFileStepHook::~ScopedFileStepHook() {
+    Hook() = nullptr;
+}
+
 std::size_t WriteStream(std::FILE* stream, const void* data, std::size_t size) {
     if (size > 0 && Fails(FileStep::Write)) return 0;
     return std::fwrite(data, 1, size, stream);
@@ -70,7 +85,8 @@ bool FlushStream(std::FILE* stream) {
 
 bool SyncDescriptor(int fd) {
     if (Fails(FileStep::Sync)) return false;
-    return ::fsync(fd) == 0;
+    // A device or pipe written in place may not support syncing; nothing waits there.
+    return ::fsync(fd) == 0 || errno == EINVAL;
 }
 
 bool CloseStream(std::FILE* stream) {

@@ -4,14 +4,14 @@
 // a failing device would, to see that the old file survives and the failure is reported.
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 
 namespace io {
 
 enum class FileStep { Create, Write, Flush, Sync, Close, Rename };
 
-inline constexpr FileStep kAllFileSteps[] = {FileStep::Create, FileStep::Write,
-                                             FileStep::Flush,  FileStep::Sync,
-                                             FileStep::Close,  FileStep::Rename};
+inline constexpr FileStep kAllFileSteps[] = {FileStep::Create, FileStep::Write, FileStep::Flush,
+                                             FileStep::Sync,   FileStep::Close, FileStep::Rename};
 
 const char* FileStepName(FileStep step);
 
@@ -27,6 +27,17 @@ public:
 
     // Whether the planned call came and was made to fail.
     bool Fired() const;
+};
+
+// Calls hook just before every step the seam takes, for as long as the object lives: a test
+// holds a writer still at a chosen step (the lock taken and the new file not yet made, or the
+// new file written and not yet in place) while another process writes the same file.
+class ScopedFileStepHook {
+public:
+    explicit ScopedFileStepHook(std::function<void(FileStep)> hook);
+    ~ScopedFileStepHook();
+    ScopedFileStepHook(const ScopedFileStepHook&) = delete;
+    ScopedFileStepHook& operator=(const ScopedFileStepHook&) = delete;
 };
 
 // The steps themselves. Each behaves as the C library call it wraps, failing instead when a

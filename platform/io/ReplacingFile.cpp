@@ -15,6 +15,11 @@ namespace io {
 
 namespace {
 
+// The kernel gives up after 40 links in a row; so does the walk below.
+constexpr int kMaxLinks = 40;
+// Attempts at a free name for the new file before the save gives up.
+constexpr int kMaxNewNames = 100;
+
 std::string DirectoryOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -32,12 +37,25 @@ void SyncDirectory(const std::string& directory) {
     ::close(fd);
 }
 
-// The file a path names once every link is followed; the path itself when it names nothing
-// yet (or a link to nothing), since then there is no file whose place could be lost.
-std::string FollowLinks(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved)) return resolved;
-    return path;
+// Walks the links from path to the file they name and checks that each has that file's
+// owner. Empty when every link may be followed, else the reason it may not.
+std::string CheckLinkOwners(const std::string& path, const struct stat& end) {
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat link {};
+        if (::lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return "";
+        if (link.st_uid != end.st_uid) {
+            return "\"" + current +
+                   "\" is a link owned by another user than the file it names, and is not "
+                   "followed";
+        }
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), buffer, sizeof buffer - 1);
+        if (length < 0) return "";
+        const std::string next(buffer, static_cast<std::size_t>(length));
+        current = next[0] == '/' ? next : DirectoryOf(current) + "/" + next;
+    }
+    return "";
 }
 
 }  // namespace
@@ -46,9 +64,19 @@ std::string ErrorText(int error) {
     return error != 0 ? std::strerror(error) : "the system gave no reason";
 }
 
-ReplacingFile::ReplacingFile(std::string path) : m_path(std::move(path)) {
-    m_target = FollowLinks(m_path);
-    m_newPath = m_target + ".new";
+ReplacingFile::ReplacingFile(std::string path) : m_path(std::move(path)), m_target(m_path) {
+    struct stat end {};
+    // A name with nothing behind it (a link to nothing included) is replaced itself: there
+    // is no file whose place could be lost.
+    if (::stat(m_path.c_str(), &end) != 0) return;
+    if (!S_ISREG(end.st_mode) && !S_ISDIR(end.st_mode)) {
+        // Opening follows the links as the kernel allows, with its own protection.
+        m_inPlace = true;
+        return;
+    }
+    m_refusal = CheckLinkOwners(m_path, end);
+    char resolved[PATH_MAX];
+    if (m_refusal.empty() && ::realpath(m_path.c_str(), resolved)) m_target = resolved;
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -57,33 +85,34 @@ ReplacingFile::~ReplacingFile() {
 
 std::FILE* ReplacingFile::Create() {
     m_error.clear();
+    if (!m_refusal.empty()) {
+        m_error = m_refusal;
+        return nullptr;
+    }
+    if (m_inPlace) return OpenInPlace();
+
     mode_t mode = 0666;
     struct stat old {};
-    if (::stat(m_target.c_str(), &old) == 0) {
-        if (S_ISREG(old.st_mode) && (old.st_mode & 0222) == 0) {
+    const bool hadFile = ::stat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (hadFile) {
+        if ((old.st_mode & 0222) == 0) {
             m_error = "\"" + m_target + "\" is read-only";
             return nullptr;
         }
         mode = old.st_mode & 07777;
     }
-    // A new file left by an interrupted save is ours to remove; removing a link removes
-    // only the link. Whatever appears there again makes the exclusive create below fail.
-    struct stat stale {};
-    if (::lstat(m_newPath.c_str(), &stale) == 0 && !S_ISDIR(stale.st_mode))
-        ::unlink(m_newPath.c_str());
-
-    errno = 0;
-    int fd = -1;
-    if (MayCreate())
-        fd = ::open(m_newPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                    mode);
-    if (fd < 0) {
-        m_error = "cannot create \"" + m_newPath + "\": " + ErrorText(errno);
-        return nullptr;
-    }
+    const int fd = CreateBeside(mode);
+    if (fd < 0) return nullptr;
     m_created = true;
-    // The old file's mode, not the one the umask would leave.
-    if (old.st_mode != 0) ::fchmod(fd, mode);
+    if (hadFile) {
+        // The old file's owner and group where this writer may give them (a save by the
+        // superuser must not take a user's file from him), then its mode, not the one the
+        // umask would leave; a change of owner clears the set-id bits, so the mode comes last.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            if (::fchown(fd, old.st_uid, old.st_gid) != 0) (void)::fchown(fd, -1, old.st_gid);
+        }
+        ::fchmod(fd, mode);
+    }
     std::FILE* stream = ::fdopen(fd, "wb");
     if (!stream) {
         const int error = errno;
@@ -94,8 +123,42 @@ std::FILE* ReplacingFile::Create() {
     return stream;
 }
 
+int ReplacingFile::CreateBeside(mode_t mode) {
+    // A name of this process's own, so that two writers of one file never share (or remove)
+    // each other's new file; the exclusive create skips a name something else already holds.
+    const std::string stem = m_target + ".new-" + std::to_string(::getpid());
+    int fd = -1;
+    for (int attempt = 0; attempt < kMaxNewNames; ++attempt) {
+        m_newPath = attempt == 0 ? stem : stem + "-" + std::to_string(attempt);
+        errno = 0;
+        if (!MayCreate()) break;
+        fd = ::open(m_newPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) break;
+    }
+    if (fd < 0) m_error = "cannot create \"" + m_newPath + "\": " + ErrorText(errno);
+    return fd;
+}
+
+std::FILE* ReplacingFile::OpenInPlace() {
+    errno = 0;
+    int fd = -1;
+    if (MayCreate()) fd = ::open(m_target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    std::FILE* stream = fd >= 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (!stream) {
+        m_error = "cannot write \"" + m_target + "\": " + ErrorText(errno);
+        if (fd >= 0) ::close(fd);
+        return nullptr;
+    }
+    m_created = true;
+    return stream;
+}
+
 bool ReplacingFile::Commit() {
     if (!m_created) return false;
+    if (m_inPlace) {
+        m_created = false;
+        return true;
+    }
     if (!RenameFile(m_newPath.c_str(), m_target.c_str())) {
         const int error = errno;
         Discard();
@@ -109,12 +172,13 @@ bool ReplacingFile::Commit() {
 
 void ReplacingFile::Discard() {
     if (!m_created) return;
-    ::unlink(m_newPath.c_str());
+    // What was written straight to a device cannot be taken back.
+    if (!m_inPlace) ::unlink(m_newPath.c_str());
     m_created = false;
 }
 
 void ReplacingFile::Fail(const std::string& what, int error) {
-    m_error = what + " \"" + m_newPath + "\": " + ErrorText(error);
+    m_error = what + " \"" + (m_inPlace ? m_target : m_newPath) + "\": " + ErrorText(error);
     Discard();
 }
 

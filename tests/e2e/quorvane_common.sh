@@ -96,3 +96,24 @@ sum_line() {
 expect_running() {
   kill -0 "$quorvane_pid" 2>/dev/null || fail "the program ended"
 }
+
+# Waits up to twenty seconds for a shown window with this exact title (a pattern) and prints
+# its id. It asks again and again, since one search fails when a window goes away under it.
+wait_shown() {
+  local id
+  for _ in $(seq 400); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) || true
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  fail "no window titled \"$1\""
+}
+
+# Waits up to twenty seconds until no window has this exact title.
+wait_gone() {
+  for _ in $(seq 400); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  fail "the window \"$1\" stayed up"
+}

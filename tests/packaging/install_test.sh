@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, checks what a user and a developer find there,
-# starts the installed program under Xvfb (it must find its data beside its real file),
+# starts the installed program under Xvfb (it must find its data beside its real file, and an
+# ordinary user's saves must go to his own copy),
 # and builds and runs the example program against the installed package.
 # Usage: install_test.sh BUILD_DIR EXAMPLE_DIR OUTPUT_DIR. Exits 77 (skipped) outside CI
 # when xvfb-run or xdotool is missing.
@@ -130,6 +131,109 @@ xdotool key Return
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 trap - EXIT
+
+# Installed, the program's folder is not its user's to write: an ordinary user's program
+# reads the shipped file until its first save, which makes his own copy under his data
+# folder; after a restart it reads that copy, and the shipped file is never touched.
+if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null && [[ -n ${XAUTHORITY:-} ]]; then
+  home=$out/home
+  rm -rf "$home"
+  mkdir -p "$home"
+  xauth -f "$XAUTHORITY" extract "$home/.Xauthority" "$DISPLAY"
+  chown -R 65534:65534 "$home"
+  as_user() {
+    setpriv --reuid=65534 --regid=65534 --clear-groups \
+      env -u XDG_DATA_HOME HOME="$home" XAUTHORITY="$home/.Xauthority" "$@"
+  }
+  shipped=$prefix/libexec/quorvane/quorvane.dat
+  copy=$home/.local/share/quorvane/quorvane.dat
+  shipped_sum=$(md5sum <"$shipped")
+  [[ $(as_user "$prefix/bin/qvdat" where) == "reads: $shipped"$'\n'"saves: $copy" ]] \
+    || fail "qvdat does not find the shipped file and the user's copy: $(as_user "$prefix/bin/qvdat" where)"
+
+  # Waits for a window with this exact title and prints its id.
+  wait_window() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1) || true
+    if [[ -z $id ]]; then
+      import -window root "$out/no-window.png" 2>/dev/null || true
+      fail "no window titled \"$1\" (the screen is in no-window.png)"
+    fi
+    echo "$id"
+  }
+  wait_gone() {
+    for _ in $(seq 200); do
+      xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+      sleep 0.05
+    done
+    fail "the window \"$1\" stayed up"
+  }
+  start_as_user() {
+    as_user "$prefix/bin/quorvane" >"$out/quorvane.log" 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    # Mapped, so that it can take the keyboard.
+    window=$(wait_window "Quorvane Reference")
+    xdotool windowfocus --sync "$window"
+  }
+  # Presses a key until a window with this title shows, and prints its id. A key that
+  # reaches a window just shown may go unseen; once one is seen, the program surely takes
+  # the keyboard.
+  press_until() {
+    local id=
+    for _ in $(seq 20); do
+      xdotool key "$1"
+      id=$(timeout 1 xdotool search --sync --onlyvisible --name "^$2\$" | head -1) || true
+      [[ -n $id ]] && { echo "$id"; return 0; }
+    done
+    import -window root "$out/no-window.png" 2>/dev/null || true
+    fail "$1 never showed the window \"$2\" (the screen is in no-window.png)"
+  }
+
+  start_as_user
+  # Typing starts once the dialog holds the keyboard.
+  xdotool windowfocus --sync "$(press_until alt+a Quorvane)"
+  xdotool type --delay 30 qqz
+  xdotool key Tab
+  xdotool type --delay 30 "added as a user"
+  xdotool key Tab Tab Tab Tab space
+  wait_gone "Quorvane"
+  # A window given the keyboard by hand keeps it until another is: back to the main one.
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+s
+  box=$(wait_window "(Information|Error)")
+  [[ $(xdotool getwindowname "$box") == Information ]] || fail "the user's save failed"
+  xdotool windowfocus --sync "$box"
+  xdotool key Return
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  trap - EXIT
+  [[ -f $copy ]] || fail "the save made no copy in the user's data folder"
+  [[ $(md5sum <"$shipped") == "$shipped_sum" ]] || fail "the shipped file changed"
+  [[ $(stat -c %U "$copy") == nobody ]] || fail "the user's copy is not his"
+  # Read whole first: a grep that stops at its match would break qvdat's pipe.
+  records=$(as_user "$prefix/bin/qvdat" export)
+  grep -q $'^QQZ\tadded as a user\t' <<<"$records" || fail "the user's copy lacks the entry"
+  [[ $(as_user "$prefix/bin/qvdat" where) == "reads: $copy"$'\n'"saves: $copy" ]] \
+    || fail "qvdat does not read the user's copy once it exists"
+
+  # Restarted, the program finds the entry: Find says nothing, so the entry dialog opened
+  # next is the first window to show.
+  start_as_user
+  # Find with nothing typed says "not found".
+  xdotool windowfocus --sync "$(press_until alt+f Information)"
+  xdotool key Return
+  wait_gone "Information"
+  xdotool windowfocus --sync "$window"
+  # In small letters, which the abbreviation edit makes capitals: no Shift to press.
+  xdotool type --delay 30 qqz
+  xdotool key alt+f alt+a
+  wait_window "Quorvane" >/dev/null
+  xdotool search --name "^Information\$" >/dev/null && fail "the restarted program lacks the entry"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  trap - EXIT
+fi
 
 # A program of another project, built against the installed package with the compiler the
 # package was built with, and with the sanitizers when its libraries are instrumented.

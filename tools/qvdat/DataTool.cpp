@@ -130,7 +130,8 @@ bool ReadLines(const std::string& szPath, std::vector<std::string>* pLines, std:
 bool ReportOpenFailure(const AbbrData::ReadResult& result, const std::string& szPath,
                        std::ostream& err) {
     if (result.bOpened) return false;
-    err << "qvdat: cannot open " << szPath << ": " << std::strerror(errno) << "\n";
+    err << "qvdat: cannot open " << szPath << ": "
+        << (result.bMissing ? std::strerror(ENOENT) : result.szOpenError) << "\n";
     return true;
 }
 
@@ -300,9 +301,6 @@ int DataTool::Check(const std::string& szDataPath) {
 
     m_out << szDataPath << ": count " << result.nCount << ", " << result.nRead << " records read\n";
     if (!result.szDamage.empty()) report("damaged: " + result.szDamage);
-    if (result.nTrailingBytes > 0)
-        report("damaged: " + std::to_string(result.nTrailingBytes) +
-               " bytes after the last record");
     if (nProblems > 0) {
         m_err << "qvdat: " << szDataPath << ": " << nProblems
               << (nProblems == 1 ? " problem" : " problems") << " found\n";

@@ -1,13 +1,19 @@
 // qvdat: the tool that builds, exports, imports and checks the abbreviation data file.
 #include <getopt.h>
+#include <sys/stat.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <string>
 
+#include "common/misc/WinUtil.h"
 #include "platform/io/ProgramInfo.h"
+#include "src/AbbrData.h"
+#include "src/DataFileLocation.h"
 #include "tools/qvdat/DataTool.h"
 
 namespace {
@@ -21,16 +27,17 @@ const char kHelp[] =
     "title, meaning and sample, the flags, four reserved integers and four reserved strings.\n"
     "\n"
     "Commands:\n"
-    "  export FILE.dat             Print the records in file order, one tab-separated line\n"
+    "  where                       Show where the program reads and saves its data file.\n"
+    "  export [FILE.dat]           Print the records in file order, one tab-separated line\n"
     "                              each: title, meaning, sample, flags (decimal), the four\n"
     "                              reserved integers, the four reserved strings. A tab, line\n"
     "                              break or backslash inside a field is written \\t, \\n, \\r\n"
     "                              or \\\\.\n"
-    "  import FILE.tsv FILE.dat    Write a data file from such lines, sorted by title as the\n"
+    "  import FILE.tsv [FILE.dat]  Write a data file from such lines, sorted by title as the\n"
     "                              program keeps them. Empty and repeated titles and fields\n"
     "                              too long for the record are refused with their line\n"
     "                              number, and then nothing is written.\n"
-    "  check FILE.dat              Report the count, records out of title order, empty and\n"
+    "  check [FILE.dat]            Report the count, records out of title order, empty and\n"
     "                              repeated titles, and damage (a file that ends early, a\n"
     "                              field stored longer than the record holds, bytes after\n"
     "                              the last record).\n"
@@ -43,9 +50,17 @@ const char kHelp[] =
     "  -h, --help                  Show this text.\n"
     "  -V, --version               Show the program's version.\n"
     "\n"
+    "Without FILE.dat, export and check read the program's data file and import writes it,\n"
+    "found as the program finds it: quorvane.dat beside the program when its folder can be\n"
+    "written (a portable copy); otherwise the user's own copy,\n"
+    "$XDG_DATA_HOME/quorvane/quorvane.dat (~/.local/share/quorvane/quorvane.dat by default),\n"
+    "which is read once it exists, the file shipped beside the program until then.\n"
+    "\n"
     "A data file is written beside its final name and moved into place only when complete,\n"
-    "so a failed run never damages the previous file. Errors go to standard error; the exit\n"
-    "status is 0 on success, 1 on failure or when check finds a problem, 2 for wrong usage.\n";
+    "so a failed run never damages the previous file; a device such as /dev/stdout is written\n"
+    "straight to. Two writers of one file take turns: a run that finds another saving it\n"
+    "fails and says so. Errors go to standard error; the exit status is 0 on success, 1 on\n"
+    "failure or when check finds a problem, 2 for wrong usage.\n";
 
 int Usage(const std::string& szWhy) {
     std::cerr << "qvdat: " << szWhy << "\nTry 'qvdat --help'.\n";
@@ -65,6 +80,21 @@ int Finish(int nStatus) {
 }
 
 int Run(int argc, char** argv);
+
+// The program's data file as the program finds it. Installed, the program lives in its own
+// folder (QVDAT_PROGRAM_DIR from this tool's); in a build tree or a portable copy, beside it.
+DataFileLocation ProgramDataFile() {
+    std::string szSelf;
+    if (!GetModuleDirectory(nullptr, &szSelf))
+        return DataFileLocation::Beside(AbbrData::DataFileName);
+    char szInstalled[PATH_MAX];
+    struct stat st {};
+    if (::realpath((szSelf + QVDAT_PROGRAM_DIR).c_str(), szInstalled) &&
+        ::stat((std::string(szInstalled) + "/quorvane").c_str(), &st) == 0) {
+        return DataFileLocation::Find(std::string(szInstalled) + "/");
+    }
+    return DataFileLocation::Find(szSelf);
+}
 
 }  // namespace
 
@@ -102,12 +132,25 @@ int Run(int argc, char** argv) {
     }
 
     DataTool tool(std::cout, std::cerr);
-    if (szCommand == "export" && nArgs == 1) return tool.Export(argv[2]);
-    if (szCommand == "check" && nArgs == 1) return tool.Check(argv[2]);
+    const DataFileLocation where = ProgramDataFile();
+    if (szCommand == "where" && nArgs == 0) {
+        std::cout << "reads: " << where.szRead << "\nsaves: " << where.szSave << "\n";
+        return 0;
+    }
+    if (szCommand == "export" && nArgs <= 1) return tool.Export(nArgs ? argv[2] : where.szRead);
+    if (szCommand == "check" && nArgs <= 1) return tool.Check(nArgs ? argv[2] : where.szRead);
     if (szCommand == "import" && nArgs == 2) return tool.Import(argv[2], argv[3]);
+    if (szCommand == "import" && nArgs == 1) {
+        std::string szWhy;
+        if (!where.PrepareSave(&szWhy)) {
+            std::cerr << "qvdat: " << where.szSave << " was not written: " << szWhy << "\n";
+            return 1;
+        }
+        return tool.Import(argv[2], where.szSave);
+    }
     if (szCommand == "build" && nArgs == 2) return tool.Build(argv[2], argv[3]);
     if (szCommand == "export" || szCommand == "check" || szCommand == "import" ||
-        szCommand == "build") {
+        szCommand == "build" || szCommand == "where") {
         return Usage("wrong number of arguments for " + szCommand);
     }
     return Usage("unknown command '" + szCommand + "'");

@@ -107,9 +107,10 @@ protected:
         return nullptr;
     }
 
-    // The next message box that a loop waits on is recorded in boxes and answered with OK.
-    void AnswerBox() {
-        driver->WhenIdle([this] {
+    // The next message box that a loop waits on is recorded in boxes and answered with OK
+    // (its default button), or with the button whose accelerator is cAccelerator.
+    void AnswerBox(char cAccelerator = 0) {
+        driver->WhenIdle([this, cAccelerator] {
             TMessageForm* box = TMessageForm::Showing();
             if (!box) return;
             Box shown{box->GetCaption(), ""};
@@ -117,7 +118,11 @@ protected:
                 shown.text = text->GetCaption();
             boxes.push_back(shown);
             boxTypes.push_back(box->Type());
-            win::Headless::KeyPress(VK_RETURN, U'\r');
+            if (cAccelerator)
+                win::Headless::KeyPress(cAccelerator - 'a' + 'A',
+                                        static_cast<char32_t>(cAccelerator));
+            else
+                win::Headless::KeyPress(VK_RETURN, U'\r');
         });
     }
 

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "src/AbbrData.h"
 #include "tests/common/misc/TempDir.h"
@@ -90,6 +98,11 @@ TEST_F(AbbrDamageTest, DamageStopsLoadingKeepsWholeRecordsAndSaysWhere) {
          DataBytes().Int(2).Raw(kFirst).Str("CRT").Int(0x7FFFFFFF).Raw("xy").Bytes(), 1,
          "record 2 of 2: its meaning is stored as 2147483647 bytes, more than the 255 its field "
          "holds"},
+        {"count lower than the records that follow",
+         DataBytes().Int(1).Raw(kFirst).Raw(kSecond).Bytes(), 1,
+         std::to_string(kSecond.size()) +
+             " bytes after the last record that its count of 1 announces: records the count "
+             "leaves out, or other damage"},
         {"length beyond the file but within the field",
          DataBytes().Int(2).Raw(kFirst).Str("CRT").Int(200).Raw("xy").Bytes(), 1,
          "record 2 of 2: the file ends inside its meaning"},
@@ -151,8 +164,85 @@ TEST_F(AbbrDamageTest, TheWindowsMessageNamesTheFileWhatWasWrongAndWhatWasKept) 
 
 TEST_F(AbbrDamageTest, ADirectoryInPlaceOfTheFileIsReportedAsUnreadable) {
     AbbrData::ReadResult result = AbbrData(m_file).LoadData(m_dir.Root().string(), m_list, nullptr);
-    EXPECT_EQ(result.szDamage, "it cannot be read: Is a directory");
+    EXPECT_TRUE(result.IsUnreadable());
+    EXPECT_EQ(result.szOpenError, "Is a directory");
     EXPECT_FALSE(m_file.IsOpen());
+}
+
+// Only a regular file is read: a pipe in its place would hold the program up until someone
+// wrote to it, which nobody does.
+TEST_F(AbbrDamageTest, WhatIsNotARegularFileIsUnreadableAndNeverWaitedFor) {
+    const std::string szFifo = m_dir.Path("fifo.dat");
+    ASSERT_EQ(::mkfifo(szFifo.c_str(), 0600), 0);
+    // Ends the test program, a failure, instead of waiting for ever.
+    ::alarm(60);
+    const AbbrData::ReadResult result = AbbrData(m_file).LoadData(szFifo, m_list, nullptr);
+    ::alarm(0);
+    EXPECT_TRUE(result.IsUnreadable());
+    EXPECT_FALSE(result.bMissing);
+    EXPECT_EQ(result.UnreadableMessage("q.dat"),
+              "The data file cannot be read: it is not a regular file. The list is empty, and "
+              "saving is refused so that \"q.dat\" is not written over.");
+    EXPECT_FALSE(m_file.IsOpen());
+}
+
+// A count of two thousand million over a file of zeros: every record is refused for its
+// empty title, and none of them may take a heap record while the rest are read.
+TEST_F(AbbrDamageTest, MemoryFollowsTheFilesSizeNotItsCount) {
+    constexpr std::size_t kSize = 8 << 20;
+    const std::string szPath = m_dir.Path("zeros.dat");
+    {
+        std::FILE* fp = std::fopen(szPath.c_str(), "wb");
+        ASSERT_NE(fp, nullptr);
+        std::fwrite(DataBytes().Int(0x7FFFFFFF).Bytes().data(), 1, 4, fp);
+        std::fclose(fp);
+        ASSERT_EQ(::truncate(szPath.c_str(), kSize), 0);
+    }
+    const std::size_t nBefore = ::mallinfo2().uordblks;
+    std::size_t nPeak = 0;
+    AbbrData::Refusals refusals;
+    const AbbrData::ReadResult result =
+        AbbrData(m_file).LoadData(szPath, m_list, [&](const InsertResult& refused) {
+            if (refusals.Count() == 0) nPeak = ::mallinfo2().uordblks;
+            refusals.Add(refused);
+        });
+    EXPECT_EQ(result.nRead, (kSize - 4) / 48);
+    EXPECT_EQ(refusals.Count(), result.nRead);
+    EXPECT_EQ(m_list.GetCount(), 0u);
+    EXPECT_LT(nPeak - std::min(nPeak, nBefore), kSize) << "records held while reading";
+}
+
+TEST(AbbrRefusals, RefusedRecordsAreToldOnceWithACountAndTheFirstTitles) {
+    const auto refuse = [](const std::vector<const char*>& titles) {
+        AbbrData::Refusals refusals;
+        AbbrInfo info{};
+        for (const char* szTitle : titles) {
+            std::strncpy(info.szTitle, szTitle, sizeof info.szTitle);
+            refusals.Add(
+                {szTitle[0] ? InsertOutcome::Duplicate : InsertOutcome::EmptyTitle, &info, ""});
+        }
+        return refusals.Message();
+    };
+    struct Case {
+        std::vector<const char*> titles;
+        std::string szMessage;
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{""}, "1 record was not loaded: 1 has an empty title."},
+        {{"ADD"}, "1 record was not loaded: 1 repeats a title already loaded (\"ADD\")."},
+        {{"ADD", "ADD", "", "CRT", ""},
+         "5 records were not loaded: 3 repeat titles already loaded (\"ADD\", \"CRT\"); 2 have "
+         "an empty title."},
+        {{"A", "B", "C", "D", "E", "F", "G"},
+         "7 records were not loaded: 7 repeat titles already loaded (\"A\", \"B\", \"C\", \"D\", "
+         "\"E\", ...)."},
+        {{"ABCDEFG"}, "1 record was not loaded: 1 repeats a title already loaded (\"ABCDEFG\")."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szMessage);
+        EXPECT_EQ(refuse(c.titles), c.szMessage);
+    }
 }
 
 }  // namespace

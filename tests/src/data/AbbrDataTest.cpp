@@ -163,15 +163,19 @@ TEST_F(AbbrDataTest, EmptyMissingAndZeroCountFilesGiveAnEmptyList) {
     Insert(MakeInfo("OLD"));
     result = AbbrData(m_file).LoadData(m_dir.Path("missing.dat"), m_list, nullptr);
     EXPECT_FALSE(result.bOpened);
+    EXPECT_TRUE(result.bMissing);
+    EXPECT_FALSE(result.IsUnreadable());
     EXPECT_TRUE(result.szDamage.empty());
     EXPECT_TRUE(result.DamageMessage("x").empty());
     EXPECT_EQ(m_list.GetCount(), 0u);
     EXPECT_FALSE(m_file.IsOpen());
 }
 
-TEST_F(AbbrDataTest, BytesAfterTheLastRecordAreCountedButLoadWhole) {
+// Bytes after the counted records may be records a wrong count leaves out: damage, so that
+// the next save keeps the old file instead of dropping them.
+TEST_F(AbbrDataTest, BytesAfterTheLastRecordAreCountedAsDamage) {
     const AbbrData::ReadResult result = Load(DataBytes().Int(1).Record("A").Raw("junk").Bytes());
-    EXPECT_TRUE(result.IsWhole());
+    EXPECT_FALSE(result.IsWhole());
     EXPECT_EQ(result.nTrailingBytes, 4u);
     EXPECT_EQ(m_list.GetCount(), 1u);
 }

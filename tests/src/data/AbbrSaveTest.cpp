@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +30,17 @@ protected:
         AbbrData::SaveResult result = AbbrData(m_file).SaveData(szPath, m_list);
         EXPECT_FALSE(m_file.IsOpen());
         return result;
+    }
+
+    // The new file a save by this process makes beside szPath.
+    static std::string NewPath(const std::string& szPath) {
+        return szPath + ".new-" + std::to_string(::getpid());
+    }
+    // Whether a save left a new file of its own in the folder.
+    static bool HasNewFile(const TempDir& dir) {
+        for (const auto& entry : fs::directory_iterator(dir.Root()))
+            if (entry.path().filename().string().find(".new-") != std::string::npos) return true;
+        return false;
     }
 
     const std::string kOld = DataBytes().Int(1).Record("OLD", "Old record").Bytes();
@@ -80,8 +92,7 @@ TEST_F(AbbrSaveTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         if (bHadFile) {
             EXPECT_EQ(TempDir::ReadAll(szPath), kOld);
         }
-        EXPECT_FALSE(fs::exists(fs::symlink_status(szPath + ".new")))
-            << "the unfinished file is removed";
+        EXPECT_FALSE(HasNewFile(dir)) << "the unfinished file is removed";
     }
 }
 
@@ -100,7 +111,7 @@ TEST_F(AbbrSaveTest, AFaultInAnyStepKeepsTheOldFileAndSaysWhy) {
             << result.szError;
         EXPECT_NE(result.szError.find("The previous file is unchanged."), std::string::npos);
         EXPECT_EQ(TempDir::ReadAll(szPath), kOld);
-        EXPECT_FALSE(fs::exists(fs::symlink_status(szPath + ".new")));
+        EXPECT_FALSE(HasNewFile(m_dir));
     }
 }
 
@@ -112,8 +123,9 @@ TEST_F(AbbrSaveTest, ADirectoryThatRefusesNewFilesKeepsTheOldFile) {
     io::ScopedFileFault fault(io::FileStep::Create, EROFS);
     const AbbrData::SaveResult result = Save(szPath);
     EXPECT_FALSE(result.bSaved);
-    EXPECT_NE(result.szError.find("cannot create \"" + szPath + ".new\": Read-only file system"),
-              std::string::npos)
+    EXPECT_NE(
+        result.szError.find("cannot create \"" + NewPath(szPath) + "\": Read-only file system"),
+        std::string::npos)
         << result.szError;
     EXPECT_EQ(TempDir::ReadAll(szPath), kOld);
 }
@@ -123,7 +135,8 @@ TEST_F(AbbrSaveTest, AStaleNewFileThatIsALinkIsReplacedNotFollowed) {
     const std::string szVictim = m_dir.Path("victim");
     TempDir::WriteAll(szPath, kOld);
     TempDir::WriteAll(szVictim, "not yours");
-    fs::create_symlink(szVictim, szPath + ".new");
+    // Where this process would make its new file.
+    fs::create_symlink(szVictim, NewPath(szPath));
     EXPECT_TRUE(Save(szPath).bSaved);
     EXPECT_EQ(TempDir::ReadAll(szVictim), "not yours");
     EXPECT_EQ(TempDir::ReadAll(szPath), DataBytes().Int(1).Record("NEW", "New record").Bytes());
@@ -206,7 +219,64 @@ TEST_F(AbbrSaveTest, ABackupThatCannotBeSyncedOrFinishedStopsTheSave) {
         EXPECT_NE(result.szError.find("Input/output error"), std::string::npos) << result.szError;
         EXPECT_NE(result.szError.find(".bak"), std::string::npos) << result.szError;
         EXPECT_EQ(TempDir::ReadAll(szPath), kOld);
-        EXPECT_FALSE(fs::exists(fs::symlink_status(szPath + ".new")));
+        EXPECT_FALSE(HasNewFile(m_dir));
+    }
+}
+
+// A window saves only over the file it loaded: whatever another program did to the file in
+// between, the save writes nothing and says so, so that the window can offer to merge.
+TEST_F(AbbrSaveTest, ASaveOverAFileAnotherProgramChangedWritesNothing) {
+    const std::string kOther = DataBytes().Int(1).Record("OTH", "Old record").Bytes();
+    struct Case {
+        const char* szName;
+        bool bFileAtLoad;
+        // What another program does after the load; empty leaves the file alone.
+        std::function<void(const std::string&)> change;
+        bool bChanged;
+    };
+    const Case cases[] = {
+        {"nothing happened", true, nullptr, false},
+        {"nothing happened to a file that was not there", false, nullptr, false},
+        {"replaced with other records", true,
+         [&](const std::string& szPath) { TempDir::WriteAll(szPath, kOther + "x"); }, true},
+        {"rewritten in place to the same size and its time put back", true,
+         [&](const std::string& szPath) {
+             struct stat st {};
+             ::stat(szPath.c_str(), &st);
+             std::FILE* fp = std::fopen(szPath.c_str(), "r+b");
+             std::fwrite(kOther.data(), 1, kOther.size(), fp);
+             std::fclose(fp);
+             const timespec times[2] = {st.st_atim, st.st_mtim};
+             ::utimensat(AT_FDCWD, szPath.c_str(), times, 0);
+         },
+         true},
+        {"made where there was none", false,
+         [&](const std::string& szPath) { TempDir::WriteAll(szPath, kOther); }, true},
+        {"removed", true, [](const std::string& szPath) { fs::remove(szPath); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TempDir dir;
+        const std::string szPath = dir.Path("quorvane.dat");
+        if (c.bFileAtLoad) TempDir::WriteAll(szPath, kOld);
+        CxList loaded;
+        const io::FileStamp stamp = AbbrData(m_file).LoadData(szPath, loaded, nullptr).stamp;
+        AbbrStore(loaded).ClearData();
+        if (c.change) c.change(szPath);
+        const std::string szBefore = TempDir::ReadAll(szPath);
+
+        const AbbrData::SaveResult result =
+            AbbrData(m_file).SaveData(szPath, m_list, AbbrData::SaveOptions{false, &stamp});
+        EXPECT_EQ(result.bChangedByOther, c.bChanged);
+        EXPECT_EQ(result.bSaved, !c.bChanged) << result.szError;
+        if (c.bChanged) {
+            EXPECT_EQ(result.szError, "Nothing was saved: another program saved \"" + szPath +
+                                          "\" after it was loaded here.");
+            EXPECT_EQ(TempDir::ReadAll(szPath), szBefore);
+        } else {
+            // The stamp of what was saved serves the next save.
+            EXPECT_EQ(result.stamp, io::FileStamp::OfWholeFile(szPath));
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -174,16 +175,17 @@ TEST_F(QvdatTest, WrongUsageAndMissingFilesFailWithAReason) {
     const Case cases[] = {
         {"", 2, "no command given"},
         {"frob x", 2, "unknown command 'frob'"},
-        {"export", 2, "wrong number of arguments for export"},
-        {"import only.tsv", 2, "wrong number of arguments for import"},
+        {"export a b", 2, "wrong number of arguments for export"},
+        {"import a b c", 2, "wrong number of arguments for import"},
+        {"where x", 2, "wrong number of arguments for where"},
         {"check a b", 2, "wrong number of arguments for check"},
         {"export " + m_dir.Path("missing.dat"), 1, "cannot open"},
         {"check " + m_dir.Path("missing.dat"), 1, "cannot open"},
         {"build " + m_dir.Path("missing.tsv") + " " + m_dir.Path("o.dat"), 1, "cannot open"},
         {"export " + Write("cut.dat", DataBytes().Int(5).Bytes()), 1,
          "is damaged: it holds only 0 of the 5"},
-        {"check " + m_dir.Root().string(), 1, "cannot open " + m_dir.Root().string() +
-                                                  ": Is a directory"},
+        {"check " + m_dir.Root().string(), 1,
+         "cannot open " + m_dir.Root().string() + ": Is a directory"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szArgs);
@@ -193,10 +195,22 @@ TEST_F(QvdatTest, WrongUsageAndMissingFilesFailWithAReason) {
     }
     const RunResult help = Run("--help");
     EXPECT_EQ(help.nStatus, 0);
-    for (const char* szCommand : {"export FILE.dat", "import FILE.tsv FILE.dat", "check FILE.dat",
-                                  "build SOURCE.tsv FILE.dat"}) {
+    for (const char* szCommand : {"export [FILE.dat]", "import FILE.tsv [FILE.dat]",
+                                  "check [FILE.dat]", "build SOURCE.tsv FILE.dat", "where"}) {
         EXPECT_NE(help.szOut.find(szCommand), std::string::npos) << szCommand;
     }
+}
+
+// A folder its user may write holds a portable copy: the tool reads and writes the data
+// file beside itself, as the program does beside itself.
+TEST_F(QvdatTest, WhereNamesTheFileBesideAWritableFolder) {
+    if (::access(std::filesystem::path(QVDAT_PATH).parent_path().c_str(), W_OK) != 0)
+        GTEST_SKIP() << "the tool's folder is not writable here";
+    const std::string szBeside =
+        (std::filesystem::path(QVDAT_PATH).parent_path() / "quorvane.dat").string();
+    const RunResult result = Run("where");
+    EXPECT_EQ(result.nStatus, 0) << result.szErr;
+    EXPECT_EQ(result.szOut, "reads: " + szBeside + "\nsaves: " + szBeside + "\n");
 }
 
 // Output that never reached its file is a failure, not a success with nothing in it.
@@ -206,9 +220,9 @@ TEST_F(QvdatTest, OutputThatCannotBeWrittenFailsTheRun) {
         SCOPED_TRACE(szCommand);
         const std::string szArgs =
             std::string(szCommand) + (szCommand[0] == '-' ? std::string() : szData);
-        const int nStatus = std::system((std::string(QVDAT_PATH) + " " + szArgs +
-                                         " >/dev/full 2>" + m_dir.Path("stderr"))
-                                            .c_str());
+        const int nStatus = std::system(
+            (std::string(QVDAT_PATH) + " " + szArgs + " >/dev/full 2>" + m_dir.Path("stderr"))
+                .c_str());
         EXPECT_EQ(WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1, 1);
         EXPECT_NE(TempDir::ReadAll(m_dir.Path("stderr"))
                       .find("qvdat: cannot write the output: No space left on device"),
