@@ -15,6 +15,12 @@ namespace {
 const TEnumInfo AlignInfo{
     "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
 
+const TEnumInfo BiDiModeInfo{"TBiDiMode",
+                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                              "bdRightToLeftReadingOnly"}};
+
+const TEnumInfo AnchorKindInfo{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
+
 const TIdentMap CursorIdents{
     {crDefault, "crDefault"}, {crNone, "crNone"},
     {crArrow, "crArrow"},     {crCross, "crCross"},
@@ -39,6 +45,7 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Integer("Width", &C::GetWidth, &C::SetWidth)
             .Integer("Height", &C::GetHeight, &C::SetHeight)
             .Enum("Align", AlignInfo, &C::GetAlign, &C::SetAlign, alNone)
+            .Set("Anchors", AnchorKindInfo, &C::GetAnchors, &C::SetAnchors, kDefaultAnchors)
             .Boolean("AutoSize", &C::GetAutoSize, &C::SetAutoSize, false)
             .String("Caption", &C::GetCaption, &C::SetCaption)
             .Stored([](C& c) { return !c.GetCaption().empty(); })
@@ -56,7 +63,16 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Boolean("ParentColor", &C::GetParentColor, &C::SetParentColor, std::nullopt)
             .Stored([](C& c) { return !c.GetParentColor(); })
             .Boolean("ParentFont", &C::GetParentFont, &C::SetParentFont, true)
+            .Enum("BiDiMode", BiDiModeInfo, &C::GetBiDiMode, &C::SetBiDiMode, bdLeftToRight)
+            .Stored([](C& c) { return !c.GetParentBiDiMode(); })
+            .Boolean("ParentBiDiMode", &C::GetParentBiDiMode, &C::SetParentBiDiMode, true)
+            .Stored([](C& c) {
+                return !c.GetParentBiDiMode() && c.GetBiDiMode() == bdLeftToRight;
+            })
+            .Boolean("ParentShowHint", &C::GetParentShowHint, &C::SetParentShowHint, true)
+            .Stored([](C& c) { return !c.GetParentShowHint() && !c.GetShowHint(); })
             .Boolean("ShowHint", &C::GetShowHint, &C::SetShowHint, false)
+            .Stored([](C& c) { return !c.GetParentShowHint(); })
             .String("Hint", &C::GetHint, &C::SetHint)
             .Stored([](C& c) { return !c.GetHint().empty(); })
             .Reference("PopupMenu", &C::GetPopupMenu, &C::SetPopupMenu)
@@ -91,6 +107,7 @@ void TControl::SetParent(TWinControl* AParent) {
     if (AParent == this) throw EInvalidOperation("A control cannot be its own parent");
     if (m_parent) m_parent->RemoveControl(this);
     if (AParent) AParent->InsertControl(this);
+    UpdateAnchorRules();
 }
 
 TComponent* TControl::GetParentComponent() const {
@@ -119,6 +136,8 @@ void TControl::UpdateBoundsFields(int ALeft, int ATop, int AWidth, int AHeight) 
     m_top = ATop;
     m_width = AWidth;
     m_height = AHeight;
+    // A place the program or the user gives the control is the one its anchors keep.
+    if (!m_anchorPlacing) UpdateAnchorRules();
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -257,8 +276,11 @@ void TControl::Loaded() {
     inherited::Loaded();
     // Loading is over for this control once it hears so, as the VCL's TComponent has it.
     SetComponentStateFlag(csLoading, false);
+    UpdateAnchorRules();
     if (m_parentColor && m_parent) Perform(CM_PARENTCOLORCHANGED);
     if (m_parentFont && m_parent) Perform(CM_PARENTFONTCHANGED);
+    if (m_parentShowHint && m_parent) Perform(CM_PARENTSHOWHINTCHANGED);
+    if (m_parentBiDiMode && m_parent) Perform(CM_PARENTBIDIMODECHANGED);
     if (m_autoSize) AdjustSize();
 }
 
@@ -348,6 +370,18 @@ void TControl::WndProc(TMessage& Message) {
             break;
         case CM_PARENTCOLORCHANGED:
             CMParentColorChanged(Message);
+            break;
+        case CM_SHOWHINTCHANGED:
+            CMShowHintChanged(Message);
+            break;
+        case CM_PARENTSHOWHINTCHANGED:
+            CMParentShowHintChanged(Message);
+            break;
+        case CM_BIDIMODECHANGED:
+            CMBiDiModeChanged(Message);
+            break;
+        case CM_PARENTBIDIMODECHANGED:
+            CMParentBiDiModeChanged(Message);
             break;
         case CM_DIALOGCHAR:
             CMDialogChar(Message);
