@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Source/buttons/SKButton.h"
 #include "Source/theme/SKControlTheme.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
@@ -365,8 +366,10 @@ void TskCustomButton::CMDialogKey(TMessage& Message) {
 
 void TskCustomButton::CMFocusChanged(TMessage& Message) {
     TCustomControl::CMFocusChanged(Message);
+    // Only a push button takes Enter over while it has the focus; a focused image or arrow
+    // button leaves it with the default button.
     auto* sender = reinterpret_cast<TWinControl*>(Message.LParam);
-    if (dynamic_cast<TskCustomButton*>(sender))
+    if (dynamic_cast<TskButton*>(sender))
         m_active = sender == this;
     else
         m_active = m_default;
@@ -382,7 +385,9 @@ void TskCustomButton::WMKeyDown(TMessage& Message) {
     const int clicksBefore = m_dialogKeyClicks;
     TComponentGuard guard(this);
     TCustomControl::WMKeyDown(Message);
-    if (!guard.Exists() || m_dialogKeyClicks != clicksBefore) return;
+    // The key pressed a button already (this one, or the default button with the focus
+    // elsewhere): it must not press this one as well.
+    if (!guard.Exists() || m_dialogKeyClicks != clicksBefore || Message.Result != 0) return;
     const WPARAM key = Message.WParam;
     if ((key == VK_SPACE || key == VK_RETURN) && Focused() && GetEnabled()) SetPressed(true);
 }

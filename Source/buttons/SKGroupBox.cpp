@@ -146,5 +146,5 @@ void TskCustomGroupBox::WMEraseBkgnd(TMessage& Message) {
 }
 
 void RegisterSKGroupBoxClasses() {
-    RegisterClassesOf<TskGroupBox>();
+    RegisterClassesOf<TskCustomGroupBox, TskGroupBox>();
 }

@@ -245,5 +245,5 @@ void TskRadioGroup::FocusUpdate() {
 }
 
 void RegisterSKRadioGroupClasses() {
-    RegisterClassesOf<TskCheckGroup, TskRadioGroup>();
+    RegisterClassesOf<TskCheckGroup, TskRadioGroup, TskCheckGroupButton, TskRadioGroupButton>();
 }

@@ -465,5 +465,5 @@ void TskScrollTrackBar::UpdateSliderSize() {
 }
 
 void RegisterSKTrackBarClasses() {
-    RegisterClassesOf<TskTrackBar>();
+    RegisterClassesOf<TskTrackBar, TskScrollTrackBar>();
 }

@@ -111,16 +111,7 @@ void TskForm::UpdateTopMenu() {
 
 void TskForm::RepaintMenuBar() {
     if (!m_menuBar || !m_menu) return;
-    if (auto* skinned = dynamic_cast<TskMainMenu*>(m_menu)) {
-        TFont* font = m_menuBar->GetFont();
-        if (skinned->GetUseSystemFont()) {
-            Menu_GetSystemFont(font);
-        } else {
-            font->SetName(skinned->GetFontName());
-            font->SetSize(skinned->GetFontSize());
-            font->SetCharset(skinned->GetFontCharset());
-        }
-    }
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(m_menu)) skinned->ApplyBarFont(m_menuBar->GetFont());
     m_menuBar->Invalidate();
 }
 
@@ -161,18 +152,7 @@ void TskForm::DrawButton(TToolBar* Sender, TToolButton* Button, unsigned State,
     const TskUIStyle style = MenuStyle(fileTheme);
     TCanvas& canvas = *Sender->GetCanvas();
     TFont* font = canvas.GetFont();
-    auto* skinned = dynamic_cast<TskMainMenu*>(m_menu);
-    const bool menuFont = skinned && !skinned->GetUseSystemFont();
-    if (skinned) {
-        if (menuFont) {
-            font->SetName(skinned->GetFontName());
-            font->SetSize(skinned->GetFontSize());
-            font->SetCharset(skinned->GetFontCharset());
-            font->SetColor(skinned->GetFontColor());
-        } else {
-            Menu_GetSystemFont(font);
-        }
-    }
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(m_menu)) skinned->ApplyBarFont(font);
     const std::string caption = Button->GetCaption();
     TRect r = Button->BoundsRect();
     const bool selected = State & cdsSelected;

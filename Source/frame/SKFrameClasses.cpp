@@ -8,5 +8,6 @@
 #include "Source/frame/SKTitleBar.h"
 
 void RegisterFrameClasses() {
-    RegisterClassesOf<TskPopupMenu, TskTitleBar, TskForm, TskMDIForm>();
+    RegisterClassesOf<TskPopupMenu, TskTitleBar, TskTitleBarPopupMenu, TskTitleBarButton,
+                      TskTitleBarSection, TskForm, TskMDIForm>();
 }

@@ -14,6 +14,7 @@
 
 #include "Source/buttons/SKImageButton.h"
 #include "Source/frame/SKMDIForm.h"
+#include "Source/frame/SKMainMenu.h"
 #include "Source/theme/SKControlTheme.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
@@ -172,6 +173,8 @@ void TskMDIForm::UpdateMenu() {
         return;
     }
     if (m_titleBar) m_titleBar->SetTop(0);
+    // The buttons size themselves to their captions in the font they are drawn in.
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(shown)) skinned->ApplyBarFont(m_menuBar->GetFont());
     TMenuItem* items = shown->GetItems();
     const int wanted = items->Count();
     // Surplus buttons go from the front; missing ones are added at the end.
@@ -201,6 +204,9 @@ void TskMDIForm::DrawButton(TToolBar* Sender, TToolButton* Button, unsigned Stat
                             bool& DefaultDraw) {
     DefaultDraw = false;
     TCanvas* canvas = Sender->GetCanvas();
+    // The style is this frame's own; a skinned main menu gives the buttons its font.
+    if (auto* skinned = dynamic_cast<TskMainMenu*>(GetMainMenu()))
+        skinned->ApplyBarFont(canvas->GetFont());
     TskUIStyle effective = m_uiStyle;
     const bool fileTheme = UsingFileTheme(m_fileTheme, m_uiStyle, effective);
     const auto color = [&](int item) { return GetControlThemeColor(m_fileTheme, m_uiStyle, item); };

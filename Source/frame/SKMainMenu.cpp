@@ -3,6 +3,7 @@
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/core/ClassBuilder.h"
 #include "platform/vcl/core/ClassInfo.h"
+#include "platform/vcl/graphics/Font.h"
 #include "platform/vcl/graphics/ImageList.h"
 
 #include "Source/frame/SKForm.h"
@@ -43,11 +44,24 @@ void TskMainMenu::AfterConstruction() {
     TMainMenu::AfterConstruction();
     auto* form = dynamic_cast<TCustomForm*>(GetOwner());
     if (!form) return;
+    // The skinned frame draws the menu bar; the platform's own bar must not show as well.
+    form->SetMenu(nullptr);
     for (int i = 0; i < form->ControlCount(); ++i)
         if (auto* frame = dynamic_cast<TskForm*>(form->Controls(i))) {
             frame->SetMenu(this);
             return;
         }
+}
+
+void TskMainMenu::ApplyBarFont(TFont* Font) const {
+    if (GetUseSystemFont()) {
+        Menu_GetSystemFont(Font);
+        return;
+    }
+    Font->SetName(GetFontName());
+    Font->SetSize(GetFontSize());
+    Font->SetCharset(GetFontCharset());
+    Font->SetColor(GetFontColor());
 }
 
 TImageList* TskMainMenu::GetImages() const {

@@ -9,6 +9,7 @@
 
 #include "Source/frame/SKSkinnedMenu.h"
 
+class TFont;
 class TImageList;
 class TskForm;
 
@@ -30,6 +31,10 @@ class TskMainMenu : public TskSkinnedMenu<TMainMenu> {
     void SetHostForm(TskForm* Value);
     // The menu's own check mark, drawn for checked items without an image.
     TImageList* CheckMarks() const override { return m_checkMarks.get(); }
+
+    // The font of the bar's buttons: the platform's menu font, or the menu's own font with
+    // its colour when UseSystemFont is off.
+    void ApplyBarFont(TFont* Font) const;
 
     // Installs the item handlers on every item, then has the host rebuild its bar.
     void MenuAdded() override;

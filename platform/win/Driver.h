@@ -51,6 +51,9 @@ public:
     virtual void WindowRegionChanged(HWND) {}
     virtual void WindowZOrderChanged(HWND) {}
     virtual void WindowActivated(HWND) {}
+    // Its style, extended style or owner changed (SetWindowLong): what the desktop is told
+    // about the window's kind, owner and sizing follows.
+    virtual void WindowStyleChanged(HWND) {}
     virtual void CaptureChanged(HWND) {}
     // The move loop asks whether the display's own window manager moves the window while
     // the left button is held. When it does, the backend reports the moves itself and
@@ -71,9 +74,14 @@ public:
     virtual bool OpenUrl(const std::string&) { return false; }
     virtual void SetClipboardText(const std::string& text) { m_clipboard = text; }
     virtual std::string GetClipboardText() { return m_clipboard; }
+    // The text the user selected last, offered to other programs for a middle-click paste
+    // (the X PRIMARY selection); a desktop without one keeps it in the program.
+    virtual void SetSelectionText(const std::string& text) { m_selection = text; }
+    virtual std::string GetSelectionText() { return m_selection; }
 
 private:
     std::string m_clipboard;
+    std::string m_selection;
 };
 
 }  // namespace win

@@ -337,9 +337,13 @@ void MouseEvent(const InputEvent& event, std::deque<MSG>& out) {
 }
 
 // The pointer went where no window of the program is; a capturing window still follows it.
-void LeaveEvent(std::deque<MSG>& out) {
+void LeaveEvent(const InputEvent& event, std::deque<MSG>& out) {
     WindowManager& wm = WM();
-    if (wm.capture || !wm.mouseWindow) return;
+    if (wm.capture) return;
+    // The pointer is now where the leave found it, outside our windows: whatever asks
+    // for its position (a hover drawn at the next paint) must not see the last point inside.
+    wm.cursor = event.screen;
+    if (!wm.mouseWindow) return;
     out.push_back(Make(wm.mouseWindow, WM_MOUSELEAVE, 0, 0));
     wm.mouseWindow = nullptr;
 }
@@ -396,7 +400,7 @@ void ConvertInput(const InputEvent& event, std::deque<MSG>& out) {
             CharEvent(event, out);
             break;
         case InputEvent::Kind::MouseLeave:
-            LeaveEvent(out);
+            LeaveEvent(event, out);
             break;
         default:
             MouseEvent(event, out);

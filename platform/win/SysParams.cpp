@@ -142,6 +142,15 @@ std::string GetClipboardText() {
     return WM().GetDriver().GetClipboardText();
 }
 
+BOOL SetPrimarySelectionText(const std::string& text) {
+    WM().GetDriver().SetSelectionText(text);
+    return TRUE;
+}
+
+std::string GetPrimarySelectionText() {
+    return WM().GetDriver().GetSelectionText();
+}
+
 BOOL SetApplicationIcon(const gfx::Bitmap& picture) {
     gfx::Bitmap icon(picture.Width(), picture.Height());
     const TColor transparent = picture.TransparentColor();

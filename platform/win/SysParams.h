@@ -20,3 +20,7 @@ BOOL SetClipboardText(const std::string& text);
 // switcher); the picture's transparent colour shows the desktop through.
 BOOL SetApplicationIcon(const gfx::Bitmap& picture);
 std::string GetClipboardText();
+// The selection a middle click pastes (X's PRIMARY): the text the user selected last, in
+// this program or another.
+BOOL SetPrimarySelectionText(const std::string& text);
+std::string GetPrimarySelectionText();

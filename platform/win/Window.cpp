@@ -356,6 +356,7 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
                 next = (next & ~(WS_VISIBLE | WS_CHILD)) | (field & (WS_VISIBLE | WS_CHILD));
             field = next;
             // The frame is recomputed only by SetWindowPos with SWP_FRAMECHANGED, as on Win32.
+            if (w->parent == WM().Desktop()) WM().GetDriver().WindowStyleChanged(hwnd);
             break;
         }
         case GWL_WNDPROC:
@@ -372,7 +373,10 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
             break;
         case GWL_HWNDPARENT:
             old = reinterpret_cast<LONG_PTR>(w->owner);
-            if (!w->IsChild()) w->owner = reinterpret_cast<HWND>(value);
+            if (!w->IsChild()) {
+                w->owner = reinterpret_cast<HWND>(value);
+                WM().GetDriver().WindowStyleChanged(hwnd);
+            }
             break;
         default:
             return Fail(ERROR_INVALID_PARAMETER), 0;

@@ -17,6 +17,12 @@ namespace {
 const TEnumInfo AlignInfo{
     "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
 
+const TEnumInfo BiDiModeInfo{"TBiDiMode",
+                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                              "bdRightToLeftReadingOnly"}};
+
+const TEnumInfo AnchorKindInfo{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
+
 const TIdentMap CursorIdents{
     {crDefault, "crDefault"}, {crNone, "crNone"},
     {crArrow, "crArrow"},     {crCross, "crCross"},
@@ -48,6 +54,7 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Integer("Width", &C::GetWidth, &C::SetWidth)
             .Integer("Height", &C::GetHeight, &C::SetHeight)
             .Enum("Align", AlignInfo, &C::GetAlign, &C::SetAlign, alNone)
+            .Set("Anchors", AnchorKindInfo, &C::GetAnchors, &C::SetAnchors, kDefaultAnchors)
             .Boolean("AutoSize", &C::GetAutoSize, &C::SetAutoSize, false)
             .String("Caption", &C::GetCaption, &C::SetCaption)
             .Stored([](C& c) {
@@ -70,7 +77,16 @@ const TClassInfo& TControl::StaticClassInfo() {
             .Boolean("ParentColor", &C::GetParentColor, &C::SetParentColor, std::nullopt)
             .Stored([](C& c) { return !c.GetParentColor(); })
             .Boolean("ParentFont", &C::GetParentFont, &C::SetParentFont, true)
+            .Enum("BiDiMode", BiDiModeInfo, &C::GetBiDiMode, &C::SetBiDiMode, bdLeftToRight)
+            .Stored([](C& c) { return !c.GetParentBiDiMode(); })
+            .Boolean("ParentBiDiMode", &C::GetParentBiDiMode, &C::SetParentBiDiMode, true)
+            .Stored([](C& c) {
+                return !c.GetParentBiDiMode() && c.GetBiDiMode() == bdLeftToRight;
+            })
+            .Boolean("ParentShowHint", &C::GetParentShowHint, &C::SetParentShowHint, true)
+            .Stored([](C& c) { return !c.GetParentShowHint() && !c.GetShowHint(); })
             .Boolean("ShowHint", &C::GetShowHint, &C::SetShowHint, false)
+            .Stored([](C& c) { return !c.GetParentShowHint(); })
             .String("Hint", &C::GetHint, &C::SetHint)
             .Stored([](C& c) {
                 return !c.GetHint().empty() && NotFromAction<&TActionLink::IsHintLinked>(c);
@@ -108,6 +124,7 @@ void TControl::SetParent(TWinControl* AParent) {
     if (AParent == this) throw EInvalidOperation("A control cannot be its own parent");
     if (m_parent) m_parent->RemoveControl(this);
     if (AParent) AParent->InsertControl(this);
+    UpdateAnchorRules();
 }
 
 TComponent* TControl::GetParentComponent() const {
@@ -136,6 +153,8 @@ void TControl::UpdateBoundsFields(int ALeft, int ATop, int AWidth, int AHeight) 
     m_top = ATop;
     m_width = AWidth;
     m_height = AHeight;
+    // A place the program or the user gives the control is the one its anchors keep.
+    if (!m_anchorPlacing) UpdateAnchorRules();
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -275,8 +294,11 @@ void TControl::Loaded() {
     inherited::Loaded();
     // Loading is over for this control once it hears so, as the VCL's TComponent has it.
     SetComponentStateFlag(csLoading, false);
+    UpdateAnchorRules();
     if (m_parentColor && m_parent) Perform(CM_PARENTCOLORCHANGED);
     if (m_parentFont && m_parent) Perform(CM_PARENTFONTCHANGED);
+    if (m_parentShowHint && m_parent) Perform(CM_PARENTSHOWHINTCHANGED);
+    if (m_parentBiDiMode && m_parent) Perform(CM_PARENTBIDIMODECHANGED);
     if (m_autoSize) AdjustSize();
     if (TBasicAction* action = GetAction()) ActionChange(action, true);
 }
@@ -367,6 +389,18 @@ void TControl::WndProc(TMessage& Message) {
             break;
         case CM_PARENTCOLORCHANGED:
             CMParentColorChanged(Message);
+            break;
+        case CM_SHOWHINTCHANGED:
+            CMShowHintChanged(Message);
+            break;
+        case CM_PARENTSHOWHINTCHANGED:
+            CMParentShowHintChanged(Message);
+            break;
+        case CM_BIDIMODECHANGED:
+            CMBiDiModeChanged(Message);
+            break;
+        case CM_PARENTBIDIMODECHANGED:
+            CMParentBiDiModeChanged(Message);
             break;
         case CM_DIALOGCHAR:
             CMDialogChar(Message);

@@ -54,6 +54,11 @@ class TControl : public TComponent {
     void SetAlign(TAlign Value);
     bool GetAutoSize() const { return m_autoSize; }
     virtual void SetAutoSize(bool Value);
+    // Anchored sides keep their distance to the parent's edges when the parent is resized;
+    // both sides of a direction anchored stretch the control, neither keeps its centre in
+    // proportion. Align takes precedence.
+    TAnchors GetAnchors() const { return m_anchors; }
+    void SetAnchors(TAnchors Value);
     TSizeConstraints* GetConstraints() { return &m_constraints; }
     void SetConstraints(const TSizeConstraints* Value) { m_constraints.Assign(Value); }
 
@@ -83,8 +88,23 @@ class TControl : public TComponent {
     void SetCursor(TCursor Value);
     const std::string& GetHint() const { return m_hint; }
     void SetHint(const std::string& Value) { m_hint = Value; }
+    // ShowHint and BiDiMode follow the parent's while ParentShowHint and ParentBiDiMode are
+    // on; setting the control's own value turns the following off.
     bool GetShowHint() const { return m_showHint; }
-    void SetShowHint(bool Value) { m_showHint = Value; }
+    void SetShowHint(bool Value);
+    bool GetParentShowHint() const { return m_parentShowHint; }
+    void SetParentShowHint(bool Value);
+    TBiDiMode GetBiDiMode() const { return m_bidiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool GetParentBiDiMode() const { return m_parentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    // What the mode means for drawing: text aligned from the right, read from the right,
+    // and the vertical scroll bar on the left.
+    bool UseRightToLeftAlignment() const { return m_bidiMode == bdRightToLeft; }
+    bool UseRightToLeftReading() const { return m_bidiMode != bdLeftToRight; }
+    bool UseRightToLeftScrollBar() const {
+        return m_bidiMode == bdRightToLeft || m_bidiMode == bdRightToLeftNoAlign;
+    }
     TComponent* GetPopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(TComponent* Value);
     TControlStyle ControlStyle() const { return m_controlStyle; }
@@ -155,6 +175,10 @@ protected:
     virtual void CMColorChanged(TMessage& Message);
     virtual void CMParentFontChanged(TMessage& Message);
     virtual void CMParentColorChanged(TMessage& Message);
+    virtual void CMShowHintChanged(TMessage& Message);
+    virtual void CMParentShowHintChanged(TMessage& Message);
+    virtual void CMBiDiModeChanged(TMessage& Message);
+    virtual void CMParentBiDiModeChanged(TMessage& Message);
     virtual void CMDialogChar(TMessage& Message);
     virtual void CMDialogKey(TMessage& Message);
     virtual void CMFocusChanged(TMessage& Message);
@@ -204,10 +228,26 @@ private:
     TCursor m_cursor = crDefault;
     std::string m_hint;
     bool m_showHint = false;
+    bool m_parentShowHint = true;
+    TBiDiMode m_bidiMode = bdLeftToRight;
+    bool m_parentBiDiMode = true;
+    bool m_copyingParentSetting = false;
     TComponent* m_popupMenu = nullptr;
     TSizeConstraints m_constraints{this};
     bool m_clicking = false;
     std::unique_ptr<TControlActionLink> m_actionLink;
+
+    // ControlAnchors.cpp: where the control stood when it was last placed, and in how
+    // large a parent, so that a resize of the parent can move it by the anchors.
+    friend class TWinControl;
+    void UpdateAnchorRules();
+    TRect AnchoredBounds(int ParentWidth, int ParentHeight) const;
+    TAnchors m_anchors = kDefaultAnchors;
+    TRect m_anchorBounds;
+    int m_anchorParentWidth = 0;
+    int m_anchorParentHeight = 0;
+    bool m_anchorRulesValid = false;
+    bool m_anchorPlacing = false;
 };
 
 // The control that has the mouse captured, when one of a windowed control's graphic

@@ -20,6 +20,13 @@ using TWndMethod = std::function<void(TMessage&)>;
 // Alignment, in the VCL's ordinal order; AlignControls places them alTop, alBottom, alLeft,
 // alRight, alClient, then alCustom.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+// The parent's edges a control keeps its distance to when the parent is resized.
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = unsigned;  // bit n for TAnchorKind n
+// The reading order and alignment of a control's text.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+constexpr TAnchors AnchorBit(TAnchorKind Kind) { return 1u << Kind; }
+constexpr TAnchors kDefaultAnchors = AnchorBit(akLeft) | AnchorBit(akTop);
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 

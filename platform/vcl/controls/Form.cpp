@@ -588,10 +588,19 @@ TModalResult TCustomForm::ShowModal() {
             EnableWindow(f->m_handle, FALSE);
             disabled.push_back(f->m_handle);
         }
+    // While it is up, a modal form belongs to the window it was opened from, so that the
+    // desktop keeps it above that window and out of its list of windows. The owner is given
+    // back afterwards: an owner's destruction takes its owned windows with it.
+    const HWND handle = Handle();
+    const HWND ownerBefore = GetWindow(handle, GW_OWNER);
+    if (!ownerBefore && activeBefore && activeBefore != handle && IsWindowVisible(activeBefore))
+        SetWindowLong(handle, GWL_HWNDPARENT, reinterpret_cast<LONG_PTR>(activeBefore));
     const auto restore = [&] {
         for (HWND h : disabled)
             if (IsWindow(h)) EnableWindow(h, TRUE);
         if (activeBefore && IsWindow(activeBefore)) SetActiveWindow(activeBefore);
+        if (IsWindow(handle) && GetWindow(handle, GW_OWNER) != ownerBefore)
+            SetWindowLong(handle, GWL_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerBefore));
     };
     m_modal = true;
     m_modalResult = mrNone;

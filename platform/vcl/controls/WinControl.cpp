@@ -192,6 +192,8 @@ void TWinControl::InsertControl(TControl* AControl) {
     }
     if (AControl->m_parentColor) AControl->Perform(CM_PARENTCOLORCHANGED);
     if (AControl->m_parentFont) AControl->Perform(CM_PARENTFONTCHANGED);
+    if (AControl->m_parentShowHint) AControl->Perform(CM_PARENTSHOWHINTCHANGED);
+    if (AControl->m_parentBiDiMode) AControl->Perform(CM_PARENTBIDIMODECHANGED);
     if (AControl->GetAlign() != alNone) Realign();
     AControl->Invalidate();
 }
@@ -425,6 +427,7 @@ void TWinControl::AdjustClientRect(TRect&) const {}
 
 void TWinControl::AlignControls(TControl*, TRect& Rect) {
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) AlignList(align, Rect);
+    ArrangeAnchoredControls();
 }
 
 void TWinControl::AlignList(TAlign Align, TRect& Rect) {

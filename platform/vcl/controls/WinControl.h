@@ -100,6 +100,10 @@ class TWinControl : public TControl {
 
 protected:
     std::unique_ptr<TControlActionLink> CreateActionLink() override;
+    // ControlParentSettings.cpp: a change of the control's own settings reaches the
+    // children that follow it.
+    void CMShowHintChanged(TMessage& Message) override;
+    void CMBiDiModeChanged(TMessage& Message) override;
     virtual void CreateParams(TCreateParams& Params);
     virtual void CreateWnd();
     virtual void CreateWindowHandle(const TCreateParams& Params);
@@ -163,6 +167,8 @@ private:
     static LRESULT StandardWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     bool RouteMouseToChild(TMessage& Message);
     void AlignList(TAlign Align, TRect& Rect);
+    // ControlAnchors.cpp: moves the controls anchored to other sides than left and top.
+    void ArrangeAnchoredControls();
 
     std::vector<TControl*> m_controls;
     std::vector<TWinControl*> m_tabList;

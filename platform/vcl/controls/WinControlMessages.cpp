@@ -244,7 +244,12 @@ void TWinControl::WMKeyDown(TMessage& Message) {
         const bool arrow = key >= VK_LEFT && key <= VK_DOWN;
         const bool wanted = (code & DLGC_WANTALLKEYS) || (key == VK_TAB && (code & DLGC_WANTTAB)) ||
                             (arrow && (code & DLGC_WANTARROWS));
-        if (!wanted && top->Perform(CM_DIALOGKEY, key, Message.LParam) != 0) return;
+        // A key the form used (a default button's Enter) is done: the result says so to the
+        // control that had the focus.
+        if (!wanted && top->Perform(CM_DIALOGKEY, key, Message.LParam) != 0) {
+            Message.Result = 1;
+            return;
+        }
         if (!guard.Exists()) return;
     }
     Message.WParam = key;

@@ -246,6 +246,28 @@ void TCustomEdit::SetSelection(int Anchor, int Caret) {
     m_caretX = -1;
     ScrollCaret();
     RedrawText();
+    // A drag offers its selection once, when the button goes up.
+    if (!m_selecting) OfferSelection();
+}
+
+void TCustomEdit::OfferSelection() {
+    if (GetSelLength() > 0 && !m_passwordChar && HandleAllocated() && Focused())
+        SetPrimarySelectionText(GetSelText());
+}
+
+void TCustomEdit::PasteSelectionAt(TPoint Point) {
+    // Read before the focus moves: arriving here must neither select everything nor offer
+    // this edit's own text in place of what the user selected elsewhere.
+    const std::string text = m_readOnly ? std::string() : GetPrimarySelectionText();
+    if (!Focused() && CanFocus()) {
+        m_selecting = true;
+        SetFocus();
+        m_selecting = false;
+    }
+    if (m_readOnly || !Focused() || text.empty()) return;
+    const int pos = PointToPos(Point);
+    SetSelection(pos, pos);
+    ReplaceSelection(text, true);
 }
 
 void TCustomEdit::CutToClipboard() {
@@ -360,8 +382,18 @@ void TCustomEdit::WndProc(TMessage& Message) {
                 MouseMoveNative({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
             break;
         case WM_LBUTTONUP:
-            m_selecting = false;
+            if (m_selecting) {
+                m_selecting = false;
+                OfferSelection();
+            }
             break;
+        case WM_MBUTTONDOWN: {
+            // The middle button pastes the text selected last, here or in another program.
+            TComponentGuard guard(this);
+            PasteSelectionAt({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+            if (!guard.Exists()) return;
+            break;
+        }
         default:
             break;
     }

@@ -138,6 +138,9 @@ private:
     void TextChanged();
     void MouseDownNative(TPoint Point, bool Shift, bool Double);
     void MouseMoveNative(TPoint Point);
+    // The selected text becomes what a middle click pastes, in this program or another.
+    void OfferSelection();
+    void PasteSelectionAt(TPoint Point);
     bool HandleEditMessage(TMessage& Message);
     bool HandleEmMessage(TMessage& Message);
 

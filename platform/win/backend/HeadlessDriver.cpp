@@ -146,6 +146,8 @@ void Headless::Wheel(int delta) {
 }
 
 void Headless::MouseLeave() {
+    // No other program shares this desktop: the pointer goes off it.
+    Pointer() = {-1, -1};
     Queue(Event(InputEvent::Kind::MouseLeave, Pointer()));
 }
 

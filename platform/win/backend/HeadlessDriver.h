@@ -92,7 +92,8 @@ public:
     static void MouseUp(int button = 0);
     static void Click(int x, int y, int button = 0);
     static void Wheel(int delta);
-    // The pointer leaves every window of the program (onto another program's window).
+    // The pointer leaves every window of the program (onto another program's window): it
+    // is then at (-1, -1), off the desktop, until it moves again.
     static void MouseLeave();
     static void KeyDown(int vk);
     static void KeyUp(int vk);

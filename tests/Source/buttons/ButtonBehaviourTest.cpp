@@ -2,6 +2,7 @@
 // accelerator, modal results, the repeat notifications while it is held (and that they
 // stop whenever the hold ends, however it ends), and its automatic size.
 #include "Source/buttons/SKButton.h"
+#include "Source/buttons/SKImageButton.h"
 #include "platform/vcl/controls/Timer.h"
 #include "platform/vcl/stdctrls/Edit.h"
 #include "platform/win/Windows.h"
@@ -98,6 +99,22 @@ TEST_F(ButtonBehaviour, EnterAndEscapeClickTheActiveDefaultAndCancelButtons) {
     cancel->SetFocus();
     EXPECT_TRUE(cancel->Active());
     EXPECT_FALSE(ok->Active());
+
+    // Image and arrow buttons take the focus but never Enter: it stays the default button's.
+    auto* image = Add<TskImageButton>(220, 20);
+    auto* arrow = Add<TskArrowButton>(220, 60);
+    for (TskCustomButton* other : {static_cast<TskCustomButton*>(image),
+                                   static_cast<TskCustomButton*>(arrow)}) {
+        other->OnClick = [this](TObject*) { clicks.push_back("other"); };
+        clicks.clear();
+        other->SetFocus();
+        Headless::ProcessMessages();
+        EXPECT_TRUE(ok->Active());
+        EXPECT_FALSE(other->Active());
+        Headless::KeyPress(VK_RETURN, U'\r');
+        Headless::ProcessMessages();
+        EXPECT_EQ(clicks, std::vector<std::string>{"OK"});
+    }
 }
 
 TEST_F(ButtonBehaviour, AHiddenButtonAnswersItsAcceleratorButNotWhenDisabled) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/vcl/comctrls/ToolBar.h"
+#include "platform/vcl/comctrls/ToolButton.h"
 #include "platform/vcl/controls/Application.h"
 #include "platform/vcl/core/ComponentGuard.h"
 #include "platform/vcl/menus/MainMenu.h"
@@ -13,6 +14,7 @@
 #include "Source/buttons/SKImageButton.h"
 #include "Source/frame/SKForm.h"
 #include "Source/frame/SKMDIForm.h"
+#include "Source/frame/SKMainMenu.h"
 #include "tests/Source/frame/FrameTestSupport.h"
 
 namespace {
@@ -195,6 +197,46 @@ TEST_F(SkinMDIFormTest, MenuBarShowsTheActiveChildsMenuBeforeItsOwn) {
     children.clear();
     EXPECT_EQ(skin->ShownMenu(), nullptr);
     EXPECT_FALSE(skin->MenuPanel()->GetVisible());
+}
+
+// A skinned main menu gives the frame's bar buttons its font (the style stays the frame's):
+// a large font makes the buttons wider and their captions taller than the menu font does.
+TEST_F(SkinMDIFormTest, MenuBarButtonsTakeTheSkinnedMenusFont) {
+    skin->SetUIStyle(WinXP);
+    struct Drawn {
+        int buttonWidth;
+        int inkRows;
+    };
+    const auto draw = [&](bool systemFont) {
+        TskMainMenu menu(nullptr);
+        auto* item = new TMenuItem(&menu);
+        item->SetCaption("&File");
+        menu.GetItems()->Add(item);
+        menu.SetUseSystemFont(systemFont);
+        menu.SetFontName("Liberation Sans");
+        menu.SetFontSize(20);
+        skin->SetMenu(&menu);
+        Headless::ProcessMessages();
+        TToolButton* button = skin->MenuBar()->Buttons(0);
+        const TPoint origin = button->ClientToScreen({0, 0});
+        const gfx::Bitmap shot = Headless::CaptureDesktop();
+        int rows = 0;
+        for (int y = 0; y < button->GetHeight(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < button->GetWidth() && !ink; ++x) {
+                const TColor c = shot.GetPixel(origin.x + x, origin.y + y);
+                ink = (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF) < 300;
+            }
+            rows += ink;
+        }
+        const Drawn drawn{button->GetWidth(), rows};
+        skin->SetMenu(nullptr);
+        return drawn;
+    };
+    const Drawn system = draw(true);
+    const Drawn own = draw(false);
+    EXPECT_GT(own.buttonWidth, system.buttonWidth + 10);
+    EXPECT_GT(own.inkRows, system.inkRows + 5);
 }
 
 TEST_F(SkinMDIFormTest, CascadeAndTileReplaceTheClientsArrangement) {

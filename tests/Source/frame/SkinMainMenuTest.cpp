@@ -85,8 +85,11 @@ TEST_F(SkinMainMenuTest, FreeingAMenuLeavesTheOtherMenusTicksAlone) {
 TEST_F(SkinMainMenuTest, AttachesToTheFramesOfItsFormAndMovesBetweenThem) {
     MakeForm();
     auto* frame = new TskForm(form);
+    auto* platformMenu = new TMainMenu(form);
+    form->SetMenu(platformMenu);
     auto* menu = new TskMainMenu(form);
     menu->AfterConstruction();
+    EXPECT_EQ(form->GetMenu(), nullptr) << "the platform's menu bar would show beside the skin's";
     EXPECT_EQ(frame->GetMenu(), menu);
     EXPECT_EQ(menu->HostForm(), frame);
     ASSERT_NE(frame->MenuBar(), nullptr);

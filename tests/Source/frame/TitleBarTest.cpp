@@ -177,6 +177,30 @@ TEST_F(TitleBarTest, TheButtonUnderThePointerShowsItsHoverAndPressedPictures) {
     EXPECT_FALSE(form->GetVisible()) << "the close button closed the form";
 }
 
+// The pointer leaves the window straight from a button (over the window's edge): the
+// button shows its normal picture again, whichever button it was.
+TEST_F(TitleBarTest, LeavingTheWindowFromAButtonEndsItsHover) {
+    MakeBar();
+    const TPoint origin = Screen(0, 0);
+    const struct {
+        int position;
+        TskTitleBarBtnType type;
+    } cases[] = {{0, skClose}, {1, skMax}, {2, skMin}};
+    for (const auto& [index, type] : cases) {
+        const TPoint over = Screen(ButtonLeft(index) + 8, 12);
+        Headless::MouseMove(over.x, over.y);
+        Headless::ProcessMessages();
+        ASSERT_NE(bar->HoverIndex(), -1) << "button " << index;
+        Headless::MouseLeave();
+        Headless::ProcessMessages();
+        EXPECT_EQ(bar->HoverIndex(), -1) << "button " << index;
+        TskTitleBarButton* button = Button(type);
+        EXPECT_TRUE(ShowsPicture(Headless::CaptureDesktop(), origin.x + ButtonLeft(index),
+                                 origin.y + 4, button->GetPicNormal()))
+            << "button " << index << " still shows its hover picture";
+    }
+}
+
 TEST_F(TitleBarTest, ButtonsActOnTheirForm) {
     MakeBar();
     ClickBar(ButtonLeft(1) + 8, 12);

@@ -23,6 +23,26 @@ TEST(ClassRegistry, EveryRegisteredNameBuildsTheClassOfThatName) {
     EXPECT_EQ(GetClass("tskbutton"), GetClass("TskButton"));
 }
 
+// The classes a form never names at the top level but that are described with published
+// properties of their own can be found by name too, each with its own properties.
+TEST(ClassRegistry, TheInnerSkinnedClassesCanBeFoundByName) {
+    RegisterQuorvane();
+    const struct {
+        const char* name;
+        const char* property;
+    } cases[] = {
+        {"TskScrollTrackBar", "UIStyle"},       {"TskRadioGroupButton", "Checked"},
+        {"TskCheckGroupButton", "Checked"},     {"TskTitleBarPopupMenu", "UIStyle"},
+        {"TskTitleBarButton", "ButtonType"},    {"TskTitleBarSection", "Picture"},
+        {"TskCustomGroupBox", "UIStyle"},
+    };
+    for (const auto& c : cases) {
+        const TClassInfo* info = GetClass(c.name);
+        ASSERT_NE(info, nullptr) << c.name;
+        EXPECT_NE(info->FindProperty(c.property), nullptr) << c.name << "." << c.property;
+    }
+}
+
 // A class whose information gives another name than the one it was registered under.
 const TClassInfo& MisnamedClassInfo() {
     static const TClassInfo info("TSomethingElse", nullptr);

@@ -39,18 +39,21 @@ std::string Utf8FromLatin1(const std::string& latin1) {
 
 }  // namespace
 
-X11Clipboard::X11Clipboard(Display* display, unsigned long window, const X11Atoms& atoms)
-    : m_display(display), m_window(window), m_atoms(atoms) {}
+X11Clipboard::X11Clipboard(Display* display, unsigned long window, const X11Atoms& atoms,
+                           unsigned long selection)
+    : m_display(display), m_window(window), m_atoms(atoms), m_selection(selection) {}
 
 void X11Clipboard::SetText(const std::string& utf8, unsigned long time) {
     m_text = utf8;
-    XSetSelectionOwner(m_display, m_atoms.CLIPBOARD, m_window, time);
-    m_owned = XGetSelectionOwner(m_display, m_atoms.CLIPBOARD) == m_window;
+    XSetSelectionOwner(m_display, m_selection, m_window, time);
+    m_owned = XGetSelectionOwner(m_display, m_selection) == m_window;
 }
 
 std::string X11Clipboard::GetText(unsigned long time) {
-    if (m_owned) return m_text;
-    if (XGetSelectionOwner(m_display, m_atoms.CLIPBOARD) == None) return {};
+    // The server knows who owns it now; another program's claim may still wait in the queue.
+    if (m_owned && XGetSelectionOwner(m_display, m_selection) == m_window) return m_text;
+    m_owned = false;
+    if (XGetSelectionOwner(m_display, m_selection) == None) return {};
     std::string text = Fetch(m_atoms.UTF8_STRING, time);
     if (text.empty()) text = Utf8FromLatin1(Fetch(XA_STRING, time));
     return text;
@@ -60,7 +63,7 @@ std::string X11Clipboard::GetText(unsigned long time) {
 // leaving every other event queued for the message loop.
 std::string X11Clipboard::Fetch(unsigned long target, unsigned long time) {
     XDeleteProperty(m_display, m_window, m_atoms.selectionProperty);
-    XConvertSelection(m_display, m_atoms.CLIPBOARD, target, m_atoms.selectionProperty, m_window,
+    XConvertSelection(m_display, m_selection, target, m_atoms.selectionProperty, m_window,
                       time);
     XFlush(m_display);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
@@ -87,13 +90,9 @@ std::string X11Clipboard::Fetch(unsigned long target, unsigned long time) {
     return text;
 }
 
-void X11Clipboard::Handle(const XEvent& event) {
-    if (event.type == SelectionClear) {
-        if (event.xselectionclear.selection == m_atoms.CLIPBOARD) m_owned = false;
-        return;
-    }
-    if (event.type != SelectionRequest) return;
-    const XSelectionRequestEvent& request = event.xselectionrequest;
+namespace {
+
+XSelectionEvent ReplyTo(const XSelectionRequestEvent& request) {
     XSelectionEvent reply{};
     reply.type = SelectionNotify;
     reply.display = request.display;
@@ -101,10 +100,31 @@ void X11Clipboard::Handle(const XEvent& event) {
     reply.selection = request.selection;
     reply.target = request.target;
     reply.time = request.time;
+    reply.property = None;
+    return reply;
+}
+
+}  // namespace
+
+void X11Clipboard::Refuse(Display* display, const XEvent& event) {
+    if (event.type != SelectionRequest) return;
+    XSelectionEvent reply = ReplyTo(event.xselectionrequest);
+    XSendEvent(display, reply.requestor, False, NoEventMask, reinterpret_cast<XEvent*>(&reply));
+}
+
+bool X11Clipboard::Handle(const XEvent& event) {
+    if (event.type == SelectionClear) {
+        if (event.xselectionclear.selection != m_selection) return false;
+        m_owned = false;
+        return true;
+    }
+    if (event.type != SelectionRequest || event.xselectionrequest.selection != m_selection)
+        return false;
+    const XSelectionRequestEvent& request = event.xselectionrequest;
+    XSelectionEvent reply = ReplyTo(request);
     // Old clients name no property; the target serves as one then.
     const Atom property = request.property != None ? request.property : request.target;
-    reply.property = None;
-    if (m_owned && request.selection == m_atoms.CLIPBOARD) {
+    if (m_owned) {
         if (request.target == m_atoms.TARGETS) {
             const Atom targets[] = {m_atoms.TARGETS, m_atoms.UTF8_STRING, m_atoms.TEXT, XA_STRING};
             XChangeProperty(m_display, request.requestor, property, XA_ATOM, 32, PropModeReplace,
@@ -122,6 +142,7 @@ void X11Clipboard::Handle(const XEvent& event) {
         }
     }
     XSendEvent(m_display, request.requestor, False, NoEventMask, reinterpret_cast<XEvent*>(&reply));
+    return true;
 }
 
 }  // namespace win

@@ -21,6 +21,7 @@
 #include "platform/win/backend/x11/X11Keyboard.h"
 
 // X11's headers define short macros (None, Bool, Status), so they come last.
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -47,7 +48,8 @@ constexpr long kWindowEvents = ExposureMask | KeyPressMask | KeyReleaseMask | Bu
 // A hint is a top-most tool window; a tool window form alone is managed as any form.
 bool IsPopup(const WindowObject& w) {
     const bool hint = (w.exStyle & WS_EX_TOOLWINDOW) && (w.exStyle & WS_EX_TOPMOST);
-    return (w.style & WS_POPUP) && !(w.style & WS_CAPTION) &&
+    // A dialog frame alone (a menu's) is no caption: only both bits together make one.
+    return (w.style & WS_POPUP) && (w.style & WS_CAPTION) != WS_CAPTION &&
            ((w.exStyle & WS_EX_NOACTIVATE) || hint);
 }
 
@@ -110,7 +112,8 @@ X11Driver::X11Driver() {
     Bool pixmaps = False;
     m_shm = XShmQueryVersion(m_display, &major, &minor, &pixmaps);
     m_keyboard = std::make_unique<X11Keyboard>(m_display, m_leader);
-    m_clipboard = std::make_unique<X11Clipboard>(m_display, m_leader, *m_atoms);
+    m_clipboard = std::make_unique<X11Clipboard>(m_display, m_leader, *m_atoms, m_atoms->CLIPBOARD);
+    m_primary = std::make_unique<X11Clipboard>(m_display, m_leader, *m_atoms, XA_PRIMARY);
     if (pipe2(m_wakePipe, O_NONBLOCK | O_CLOEXEC) != 0) m_wakePipe[0] = m_wakePipe[1] = -1;
     InstallTerminationSignals();
 }
@@ -243,13 +246,7 @@ void X11Driver::SetProperties(HWND hwnd, Native& native) {
     const long pid = getpid();
     XChangeProperty(m_display, xw, m_atoms->_NET_WM_PID, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&pid), 1);
-    const Atom type = native.popup ? ((w->exStyle & WS_EX_TOPMOST) && !w->owner
-                                          ? m_atoms->_NET_WM_WINDOW_TYPE_NOTIFICATION
-                                          : m_atoms->_NET_WM_WINDOW_TYPE_POPUP_MENU)
-                      : w->owner   ? m_atoms->_NET_WM_WINDOW_TYPE_DIALOG
-                                   : m_atoms->_NET_WM_WINDOW_TYPE_NORMAL;
-    XChangeProperty(m_display, xw, m_atoms->_NET_WM_WINDOW_TYPE, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&type), 1);
+    SetKindAndSizing(hwnd, native);
     if (native.popup) return;
 
     Atom protocols[] = {m_atoms->WM_DELETE_WINDOW};
@@ -269,22 +266,9 @@ void X11Driver::SetProperties(HWND hwnd, Native& native) {
     hints->window_group = m_leader;
     XSetWMHints(m_display, xw, hints);
     XFree(hints);
-    XSizeHints* size = XAllocSizeHints();
-    size->flags = USPosition | PPosition | USSize | PSize | PWinGravity;
-    size->x = native.placed.left;
-    size->y = native.placed.top;
-    size->width = native.placed.Width();
-    size->height = native.placed.Height();
-    size->win_gravity = StaticGravity;
-    XSetWMNormalHints(m_display, xw, size);
-    XFree(size);
     const long motif[5] = {2, 0, 0, 0, 0};  // flags: decorations; decorations: none
     XChangeProperty(m_display, xw, m_atoms->_MOTIF_WM_HINTS, m_atoms->_MOTIF_WM_HINTS, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(motif), 5);
-    if (w->owner) {
-        if (auto it = m_windows.find(w->owner); it != m_windows.end())
-            XSetTransientForHint(m_display, xw, it->second.window);
-    }
     std::vector<Atom> states;
     if (w->exStyle & WS_EX_TOPMOST) states.push_back(m_atoms->_NET_WM_STATE_ABOVE);
     if (w->exStyle & WS_EX_TOOLWINDOW) states.push_back(m_atoms->_NET_WM_STATE_SKIP_TASKBAR);
@@ -293,6 +277,51 @@ void X11Driver::SetProperties(HWND hwnd, Native& native) {
                         reinterpret_cast<const unsigned char*>(states.data()),
                         static_cast<int>(states.size()));
     ApplyIcon(native);
+}
+
+// The window's kind, its owner and whether it can be resized: these follow the window's
+// style and owner, which may change after it was created. A window without a sizing frame
+// gets equal minimum and maximum sizes, which is how a desktop learns it is of fixed size.
+void X11Driver::SetKindAndSizing(HWND hwnd, const Native& native) {
+    const WindowObject* w = WM().Find(hwnd);
+    if (!w) return;
+    const ::Window xw = native.window;
+    const Native* owner = nullptr;
+    if (w->owner)
+        if (auto it = m_windows.find(w->owner); it != m_windows.end()) owner = &it->second;
+    const Atom type = native.popup ? ((w->exStyle & WS_EX_TOPMOST) && !w->owner
+                                          ? m_atoms->_NET_WM_WINDOW_TYPE_NOTIFICATION
+                                          : m_atoms->_NET_WM_WINDOW_TYPE_POPUP_MENU)
+                      : w->owner   ? m_atoms->_NET_WM_WINDOW_TYPE_DIALOG
+                                   : m_atoms->_NET_WM_WINDOW_TYPE_NORMAL;
+    XChangeProperty(m_display, xw, m_atoms->_NET_WM_WINDOW_TYPE, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&type), 1);
+    if (native.popup) return;
+    if (owner)
+        XSetTransientForHint(m_display, xw, owner->window);
+    else
+        XDeleteProperty(m_display, xw, XA_WM_TRANSIENT_FOR);
+    XSizeHints* size = XAllocSizeHints();
+    size->flags = USPosition | PPosition | USSize | PSize | PWinGravity;
+    size->x = native.placed.left;
+    size->y = native.placed.top;
+    size->width = native.placed.Width();
+    size->height = native.placed.Height();
+    size->win_gravity = StaticGravity;
+    if (!(w->style & WS_THICKFRAME)) {
+        size->flags |= PMinSize | PMaxSize;
+        size->min_width = size->max_width = size->width;
+        size->min_height = size->max_height = size->height;
+    }
+    XSetWMNormalHints(m_display, xw, size);
+    XFree(size);
+}
+
+void X11Driver::WindowStyleChanged(HWND hwnd) {
+    auto it = m_windows.find(hwnd);
+    if (it == m_windows.end() || !it->second.window) return;
+    SetKindAndSizing(hwnd, it->second);
+    XFlush(m_display);
 }
 
 void X11Driver::ApplyIcon(const Native& native) {
@@ -379,6 +408,8 @@ void X11Driver::WindowMoved(HWND hwnd) {
                           static_cast<unsigned>(wanted.Height()));
     }
     if (sized) {
+        // A fixed size that the program changes is still the only size the desktop may use.
+        if (!native.popup && !(w->style & WS_THICKFRAME)) SetKindAndSizing(hwnd, native);
         ApplyShape(hwnd, native);
         native.repaintAll = true;
     }
@@ -618,12 +649,47 @@ bool X11Driver::OpenUrl(const std::string& url) {
     return true;
 }
 
+// The bell goes through XKB with the name of the sound, so that a desktop that plays its
+// own sounds for bells plays the matching one; the server's bell rings where none does.
+void X11Driver::Beep(UINT type) {
+    const char* name = "bell";
+    switch (type & 0xF0) {
+        case MB_ICONERROR:
+            name = "dialog-error";
+            break;
+        case MB_ICONQUESTION:
+            name = "dialog-question";
+            break;
+        case MB_ICONEXCLAMATION:
+            name = "dialog-warning";
+            break;
+        case MB_ICONINFORMATION:
+            name = "dialog-information";
+            break;
+        default:
+            break;
+    }
+    ::Window window = None;
+    if (auto it = m_windows.find(WM().active); it != m_windows.end()) window = it->second.window;
+    if (!XkbBell(m_display, window, 0, XInternAtom(m_display, name, False)))
+        XBell(m_display, 0);
+    XFlush(m_display);
+}
+
 void X11Driver::SetClipboardText(const std::string& text) {
     m_clipboard->SetText(text, m_lastTime);
 }
 
 std::string X11Driver::GetClipboardText() {
     return m_clipboard->GetText(m_lastTime);
+}
+
+void X11Driver::SetSelectionText(const std::string& text) {
+    m_primary->SetText(text, m_lastTime);
+}
+
+std::string X11Driver::GetSelectionText() {
+    return m_primary->GetText(m_lastTime);
 }
 
 void X11Driver::Wake() {

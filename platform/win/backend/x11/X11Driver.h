@@ -57,8 +57,12 @@ public:
     void SetCursorShape(int cursor) override;
     void SetCursorPos(TPoint screen) override;
     bool OpenUrl(const std::string& url) override;
+    void Beep(UINT type) override;
+    void WindowStyleChanged(HWND hwnd) override;
     void SetClipboardText(const std::string& text) override;
     std::string GetClipboardText() override;
+    void SetSelectionText(const std::string& text) override;
+    std::string GetSelectionText() override;
 
 private:
     struct Native {
@@ -78,6 +82,7 @@ private:
     // X11Driver.cpp: windows.
     Native* Ensure(HWND hwnd);
     void SetProperties(HWND hwnd, Native& native);
+    void SetKindAndSizing(HWND hwnd, const Native& native);
     void ApplyShape(HWND hwnd, Native& native, int revealTop = 0, int revealBottom = -1);
     void Restack();
     void Grab();
@@ -105,6 +110,7 @@ private:
     std::unique_ptr<X11Atoms> m_atoms;
     std::unique_ptr<X11Keyboard> m_keyboard;
     std::unique_ptr<X11Clipboard> m_clipboard;
+    std::unique_ptr<X11Clipboard> m_primary;
     std::map<HWND, Native> m_windows;
     std::map<int, unsigned long> m_cursors;
     unsigned long m_cursor = 0;

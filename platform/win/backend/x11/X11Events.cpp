@@ -219,7 +219,10 @@ void X11Driver::FocusChanged(XEvent& event) {
                 wm.Input().push_back(up);
             }
         }
-        if (wm.active != hwnd && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd))
+        // A window that never takes activation (a menu) leaves it with its owner, even
+        // when a desktop hands it the keyboard.
+        if (wm.active != hwnd && IsWindowEnabled(hwnd) && IsWindowVisible(hwnd) &&
+            !(GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE))
             SetActiveWindow(hwnd);
         return;
     }
@@ -284,7 +287,8 @@ void X11Driver::Translate(XEvent& event) {
             return;
         case SelectionRequest:
         case SelectionClear:
-            m_clipboard->Handle(event);
+            if (!m_clipboard->Handle(event) && !m_primary->Handle(event))
+                X11Clipboard::Refuse(m_display, event);
             return;
         case PropertyNotify:
             if (event.xproperty.window == m_root &&

@@ -106,6 +106,25 @@ TEST_F(ModalFormTest, ClosingTheWindowCancels) {
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
 }
 
+// While it is up, a modal form is owned by the window that was active when it opened (the
+// desktop keeps it above that window); afterwards by nobody, so that the owner's end does
+// not take the form's window with it.
+TEST_F(ModalFormTest, AModalFormBelongsToTheActiveWindowOnlyWhileItIsUp) {
+    TForm owner(nullptr);
+    owner.Show();
+    win::Headless::ProcessMessages();
+    ASSERT_EQ(GetActiveWindow(), owner.Handle());
+    HWND ownerWhileUp = nullptr;
+    driver->WhenIdle([&] {
+        ownerWhileUp = GetWindow(dialog->Handle(), GW_OWNER);
+        PostMessage(dialog->Handle(), WM_CLOSE);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(ownerWhileUp, owner.Handle());
+    EXPECT_EQ(GetWindow(dialog->Handle(), GW_OWNER), nullptr);
+    EXPECT_EQ(GetActiveWindow(), owner.Handle());
+}
+
 TEST_F(ModalFormTest, ALoopWithoutInputFailsInsteadOfWaitingForever) {
     TForm owner(nullptr);
     owner.Show();

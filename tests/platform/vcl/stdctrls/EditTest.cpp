@@ -348,6 +348,68 @@ TEST_F(EditTest, MouseClickDragShiftClickAndDoubleClickSelect) {
     EXPECT_EQ(edit->GetSelText(), "beta");
 }
 
+// The text a user selects (by a drag, by keys, by a double click) becomes what a middle
+// click pastes, in this edit, another edit or another program; a password never does, and
+// the middle click pastes at its own point without touching the clipboard.
+TEST_F(EditTest, SelectedTextIsWhatAMiddleClickPastes) {
+    auto* source = Place<TEdit>(10, 10, 200, 21);
+    auto* target = Place<TEdit>(10, 40, 200, 21);
+    auto* password = Place<TEdit>(10, 70, 200, 21);
+    auto* readOnly = Place<TEdit>(10, 100, 200, 21);
+    source->SetText("alpha beta gamma");
+    target->SetText("onetwo");
+    password->SetText("secret");
+    password->SetPasswordChar('*');
+    readOnly->SetText("fixed");
+    readOnly->SetReadOnly(true);
+    Pump();
+    SetClipboardText("clip");
+    SetPrimarySelectionText("");
+
+    // A drag offers its selection once the button is up.
+    const int y = 10;
+    const TPoint farLeft = Screen(source, {0, y}), farRight = Screen(source, {190, y});
+    win::Headless::MouseMove(farLeft.x, farLeft.y);
+    win::Headless::MouseDown();
+    win::Headless::MouseMove(farRight.x, farRight.y);
+    Pump();
+    EXPECT_EQ(GetPrimarySelectionText(), "") << "offered while the drag still runs";
+    win::Headless::MouseUp();
+    Pump();
+    EXPECT_EQ(GetPrimarySelectionText(), "alpha beta gamma");
+
+    // Keys select too.
+    Key(VK_HOME);
+    Key(VK_RIGHT, true, true);
+    EXPECT_EQ(GetPrimarySelectionText(), "alpha ");
+
+    // A password's selection stays where it was.
+    password->SetFocus();
+    password->SelectAll();
+    Pump();
+    EXPECT_EQ(GetPrimarySelectionText(), "alpha ");
+
+    // The middle click pastes where it lands, in the edit under it, and moves the focus there.
+    target->SetSelStart(3);
+    const TPoint into = Screen(target, {target->CaretPoint().x, y});
+    target->SetSelStart(6);
+    win::Headless::MouseMove(into.x, into.y);
+    win::Headless::MouseDown(2);
+    win::Headless::MouseUp(2);
+    Pump();
+    EXPECT_EQ(target->GetText(), "onealpha two");
+    EXPECT_TRUE(target->Focused());
+    EXPECT_EQ(GetClipboardText(), "clip") << "the clipboard is not the middle button's";
+
+    // A read-only edit takes nothing.
+    const TPoint intoReadOnly = Screen(readOnly, {20, y});
+    win::Headless::MouseMove(intoReadOnly.x, intoReadOnly.y);
+    win::Headless::MouseDown(2);
+    win::Headless::MouseUp(2);
+    Pump();
+    EXPECT_EQ(readOnly->GetText(), "fixed");
+}
+
 TEST_F(EditTest, AutoSelectSelectsEverythingOnlyWhenEnteredByKeyboard) {
     auto* first = Place<TEdit>(10, 10, 120, 21);
     auto* second = Place<TEdit>(10, 40, 120, 21);

@@ -1,0 +1,62 @@
+// The settings a control takes from its parent until it is given its own: whether hints
+// show (ShowHint) and the reading order (BiDiMode). A parent's change reaches every child
+// that still follows it, and through those their children.
+#include "platform/vcl/controls/Control.h"
+#include "platform/vcl/controls/WinControl.h"
+#include "platform/win/Windows.h"
+
+void TControl::SetShowHint(bool Value) {
+    if (!m_copyingParentSetting) m_parentShowHint = false;
+    if (Value == m_showHint) return;
+    m_showHint = Value;
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool Value) {
+    if (Value == m_parentShowHint) return;
+    m_parentShowHint = Value;
+    if (Value && m_parent) Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    if (!m_copyingParentSetting) m_parentBiDiMode = false;
+    if (Value == m_bidiMode) return;
+    m_bidiMode = Value;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    if (Value == m_parentBiDiMode) return;
+    m_parentBiDiMode = Value;
+    if (Value && m_parent) Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+void TControl::CMShowHintChanged(TMessage&) {}
+
+void TControl::CMParentShowHintChanged(TMessage&) {
+    if (!m_parentShowHint || !m_parent) return;
+    m_copyingParentSetting = true;
+    SetShowHint(m_parent->GetShowHint());
+    m_copyingParentSetting = false;
+}
+
+void TControl::CMBiDiModeChanged(TMessage&) {
+    Invalidate();
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+    if (!m_parentBiDiMode || !m_parent) return;
+    m_copyingParentSetting = true;
+    SetBiDiMode(m_parent->GetBiDiMode());
+    m_copyingParentSetting = false;
+}
+
+void TWinControl::CMShowHintChanged(TMessage& Message) {
+    TControl::CMShowHintChanged(Message);
+    NotifyControls(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TWinControl::CMBiDiModeChanged(TMessage& Message) {
+    TControl::CMBiDiModeChanged(Message);
+    NotifyControls(CM_PARENTBIDIMODECHANGED);
+}
