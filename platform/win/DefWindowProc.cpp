@@ -200,8 +200,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             } else {
                 altAlone = false;
             }
-            if (wParam == 0x73 /* VK_F4 */ && !w->IsChild())
-                SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            // Alt+F4 closes the top-level window, wherever in it the focus is.
+            if (wParam == 0x73 /* VK_F4 */)
+                SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
             return 0;
         case WM_KEYDOWN:
             altAlone = false;

@@ -78,7 +78,8 @@ std::string FindRowKey(sqlite3* Db, const std::string& Table, const std::vector<
 // A change made in a savepoint of its own, so that it can be taken back whole.
 class TChangeSavepoint {
 public:
-    explicit TChangeSavepoint(sqlite3* Db) : m_db(Db), m_outermost(sqlite3_get_autocommit(Db) != 0) {
+    explicit TChangeSavepoint(sqlite3* Db)
+        : m_db(Db), m_outermost(sqlite3_get_autocommit(Db) != 0) {
         Exec("SAVEPOINT qv_change");
     }
     ~TChangeSavepoint() {
@@ -172,7 +173,8 @@ void TSQLiteTable::InternalOpen(std::vector<TFieldDef>& Defs, std::vector<TRecor
                                            SameText(stmt.Column(1).ToString(), "INTEGER");
             if (stmt.ColumnInt64(4) != 0) ++keyColumns;
             if (integerPrimaryKey) integerKey = def.Name;
-            def.Required = stmt.ColumnInt64(2) != 0 && stmt.Column(3).IsNull() && !integerPrimaryKey;
+            def.Required =
+                stmt.ColumnInt64(2) != 0 && stmt.Column(3).IsNull() && !integerPrimaryKey;
             Defs.push_back(def);
         }
     }

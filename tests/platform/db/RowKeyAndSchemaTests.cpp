@@ -29,7 +29,8 @@ public:
             if (!result.empty()) result += ',';
             for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
                 const unsigned char* text = sqlite3_column_text(stmt, c);
-                result += (c ? "|" : "") + std::string(text ? reinterpret_cast<const char*>(text) : "null");
+                result += (c ? "|" : "") +
+                          std::string(text ? reinterpret_cast<const char*>(text) : "null");
             }
         }
         sqlite3_finalize(stmt);
@@ -156,7 +157,8 @@ TEST_F(DbTest, ChangeThatWouldReachMoreThanOneRowIsTakenBack) {
     TTempFile file("shadowed");
     Connect(file.Path);
     TOtherConnection other(file.Path);
-    other.Exec("CREATE TABLE t (name TEXT, n INT); INSERT INTO t VALUES ('a', 1), ('b', 2), ('c', 3)");
+    other.Exec("CREATE TABLE t (name TEXT, n INT);"
+               "INSERT INTO t VALUES ('a', 1), ('b', 2), ('c', 3)");
     TSQLiteTable t(nullptr);
     t.SetDatabase(db.get());
     t.SetTableName("t");
