@@ -236,7 +236,8 @@ void TfmSkinRecords::ShowOpenResult() {
     m_state->SetCaption("No commands");
     // The message stands where the grid and the fields would: they have nothing to show.
     for (const char* name : {"grdCommands", "pnlFields"})
-        if (auto* control = dynamic_cast<TControl*>(FindComponent(name))) control->SetVisible(false);
+        if (auto* control = dynamic_cast<TControl*>(FindComponent(name)))
+            control->SetVisible(false);
     TLabel* message = AddLabel(this, m_body, "lblOpenError", "", 10, 56);
     message->SetWordWrap(true);
     message->SetWidth(kClientWidth - 20);
