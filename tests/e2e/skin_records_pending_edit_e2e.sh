@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A change still open in the skin gallery's records window when the program ends, on the
 # X11 backend under Xvfb over a copy of the demonstration database:
-# - closing the gallery's main window asks first; Cancel keeps everything open, No ends the
-#   program without writing the change;
+# - closing the records window, or the gallery's main window, asks first; Cancel keeps
+#   everything open, No ends the program without writing the change;
 # - a termination signal asks too, and Yes posts the change before the program ends;
 # - a second signal while that question is up ends the program without writing anything.
 # Screenshots are left in the output folder.
@@ -72,17 +72,22 @@ start_editing() {
   expect_line "state edit"
 }
 
-# Closing the gallery's main window (Alt+F4 on it) asks about the change in the records
-# window. Cancel keeps both windows and the change; asked again, No drops it.
+# Closing the records window asks about the change; Cancel keeps the window open. Closing
+# the gallery's main window (Alt+F4 on it) asks as well: Cancel keeps both windows and the
+# change; asked again, No drops it.
 start_editing close " later"
+click_on btnClose
+expect_count "records ask" 1
+xdotool key Escape
 read -r _ _ gx gy < <(grep "^ready " "$log")
 xdotool mousemove $((gx + 700)) $((gy + 12)) click 1
 xdotool key alt+F4
-expect_count "records ask" 1
+expect_count "records ask" 2
 shot close-question
 xdotool key Escape
 xdotool key alt+F4
-expect_count "records ask" 2
+expect_count "records ask" 3
+grep -qx "records closed" "$log" && fail "Cancel in the question closed the records window"
 grep -qx "closed" "$log" && fail "Cancel in the question closed the gallery"
 xdotool key n
 expect_line "records discarded"
