@@ -82,9 +82,12 @@ TLargeintField::TLargeintField(TComponent* AOwner)
 std::string TLargeintField::GetAsString() const {
     Variant v = GetValue();
     if (v.IsNull()) return {};
-    // SQLite keeps text that an integer column was given: it shows as the text it is.
+    // SQLite keeps text, or a fraction, that an integer column was given: it shows as what
+    // it is.
     std::int64_t number = 0;
     if (v.IsString() && !TryStrToInt(v.String(), number)) return v.String();
+    if (v.IsFloat() && (v.Float() != std::floor(v.Float()) || !(std::fabs(v.Float()) < 9.2e18)))
+        return FloatToStr(v.Float());
     return IntToStr(GetAsLargeInt());
 }
 

@@ -271,17 +271,26 @@ TEST_F(DbTest, PersistentFieldWhoseColumnWentAwayIsRefusedAtTheNextOpen) {
     EXPECT_FALSE(table->GetActive());
 }
 
-// SQLite keeps text that a column of another type was given. Such a row opens, shows its
-// text, lets the cursor move over it and keeps the text when another field is posted.
-TEST_F(DbTest, TextInANumberOrBooleanColumnShowsAsTextAndDoesNotBlockTheCursor) {
+// SQLite keeps text, or a fraction, that a column of another type was given. Such a row
+// opens, shows its value as it is, lets the cursor move over it and keeps the value when
+// another field is posted.
+TEST_F(DbTest, ValueOfAnotherTypeInAColumnShowsAsItIsAndDoesNotBlockTheCursor) {
     struct {
         const char* Column;
-        const char* Text;
-    } cases[] = {{"age", "thirty"}, {"score", "high"}, {"active", "maybe"}};
+        const char* Value;  // as SQL
+        std::string Text;   // as shown
+        bool IsNumber;      // whether asking for an integer finds one
+    } cases[] = {
+        {"age", "'thirty'", "thirty", false},
+        {"score", "'high'", "high", false},
+        {"active", "'maybe'", "maybe", false},
+        {"age", "2.5", "2.5", true},
+        {"age", "-1e300", FloatToStr(-1e300), false},
+    };
     for (const auto& c : cases) {
         Connect();
-        db->ExecSQL(std::string("UPDATE people SET ") + c.Column + " = '" + c.Text +
-                    "' WHERE name IN ('Ann', 'Bob')");
+        db->ExecSQL(std::string("UPDATE people SET ") + c.Column + " = " + c.Value +
+                    " WHERE name IN ('Ann', 'Bob')");
         table->SetIndexFieldNames("name");
         TShowingLink shown;
         shown.SetDataSource(source.get());
@@ -301,8 +310,8 @@ TEST_F(DbTest, TextInANumberOrBooleanColumnShowsAsTextAndDoesNotBlockTheCursor) 
         table->FieldByName("notes")->SetAsString("seen");
         table->Post();
         EXPECT_EQ(field->GetAsString(), c.Text) << c.Column;
-        EXPECT_TRUE(Contains(ErrorOf([&] { field->GetAsLargeInt(); }), "not a valid"))
-            << "asking for the number still says why it is none";
+        EXPECT_EQ(Contains(ErrorOf([&] { field->GetAsLargeInt(); }), "not a valid"), !c.IsNumber)
+            << c.Text << ": asking for the number says why there is none";
         shown.SetDataSource(nullptr);
         TearDown();
     }
