@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(data theme form bmp jpeg png)
+targets=(data theme form bmp jpeg png database)
 
 usage() {
   echo "Usage: scripts/fuzz.sh --list | TARGET SECONDS | TARGET FILE..." >&2

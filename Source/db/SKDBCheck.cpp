@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include "platform/db/DBError.h"
 #include "platform/db/Field.h"
 #include "platform/vcl/controls/Form.h"
 #include "platform/vcl/core/ClassBuilder.h"
@@ -113,7 +114,14 @@ void TskDBCheckBox::SetValueUnchecked(const std::string& Value) {
 bool TskDBCheckBox::GetFieldState() const {
     TField* field = GetField();
     if (!field || field->IsNull()) return false;
-    if (field->GetDataType() == ftBoolean) return field->GetAsBoolean();
+    if (field->GetDataType() == ftBoolean) {
+        // Text that is neither value (the database keeps what it was given) checks nothing.
+        try {
+            return field->GetAsBoolean();
+        } catch (const EDatabaseError&) {
+            return false;
+        }
+    }
     return ValueMatch(m_valueChecked, field->GetText());
 }
 

@@ -66,6 +66,11 @@ TfmSkinRecords::TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePa
     m_body->SetParent(m_frame);
     m_frame->SetPanel(m_body);
     BuildData();
+    // The verbs fill lists while the controls are made; the commands open under them.
+    OpenData([this] {
+        m_database->Open();
+        m_verbs->Open();
+    });
     BuildControls();
     ApplyStyle(Style, FileTheme);
     OnShow = [this](TObject*) {
@@ -73,29 +78,21 @@ TfmSkinRecords::TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePa
         m_log("records ready " + std::to_string(origin.x) + " " + std::to_string(origin.y));
         LogPlaces();
     };
-    OnCloseQuery = [this](TObject*, bool& CanClose) {
-        // A change still in the record is kept: posted as moving off it would post it.
-        if (m_commands->GetActive() &&
-            (m_commands->GetState() == dsEdit || m_commands->GetState() == dsInsert)) {
-            try {
-                m_commands->Post();
-            } catch (const EDatabaseError& e) {
-                MessageBox(Handle(), e.Message().c_str(), "Error", MB_OK | MB_ICONERROR);
-                CanClose = false;
-            }
-        }
-    };
+    OnCloseQuery = [this](TObject*, bool& CanClose) { CanClose = ResolvePendingEdit(true); };
     OnClose = [this](TObject*, TCloseAction& Action) {
         m_log("records closed");
         Action = caFree;
     };
-    Open();
+    if (m_openError.empty()) OpenData([this] { m_commands->Open(); });
+    ShowOpenResult();
 }
 
 void TfmSkinRecords::BuildData() {
     m_database = new TSQLiteDatabase(this);
     m_database->SetName("dbRecords");
     m_database->SetDatabaseName(m_path);
+    // Another program's write lock is waited for this long before the window says so.
+    m_database->SetBusyTimeout(1000);
     m_verbs = new TSQLiteQuery(this);
     m_verbs->SetName("qryVerbs");
     m_verbs->SetDatabase(m_database);
@@ -198,12 +195,13 @@ void TfmSkinRecords::BuildFields(TWinControl* Panel) {
     name->SetDataSource(m_dsCommands);
     name->SetDataField("name");
     name->SetParent(Panel);
-    m_verbs->Open();
-    while (!m_verbs->GetEOF()) {
-        name->GetItems()->Add(m_verbs->FieldByName("title")->GetAsString());
-        m_verbs->Next();
+    if (m_verbs->GetActive()) {
+        while (!m_verbs->GetEOF()) {
+            name->GetItems()->Add(m_verbs->FieldByName("title")->GetAsString());
+            m_verbs->Next();
+        }
+        m_verbs->First();
     }
-    m_verbs->First();
     AddRecordFields(this, Panel, top + 62, m_dsCommands, m_dsVerbs);
 }
 
@@ -217,23 +215,90 @@ void TfmSkinRecords::ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
     m_manager->SetUIStyle(Style);
 }
 
-void TfmSkinRecords::Open() {
+// A missing, damaged, locked or foreign database leaves the data closed; the window still
+// opens and says why, and the rest of the program goes on.
+void TfmSkinRecords::OpenData(const std::function<void()>& Open) {
     try {
-        m_database->Open();
-        m_verbs->Open();
-        m_commands->Open();
+        Open();
     } catch (const EDatabaseError& e) {
-        // The window still opens, empty, and says why.
-        m_log("records error " + e.Message());
-        m_state->SetCaption(e.Message());
+        m_openError = e.Message();
+        m_commands->Close();
+        m_verbs->Close();
+        m_database->Close();
+    }
+}
+
+void TfmSkinRecords::ShowOpenResult() {
+    if (m_openError.empty()) {
+        m_log("records open " + std::to_string(m_commands->GetRecordCount()) + " commands");
+        ShowState();
         return;
     }
-    m_log("records open " + std::to_string(m_commands->GetRecordCount()) + " commands");
-    ShowState();
+    m_log("records error " + m_openError);
+    m_state->SetCaption("No commands");
+    // The message stands where the grid and the fields would: they have nothing to show.
+    for (const char* name : {"grdCommands", "pnlFields"})
+        if (auto* control = dynamic_cast<TControl*>(FindComponent(name)))
+            control->SetVisible(false);
+    TLabel* message = AddLabel(this, m_body, "lblOpenError", "", 10, 56);
+    message->SetWordWrap(true);
+    message->SetWidth(kClientWidth - 20);
+    message->SetCaption("The commands cannot be shown.\n\n" + m_openError);
+}
+
+bool TfmSkinRecords::ResolvePendingEdit(bool CanStay) {
+    if (!m_commands->GetActive()) return true;
+    if (m_commands->GetState() != dsEdit && m_commands->GetState() != dsInsert) return true;
+    try {
+        m_commands->UpdateRecord();  // what the controls hold is part of the change
+    } catch (const EDatabaseError& e) {
+        if (CanStay) {
+            MessageBox(Handle(), e.Message().c_str(), "Error", MB_OK | MB_ICONERROR);
+            return false;
+        }
+        m_log("records discarded " + e.Message());
+        m_commands->Cancel();
+        return true;
+    }
+    if (!m_commands->GetModified()) {
+        m_commands->Cancel();
+        return true;
+    }
+    // The question stands over the record it is about, in front of the other windows.
+    Show();
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    TField* command = m_commands->FindField("command");
+    const std::string question = "The command " + (command ? command->GetAsString() + " " : "") +
+                                 "was changed. Save the change?";
+    for (;;) {
+        m_log("records ask");
+        const int answer = MessageBox(Handle(), question.c_str(), "Records",
+                                      (CanStay ? MB_YESNOCANCEL : MB_YESNO) | MB_ICONQUESTION);
+        if (answer == IDYES) {
+            try {
+                m_commands->Post();
+                m_log("records saved");
+                return true;
+            } catch (const EDatabaseError& e) {
+                // The record stays in edit: the user mends it, or drops the change.
+                MessageBox(Handle(), e.Message().c_str(), "Error", MB_OK | MB_ICONERROR);
+                if (CanStay) return false;
+                continue;
+            }
+        }
+        // Closing the question while the program ends (a second request to end) is a No.
+        if (answer == IDNO || !CanStay) {
+            m_commands->Cancel();
+            m_log("records discarded");
+            return true;
+        }
+        return false;
+    }
 }
 
 void TfmSkinRecords::ShowState() {
-    if (!m_commands->GetActive()) return;
+    // The data opens before the controls are made: the label may not be there yet.
+    if (!m_state || !m_commands->GetActive()) return;
     const char* names[] = {"Closed", "Browsing", "Editing", "Inserting"};
     m_state->SetCaption(std::string(names[m_commands->GetState()]) + ", record " +
                         std::to_string(m_commands->GetRecNo()) + " of " +
@@ -276,8 +341,12 @@ void TfmSkinRecords::LogPlaces() {
         }
 }
 
+TfmSkinRecords* FindSkinRecords(TComponent* Owner) {
+    return dynamic_cast<TfmSkinRecords*>(Owner->FindComponent("fmSkinRecords"));
+}
+
 void ShowSkinRecords(TComponent* Owner, TfmSkinRecords::TLog Log) {
-    if (auto* open = dynamic_cast<TForm*>(Owner->FindComponent("fmSkinRecords"))) {
+    if (auto* open = FindSkinRecords(Owner)) {
         open->Show();
         open->BringToFront();
         return;

@@ -31,15 +31,22 @@ public:
     TDataSource* Commands() const { return m_dsCommands; }
     TDataSource* Verbs() const { return m_dsVerbs; }
 
+    // Settles a change still in the current command before the window or the program
+    // closes: the user says whether to post it. CanStay offers Cancel, which keeps the
+    // window open and answers false; without it (the program is ending anyway) a change
+    // that is not posted whole is not written at all.
+    bool ResolvePendingEdit(bool CanStay);
+
     // The demonstration database beside the program, which --records may replace.
     static std::string& DatabasePath();
 
 private:
     void BuildData();
+    void OpenData(const std::function<void()>& Open);
     void BuildControls();
     // The current command's fields, on the panel right of the grid.
     void BuildFields(TWinControl* Panel);
-    void Open();
+    void ShowOpenResult();
     void ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme);
     void StateChange();
     void DataChange(TField* Field);
@@ -57,9 +64,12 @@ private:
     TDataSource* m_dsCommands = nullptr;
     TDataSource* m_dsVerbs = nullptr;
     TLabel* m_state = nullptr;
+    std::string m_openError;  // why the data could not be opened; empty when it was
 };
 
 // Shows the records window over TfmSkinRecords::DatabasePath(), owned by Owner, in the
 // style of Owner's skinned frame and with the file theme its theme manager "tmGallery"
 // holds; a second call brings the open one to the front.
 void ShowSkinRecords(TComponent* Owner, TfmSkinRecords::TLog Log);
+// The records window that Owner holds open, or null.
+TfmSkinRecords* FindSkinRecords(TComponent* Owner);

@@ -85,6 +85,12 @@ public:
         SetCaption("Skin gallery");
         SetColor(0xE7E7E7);
         OnShow = [this](TObject*) { Ready(); };
+        // Closing the gallery closes the records window too: a change there is asked
+        // about first, as closing that window asks.
+        OnCloseQuery = [this](TObject*, bool& CanClose) {
+            if (TfmSkinRecords* records = FindSkinRecords(this))
+                CanClose = records->ResolvePendingEdit(true);
+        };
         m_fileTheme = new TskFileTheme(this);
         m_fileTheme->SetName("ftGallery");
         m_fileTheme->OnThemeFileNotFound = [](TObject*, const std::string& name,
@@ -379,6 +385,10 @@ int main(int argc, char** argv) {
             quit.SetEnabled(true);
         }
         Application->Run();
+        // The loop also ends without the close question: on a termination signal, or at
+        // --timeout. A change still in the records window is asked about now; the program
+        // ends either way, and a change not posted whole is not written.
+        if (TfmSkinRecords* records = FindSkinRecords(gallery)) records->ResolvePendingEdit(false);
         Log("closed");
         win::SelectBackend("headless");
         return 0;

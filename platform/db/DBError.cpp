@@ -8,6 +8,10 @@ namespace dbmsg {
 std::string FieldNotFound(const std::string& Name) {
     return "Field '" + Name + "' not found";
 }
+std::string ColumnGone(const std::string& Name) {
+    return "Field '" + Name +
+           "' has no column any more: another program removed it. Close and open the data again";
+}
 std::string FieldRequired(const std::string& Name) {
     return "Field '" + Name + "' must have a value";
 }

@@ -22,6 +22,7 @@ inline constexpr const char* RecordNotFound =
     "Record not found: it was deleted or changed by another user";
 inline constexpr const char* BookmarkInvalid = "Bookmark not found for this dataset";
 std::string FieldNotFound(const std::string& Name);
+std::string ColumnGone(const std::string& Name);
 std::string FieldRequired(const std::string& Name);
 std::string FieldReadOnly(const std::string& Name);
 std::string FieldTooLong(const std::string& Name, int Size);

@@ -111,6 +111,9 @@ TField* TDataSet::CreateField(const TFieldDef& Def) {
 
 void TDataSet::BindFields() {
     std::vector<TField*> persistent = m_fields;
+    // A field finds its column by name at every open: the columns may have moved since.
+    for (TField* field : persistent)
+        if (field->m_fieldKind == fkData) field->m_fieldNo = 0;
     std::vector<TField*> ordered;
     std::vector<TField*> created;
     auto fail = [&](const std::string& message) {

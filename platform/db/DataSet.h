@@ -164,6 +164,7 @@ private:
     void OpenCursor();
     void CloseCursor();
     void BindFields();
+    void RebindFields(std::vector<TFieldDef> Defs);
     void SetState(TDataSetState Value);
     void CheckActive() const;
     void CheckCanModify() const;

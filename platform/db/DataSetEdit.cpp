@@ -158,12 +158,27 @@ void TDataSet::InternalRefresh(std::vector<TRecordData>& Records) {
     bool same = defs.size() == m_fieldDefs.size();
     for (std::size_t i = 0; same && i < defs.size(); ++i)
         same = SameText(defs[i].Name, m_fieldDefs[i].Name) && defs[i].DataType == m_fieldDefs[i].DataType;
-    if (!same) DatabaseError("The columns changed since the dataset was opened; close and open it");
+    if (!same) RebindFields(std::move(defs));
+}
+
+void TDataSet::RebindFields(std::vector<TFieldDef> Defs) {
+    // Another program changed the columns. Each field follows its column by name; a field
+    // whose column is gone stops the refresh, and the records stay as they were read.
+    for (TField* field : m_fields) {
+        if (field->m_fieldKind != fkData) continue;
+        if (std::none_of(Defs.begin(), Defs.end(), [&](const TFieldDef& def) {
+                return SameText(def.Name, field->m_fieldName);
+            }))
+            DatabaseError(dbmsg::ColumnGone(field->m_fieldName));
+    }
+    m_fieldDefs = std::move(Defs);
+    BindFields();
 }
 
 void TDataSet::ResyncFromDatabase() {
     TBookmark here = GetBookmark();
     std::vector<TRecordData> records;
+    const std::size_t fieldsBefore = m_fields.size();
     InternalRefresh(records);
     m_records = std::move(records);
     if (here) {
@@ -171,6 +186,7 @@ void TDataSet::ResyncFromDatabase() {
                                [&](const TRecordData& r) { return r.Key == *here; });
         if (it != m_records.end()) m_current = static_cast<int>(it - m_records.begin());
     }
+    if (m_fields.size() != fieldsBefore) DataEvent(deLayoutChange, 0);
     Resync();
 }
 

@@ -158,7 +158,12 @@ std::int64_t TField::GetAsLargeInt() const {
     Variant v = GetValue();
     if (v.IsNull()) return 0;
     if (v.IsInteger()) return v.Integer();
-    if (v.IsFloat()) return static_cast<std::int64_t>(v.Float());
+    if (v.IsFloat()) {
+        // Beyond the 64-bit range (or not a number) no integer stands for it.
+        const double f = v.Float();
+        if (!(f > -9.2e18 && f < 9.2e18)) DatabaseError(dbmsg::NotInteger(FloatToStr(f)));
+        return static_cast<std::int64_t>(f);
+    }
     std::int64_t result = 0;
     if (!TryStrToInt(v.String(), result)) DatabaseError(dbmsg::NotInteger(v.String()));
     return result;

@@ -81,7 +81,14 @@ TLargeintField::TLargeintField(TComponent* AOwner)
 
 std::string TLargeintField::GetAsString() const {
     Variant v = GetValue();
-    return v.IsNull() ? std::string() : IntToStr(GetAsLargeInt());
+    if (v.IsNull()) return {};
+    // SQLite keeps text, or a fraction, that an integer column was given: it shows as what
+    // it is.
+    std::int64_t number = 0;
+    if (v.IsString() && !TryStrToInt(v.String(), number)) return v.String();
+    if (v.IsFloat() && (v.Float() != std::floor(v.Float()) || !(std::fabs(v.Float()) < 9.2e18)))
+        return FloatToStr(v.Float());
+    return IntToStr(GetAsLargeInt());
 }
 
 void TLargeintField::SetAsString(const std::string& Value) {
@@ -153,7 +160,20 @@ TFloatField::TFloatField(TComponent* AOwner) : TField(AOwner) {
 
 std::string TFloatField::GetAsString() const {
     Variant v = GetValue();
-    return v.IsNull() ? std::string() : FloatToStr(GetAsFloat());
+    if (v.IsNull()) return {};
+    if (!HoldsNumber()) return v.String();  // text the column was given, shown as it is
+    return FloatToStr(GetAsFloat());
+}
+
+bool TFloatField::HoldsNumber() const {
+    Variant v = GetValue();
+    if (!v.IsString()) return true;
+    try {
+        StrToFloat(v.String());
+        return true;
+    } catch (const EConvertError&) {
+        return false;
+    }
 }
 
 void TFloatField::SetAsString(const std::string& Value) {
@@ -179,12 +199,12 @@ double TFloatField::GetAsFloat() const {
 }
 
 std::string TFloatField::GetText() const {
-    if (IsNull()) return {};
+    if (IsNull() || !HoldsNumber()) return GetAsString();
     return m_editFormat.empty() ? GetAsString() : FormatFloat(m_editFormat, GetAsFloat());
 }
 
 std::string TFloatField::GetDisplayText() const {
-    if (IsNull()) return {};
+    if (IsNull() || !HoldsNumber()) return GetAsString();
     return m_displayFormat.empty() ? GetAsString() : FormatFloat(m_displayFormat, GetAsFloat());
 }
 
@@ -236,8 +256,13 @@ void TBooleanField::SetDisplayValues(const std::string& Value) {
 }
 
 std::string TBooleanField::GetAsString() const {
-    if (IsNull()) return {};
-    return GetAsBoolean() ? m_trueText : m_falseText;
+    Variant v = GetValue();
+    if (v.IsNull()) return {};
+    try {
+        return Normalize(v).Integer() != 0 ? m_trueText : m_falseText;
+    } catch (const EDatabaseError&) {
+        return v.ToString();  // text that is neither value, shown as it is
+    }
 }
 
 void TBooleanField::SetAsString(const std::string& Value) {

@@ -76,6 +76,9 @@ protected:
     Variant Normalize(const Variant& Value) const override;
 
 private:
+    // False for text that is no number (which SQLite keeps in a REAL column).
+    bool HoldsNumber() const;
+
     std::string m_displayFormat;
     std::string m_editFormat;
 };

@@ -30,7 +30,9 @@ private:
 };
 
 // A table opened for editing: columns and types come from the table's declaration; posts
-// and deletes are parameterised statements on the row id.
+// and deletes are parameterised statements on the row's key, each checked to change exactly
+// one row. The key is SQLite's row id, reached by a name no column takes, or the table's
+// INTEGER PRIMARY KEY; a table with neither opens read-only.
 class TSQLiteTable : public TSQLiteDataSet {
     QV_DECLARE_CLASS(TSQLiteTable, TSQLiteDataSet)
 
@@ -52,13 +54,13 @@ protected:
     bool InternalCanModify() const override;
 
 private:
-    std::string SelectSql() const;
+    std::string SelectSql(const std::vector<TFieldDef>& Defs) const;
     bool ReadRecord(TRecordData& Record);
 
     std::string m_tableName;
     std::string m_indexFieldNames;
     bool m_readOnly = false;
-    std::vector<std::string> m_columns;  // checked against the table, in its order
+    std::string m_rowKey;  // the quoted expression of the row's key; empty when there is none
 };
 
 // The rows of one SELECT statement, for reading only.

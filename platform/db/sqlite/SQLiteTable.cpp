@@ -1,4 +1,4 @@
-// TSQLiteTable: one table, read by row id and written with parameterised statements.
+// TSQLiteTable: one table, read by its row key and written with parameterised statements.
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -46,13 +46,104 @@ void TSQLiteTable::SetReadOnly(bool Value) {
 }
 
 bool TSQLiteTable::InternalCanModify() const {
-    return !m_readOnly && GetDatabase() && GetDatabase()->IsWritable();
+    return !m_readOnly && !m_rowKey.empty() && GetDatabase() && GetDatabase()->IsWritable();
 }
 
-std::string TSQLiteTable::SelectSql() const {
-    std::string sql = "SELECT rowid";
-    for (const std::string& column : m_columns) sql += ", " + QuoteIdentifier(column);
-    return sql + " FROM " + QuoteIdentifier(m_tableName);
+namespace {
+
+bool Prepares(sqlite3* Db, const std::string& Sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(Db, Sql.c_str(), -1, &stmt, nullptr);
+    sqlite3_finalize(stmt);
+    return rc == SQLITE_OK;
+}
+
+// How a row is found again. A column may be named rowid, _rowid_ or oid, and then that name
+// reads the column, not the row id: the first of the three that no column takes is used,
+// and only when the table has a row id at all (not WITHOUT ROWID). Failing that, an
+// INTEGER PRIMARY KEY column. Empty when neither: such a table can only be read.
+std::string FindRowKey(sqlite3* Db, const std::string& Table, const std::vector<TFieldDef>& Defs,
+                       const std::string& IntegerKey) {
+    for (const char* name : {"rowid", "_rowid_", "oid"}) {
+        const bool taken = std::any_of(Defs.begin(), Defs.end(), [&](const TFieldDef& def) {
+            return SameText(def.Name, name);
+        });
+        if (!taken && Prepares(Db, std::string("SELECT ") + name + " FROM " +
+                                       QuoteIdentifier(Table) + " LIMIT 0"))
+            return name;
+    }
+    return IntegerKey.empty() ? std::string() : QuoteIdentifier(IntegerKey);
+}
+
+// A change made in a savepoint of its own, so that it can be taken back whole.
+class TChangeSavepoint {
+public:
+    explicit TChangeSavepoint(sqlite3* Db)
+        : m_db(Db), m_outermost(sqlite3_get_autocommit(Db) != 0) {
+        Exec("SAVEPOINT qv_change");
+    }
+    ~TChangeSavepoint() {
+        if (m_open) Undo();
+    }
+    void Commit() {
+        const int rc = sqlite3_exec(m_db, "RELEASE qv_change", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) {
+            Undo();
+            SQLiteError(nullptr, rc);
+        }
+        m_open = false;
+    }
+    void Undo() {
+        m_open = false;
+        // A transaction this savepoint began ends whole; one the caller began keeps the rest.
+        if (m_outermost && sqlite3_get_autocommit(m_db) == 0)
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        else
+            sqlite3_exec(m_db, "ROLLBACK TO qv_change; RELEASE qv_change", nullptr, nullptr,
+                         nullptr);
+    }
+
+private:
+    void Exec(const char* Sql) {
+        const int rc = sqlite3_exec(m_db, Sql, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) SQLiteError(m_db, rc);
+    }
+
+    sqlite3* m_db;
+    bool m_outermost;
+    bool m_open = true;
+};
+
+// Steps an UPDATE or DELETE of one key's row. A change of any other number of rows than one
+// means the key did not pick one row: more are taken back and raised; none answers false.
+// Returned takes the first column of a RETURNING clause.
+bool ChangeOneRow(sqlite3* Db, TSQLiteStatement& Stmt, const std::string& Table,
+                  std::int64_t* Returned) {
+    TChangeSavepoint savepoint(Db);
+    while (Stmt.Step())
+        if (Returned) *Returned = Stmt.ColumnInt64(0);
+    const int changed = sqlite3_changes(Db);
+    if (changed > 1) {
+        savepoint.Undo();
+        DatabaseError("The change would have changed " + std::to_string(changed) +
+                      " rows of table '" + Table + "' instead of one; nothing was changed");
+    }
+    savepoint.Commit();
+    return changed == 1;
+}
+
+bool IsBlobType(TFieldType Type) {
+    return Type == ftBlob || Type == ftGraphic;
+}
+
+}  // namespace
+
+std::string TSQLiteTable::SelectSql(const std::vector<TFieldDef>& Defs) const {
+    // The key comes first, when there is one.
+    std::string columns = m_rowKey;
+    for (const TFieldDef& def : Defs)
+        columns += (columns.empty() ? "" : ", ") + QuoteIdentifier(def.Name);
+    return "SELECT " + columns + " FROM " + QuoteIdentifier(m_tableName);
 }
 
 void TSQLiteTable::InternalOpen(std::vector<TFieldDef>& Defs, std::vector<TRecordData>& Records) {
@@ -68,7 +159,8 @@ void TSQLiteTable::InternalOpen(std::vector<TFieldDef>& Defs, std::vector<TRecor
         table = stmt.Column(0).ToString();
     }
     m_tableName = table;
-    m_columns.clear();
+    std::string integerKey;
+    int keyColumns = 0;
     {
         TSQLiteStatement stmt(db, "SELECT name, type, \"notnull\", dflt_value, pk FROM "
                                   "pragma_table_info(?)");
@@ -77,26 +169,32 @@ void TSQLiteTable::InternalOpen(std::vector<TFieldDef>& Defs, std::vector<TRecor
             TFieldDef def;
             def.Name = stmt.Column(0).ToString();
             def.DataType = FieldTypeFromDeclaration(stmt.Column(1).ToString(), def.Size);
-            const bool rowidAlias = stmt.ColumnInt64(4) != 0 &&
-                                    SameText(stmt.Column(1).ToString(), "INTEGER");
-            def.Required = stmt.ColumnInt64(2) != 0 && stmt.Column(3).IsNull() && !rowidAlias;
-            m_columns.push_back(def.Name);
+            const bool integerPrimaryKey = stmt.ColumnInt64(4) != 0 &&
+                                           SameText(stmt.Column(1).ToString(), "INTEGER");
+            if (stmt.ColumnInt64(4) != 0) ++keyColumns;
+            if (integerPrimaryKey) integerKey = def.Name;
+            def.Required =
+                stmt.ColumnInt64(2) != 0 && stmt.Column(3).IsNull() && !integerPrimaryKey;
             Defs.push_back(def);
         }
     }
+    if (keyColumns != 1) integerKey.clear();
+    m_rowKey = FindRowKey(db, table, Defs, integerKey);
     std::string order;
     for (const std::string& name : SplitFieldNames(m_indexFieldNames)) {
-        auto it = std::find_if(m_columns.begin(), m_columns.end(),
-                               [&](const std::string& c) { return SameText(c, name); });
-        if (it == m_columns.end()) DatabaseError(dbmsg::FieldNotFound(name));
-        order += QuoteIdentifier(*it) + ", ";
+        auto it = std::find_if(Defs.begin(), Defs.end(),
+                               [&](const TFieldDef& def) { return SameText(def.Name, name); });
+        if (it == Defs.end()) DatabaseError(dbmsg::FieldNotFound(name));
+        order += (order.empty() ? "" : ", ") + QuoteIdentifier(it->Name);
     }
-    TSQLiteStatement stmt(db, SelectSql() + " ORDER BY " + order + "rowid");
-    ReadRows(stmt, true, Records);
+    if (!m_rowKey.empty()) order += (order.empty() ? "" : ", ") + m_rowKey;
+    TSQLiteStatement stmt(db, SelectSql(Defs) + (order.empty() ? "" : " ORDER BY " + order));
+    ReadRows(stmt, !m_rowKey.empty(), Records);
 }
 
 bool TSQLiteTable::ReadRecord(TRecordData& Record) {
-    TSQLiteStatement stmt(GetDatabase()->Handle(), SelectSql() + " WHERE rowid = ?");
+    TSQLiteStatement stmt(GetDatabase()->Handle(),
+                          SelectSql(FieldDefs()) + " WHERE " + m_rowKey + " = ?");
     stmt.Bind(1, Record.Key, false);
     std::vector<TRecordData> rows;
     ReadRows(stmt, true, rows);
@@ -105,46 +203,43 @@ bool TSQLiteTable::ReadRecord(TRecordData& Record) {
     return true;
 }
 
-static bool IsBlobType(TFieldType Type) {
-    return Type == ftBlob || Type == ftGraphic;
-}
-
 bool TSQLiteTable::InternalPost(TRecordData& Record, bool Inserting) {
     sqlite3* db = CheckDatabase().Handle();
-    const auto& defs = FieldDefs();
+    if (m_rowKey.empty()) DatabaseError(dbmsg::DataSetReadOnly);
+    // Every value goes to the column of its own name; a record of another shape is refused.
+    const std::vector<TFieldDef>& defs = FieldDefs();
+    if (Record.Values.size() != defs.size())
+        DatabaseError("The record does not match the columns of table '" + m_tableName + "'");
     if (Inserting) {
         std::string names, marks;
         std::vector<std::size_t> bound;
-        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        for (std::size_t i = 0; i < defs.size(); ++i) {
             if (Record.Values[i].IsNull()) continue;  // the column's default applies
             if (!bound.empty()) names += ", ";
-            names += QuoteIdentifier(m_columns[i]);
+            names += QuoteIdentifier(defs[i].Name);
             marks += bound.empty() ? "?" : ", ?";
             bound.push_back(i);
         }
         std::string sql = "INSERT INTO " + QuoteIdentifier(m_tableName) +
                           (bound.empty() ? " DEFAULT VALUES"
-                                         : " (" + names + ") VALUES (" + marks + ")");
+                                         : " (" + names + ") VALUES (" + marks + ")") +
+                          " RETURNING " + m_rowKey;
         TSQLiteStatement stmt(db, sql);
         for (std::size_t b = 0; b < bound.size(); ++b)
             stmt.Bind(static_cast<int>(b) + 1, Record.Values[bound[b]],
                       IsBlobType(defs[bound[b]].DataType));
-        stmt.Step();
-        Record.Key = sqlite3_last_insert_rowid(db);
+        while (stmt.Step()) Record.Key = stmt.ColumnInt64(0);
     } else {
         std::string sql = "UPDATE " + QuoteIdentifier(m_tableName) + " SET";
-        for (std::size_t i = 0; i < m_columns.size(); ++i)
-            sql += (i ? ", " : " ") + QuoteIdentifier(m_columns[i]) + " = ?";
-        sql += " WHERE rowid = ? RETURNING rowid";
+        for (std::size_t i = 0; i < defs.size(); ++i)
+            sql += (i ? ", " : " ") + QuoteIdentifier(defs[i].Name) + " = ?";
+        // Changing an INTEGER PRIMARY KEY column changes the key itself.
+        sql += " WHERE " + m_rowKey + " = ? RETURNING " + m_rowKey;
         TSQLiteStatement stmt(db, sql);
-        for (std::size_t i = 0; i < m_columns.size(); ++i)
+        for (std::size_t i = 0; i < defs.size(); ++i)
             stmt.Bind(static_cast<int>(i) + 1, Record.Values[i], IsBlobType(defs[i].DataType));
-        stmt.Bind(static_cast<int>(m_columns.size()) + 1, Record.Key, false);
-        if (!stmt.Step()) return false;
-        // Changing an INTEGER PRIMARY KEY column changes the row id itself.
-        Record.Key = stmt.ColumnInt64(0);
-        while (stmt.Step()) {
-        }
+        stmt.Bind(static_cast<int>(defs.size()) + 1, Record.Key, false);
+        if (!ChangeOneRow(db, stmt, m_tableName, &Record.Key)) return false;
     }
     // Read back what the database stored: defaults, and values in the column's affinity.
     return ReadRecord(Record) || Inserting;
@@ -152,10 +247,11 @@ bool TSQLiteTable::InternalPost(TRecordData& Record, bool Inserting) {
 
 bool TSQLiteTable::InternalDelete(const TRecordData& Record) {
     sqlite3* db = CheckDatabase().Handle();
-    TSQLiteStatement stmt(db, "DELETE FROM " + QuoteIdentifier(m_tableName) + " WHERE rowid = ?");
+    if (m_rowKey.empty()) DatabaseError(dbmsg::DataSetReadOnly);
+    TSQLiteStatement stmt(db, "DELETE FROM " + QuoteIdentifier(m_tableName) + " WHERE " +
+                                  m_rowKey + " = ?");
     stmt.Bind(1, Record.Key, false);
-    stmt.Step();
-    return sqlite3_changes(db) > 0;
+    return ChangeOneRow(db, stmt, m_tableName, nullptr);
 }
 
 // TSQLiteQuery

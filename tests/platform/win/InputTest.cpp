@@ -242,6 +242,22 @@ TEST_F(InputTest, WithoutAFocusKeysGoToTheActiveWindow) {
               (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
 }
 
+TEST_F(InputTest, AltF4ClosesTheTopLevelWindowWhereverTheFocusIs) {
+    for (bool inChild : {false, true}) {
+        HWND form = TopLevel(0, 0, 100, 100);
+        HWND child = Child(form, 10, 10, 50, 20);
+        SetFocus(inChild ? child : form);
+        log.clear();
+        Headless::KeyDown(VK_MENU);
+        Headless::KeyPress(VK_F4);
+        Headless::KeyUp(VK_MENU);
+        Headless::ProcessMessages();
+        EXPECT_EQ(Count(form, WM_CLOSE), 1) << inChild;
+        EXPECT_EQ(Count(child, WM_CLOSE), 0) << inChild;
+        DestroyWindow(form);
+    }
+}
+
 TEST_F(InputTest, TheHandCursorReachesTheBackend) {
     SetCursor(LoadCursor(nullptr, IDC_HAND));
     EXPECT_EQ(driver->CursorShape(), IDC_HAND);
