@@ -13,6 +13,8 @@ packages=(
   lintian desktop-file-utils
   python3 python3-pil
   libsqlite3-dev
+  # PostgreSQL: the client library, and the server the tests start for themselves.
+  libpq-dev postgresql
   clang libclang-rt-dev llvm
   # Only the display start-up benchmark: its FLTK yardstick and its watch on the screen.
   libfltk1.3-dev libxdamage-dev

@@ -14,6 +14,8 @@
 #include "platform/db/DBError.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Fields.h"
+#include "platform/db/postgres/PgConnection.h"
+#include "platform/db/postgres/PgDataSet.h"
 #include "platform/db/sqlite/SQLiteDataSet.h"
 #include "platform/db/sqlite/SQLiteDatabase.h"
 #include "platform/vcl/dialogs/MessageDlg.h"
@@ -91,19 +93,45 @@ TfmSkinRecords::TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePa
     Open();
 }
 
-void TfmSkinRecords::BuildData() {
+void TfmSkinRecords::BuildDatabase() {
+    const char* verbsSql = "SELECT code, title FROM verbs ORDER BY title";
+    if (IsPgConnectionString(m_path)) {
+        m_pgDatabase = new TPgConnection(this);
+        m_pgDatabase->SetName("dbRecords");
+        m_pgDatabase->SetConnectionString(m_path);
+        m_pgDatabase->SetApplicationName("skin_gallery");
+        auto* verbs = new TPgQuery(this);
+        verbs->SetDatabase(m_pgDatabase);
+        verbs->SetSQL(verbsSql);
+        auto* commands = new TPgTable(this);
+        commands->SetDatabase(m_pgDatabase);
+        commands->SetTableName("commands");
+        commands->SetIndexFieldNames("command");
+        // Another user's post shows here as soon as they announce it.
+        commands->SetNotifyChannel("commands");
+        commands->SetAutoRefresh(true);
+        m_verbs = verbs;
+        m_commands = commands;
+        return;
+    }
     m_database = new TSQLiteDatabase(this);
     m_database->SetName("dbRecords");
     m_database->SetDatabaseName(m_path);
-    m_verbs = new TSQLiteQuery(this);
+    auto* verbs = new TSQLiteQuery(this);
+    verbs->SetDatabase(m_database);
+    verbs->SetSQL(verbsSql);
+    auto* commands = new TSQLiteTable(this);
+    commands->SetDatabase(m_database);
+    commands->SetTableName("commands");
+    commands->SetIndexFieldNames("command");
+    m_verbs = verbs;
+    m_commands = commands;
+}
+
+void TfmSkinRecords::BuildData() {
+    BuildDatabase();
     m_verbs->SetName("qryVerbs");
-    m_verbs->SetDatabase(m_database);
-    m_verbs->SetSQL("SELECT code, title FROM verbs ORDER BY title");
-    m_commands = new TSQLiteTable(this);
     m_commands->SetName("tblCommands");
-    m_commands->SetDatabase(m_database);
-    m_commands->SetTableName("commands");
-    m_commands->SetIndexFieldNames("command");
     // The verb's title beside its code: a lookup field into the verbs.
     auto* verbTitle = new TStringField(this);
     verbTitle->SetFieldName("VerbTitle");
@@ -217,7 +245,10 @@ void TfmSkinRecords::ApplyStyle(TskUIStyle Style, TskFileTheme* FileTheme) {
 
 void TfmSkinRecords::Open() {
     try {
-        m_database->Open();
+        if (m_database)
+            m_database->Open();
+        else
+            m_pgDatabase->Open();
         m_verbs->Open();
         m_commands->Open();
     } catch (const EDatabaseError& e) {

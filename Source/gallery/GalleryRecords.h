@@ -9,12 +9,12 @@
 #include "Source/theme/SKThemes.h"
 #include "platform/vcl/controls/Form.h"
 
+class TDataSet;
 class TDataSource;
 class TField;
 class TLabel;
+class TPgConnection;
 class TSQLiteDatabase;
-class TSQLiteQuery;
-class TSQLiteTable;
 class TskFileTheme;
 class TskForm;
 class TskImagePanel;
@@ -24,18 +24,22 @@ class TfmSkinRecords : public TForm {
 public:
     using TLog = std::function<void(const std::string&)>;
 
-    // Opens the database at DatabasePath in the style (and file theme, which may be null).
+    // Opens the database at DatabasePath (an SQLite file or a PostgreSQL connection string)
+    // in the style (and file theme, which may be null).
     TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePath, TskUIStyle Style,
                    TskFileTheme* FileTheme, TLog Log);
 
     TDataSource* Commands() const { return m_dsCommands; }
     TDataSource* Verbs() const { return m_dsVerbs; }
 
-    // The demonstration database beside the program, which --records may replace.
+    // The demonstration database beside the program, which --records may replace with
+    // another file or a PostgreSQL connection string.
     static std::string& DatabasePath();
 
 private:
     void BuildData();
+    // The database and its two sets, on SQLite or on PostgreSQL.
+    void BuildDatabase();
     void BuildControls();
     // The current command's fields, on the panel right of the grid.
     void BuildFields(TWinControl* Panel);
@@ -52,8 +56,9 @@ private:
     TskImagePanel* m_body = nullptr;
     TskThemeManager* m_manager = nullptr;
     TSQLiteDatabase* m_database = nullptr;
-    TSQLiteTable* m_commands = nullptr;
-    TSQLiteQuery* m_verbs = nullptr;
+    TPgConnection* m_pgDatabase = nullptr;
+    TDataSet* m_commands = nullptr;
+    TDataSet* m_verbs = nullptr;
     TDataSource* m_dsCommands = nullptr;
     TDataSource* m_dsVerbs = nullptr;
     TLabel* m_state = nullptr;

@@ -7,7 +7,8 @@
 //                [--screenshot FILE.png] [--records [DATABASE]]
 //
 // --records opens the records window (GalleryRecords.h) over the demonstration database,
-// or over DATABASE, once the gallery is up.
+// or over DATABASE, once the gallery is up. DATABASE is an SQLite file or a PostgreSQL
+// connection string ("host=localhost dbname=demo" or "postgresql://localhost/demo").
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
