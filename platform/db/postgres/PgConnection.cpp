@@ -239,6 +239,7 @@ void TPgConnection::Unlisten(const std::string& Channel) {
 }
 
 void TPgConnection::AddListener(TPgDataSet* DataSet, const std::string& Channel) {
+    RemoveListener(DataSet);
     m_listeners.emplace_back(DataSet, Channel);
     Listen(Channel);
 }

@@ -104,7 +104,8 @@ void TPgDataSet::OpenResult(const std::string& Sql, const std::vector<TPgParam>&
         m_count = rows;
         CloseCursor();
     }
-    ListenIfOpen();
+    // The set is not active yet while it opens: it starts listening here.
+    if (!m_notifyChannel.empty()) m_database->AddListener(this, m_notifyChannel);
 }
 
 void TPgDataSet::ReadRow(const TPgResult& Result, int Row, std::int64_t Position,
@@ -159,7 +160,8 @@ void TPgDataSet::CloseCursor() {
 TPgResult TPgDataSet::Fetch(std::int64_t Start, int Count) {
     TPgConnection& database = CheckDatabase();
     // Reading changes nothing, so a read that met a lost session is tried once more on a
-    // new one.
+    // new one; but the loss of a transaction is the user's to hear of.
+    const bool inTransaction = database.InTransaction();
     for (int attempt = 0;; ++attempt) {
         try {
             if (!m_cursorSession || m_stale || database.CursorEpoch(*m_cursorSession) != m_cursorEpoch) {
@@ -173,7 +175,7 @@ TPgResult TPgDataSet::Fetch(std::int64_t Start, int Count) {
             return database.ExecuteOn(*m_cursorSession, "FETCH FORWARD " + std::to_string(Count) +
                                                             " FROM " + m_cursorName);
         } catch (const EPgError& e) {
-            if (!e.ConnectionLost() || attempt > 0) throw;
+            if (!e.ConnectionLost() || attempt > 0 || inTransaction) throw;
         }
     }
 }
@@ -187,13 +189,15 @@ void TPgDataSet::InternalReadWindow(std::int64_t Start, int Count, std::vector<T
 }
 
 std::int64_t TPgDataSet::InternalCountRecords() const {
-    if (m_count >= 0) return m_count;
-    // Counting moves the cursor to the end; the next read places it again.
-    auto* self = const_cast<TPgDataSet*>(this);
-    self->Fetch(0, 0);
-    m_count = TPgSession::Affected(
-        m_database->ExecuteOn(*m_cursorSession, "MOVE FORWARD ALL IN " + m_cursorName));
+    if (m_count < 0) m_count = const_cast<TPgDataSet*>(this)->CountRecords();
     return m_count;
+}
+
+std::int64_t TPgDataSet::CountRecords() {
+    // Counting moves the cursor to the end; the next read places it again.
+    Fetch(0, 0);
+    return TPgSession::Affected(
+        CheckDatabase().ExecuteOn(*m_cursorSession, "MOVE FORWARD ALL IN " + m_cursorName));
 }
 
 void TPgDataSet::ResultChanged(int CountChange) {

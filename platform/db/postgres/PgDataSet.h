@@ -63,6 +63,7 @@ private:
     void DeclareCursor();
     void CloseCursor();
     TPgResult Fetch(std::int64_t Start, int Count);
+    std::int64_t CountRecords();
     void ListenIfOpen();
 
     TPgConnection* m_database = nullptr;

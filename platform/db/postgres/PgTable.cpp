@@ -202,6 +202,8 @@ bool TPgTable::InternalPost(TRecordData& Record, bool Inserting) {
         sql = "UPDATE " + m_quotedTable + " SET " + sets + " WHERE " + RowCheck(*old, params);
     }
     TPgResult result = database.Execute(sql + " RETURNING " + ColumnList(), params);
+    if (PQntuples(result.get()) == 0 && Inserting)
+        DatabaseError("The database did not store the record (a rule or trigger refused it)");
     if (PQntuples(result.get()) == 0) {
         // Nothing matched: another user changed or deleted the row since it was read. The
         // edit stays for the user to keep or cancel.

@@ -33,8 +33,10 @@ void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string&
             return;
         }
     }
-    // A watched descriptor is the world outside the test: it is waited for in real time.
-    if (AnyDescriptorWatched() && DispatchWatchedDescriptors(kDescriptorWaitMs)) return;
+    // A watched descriptor is the world outside the test: when nothing else can happen it
+    // is waited for in real time; a timer due in virtual time does not wait for it.
+    if (AnyDescriptorWatched() && DispatchWatchedDescriptors(deadline ? 0 : kDescriptorWaitMs))
+        return;
     if (!deadline)
         throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor +
                                  ", but no input is queued and no timer can fire");

@@ -29,15 +29,30 @@ protected:
 };
 
 TEST_F(PgNotifyTest, ANotificationRaisesTheEventAndRefreshesTheRecord) {
+    // The channel is named before the set opens, as a form description names it.
+    TPgTable people(nullptr);
+    people.SetDatabase(db.get());
+    people.SetTableName("people");
+    people.SetNotifyChannel("people_changed");
+    people.SetAutoRefresh(true);
     std::vector<std::string> payloads;
-    table->SetNotifyChannel("people_changed");
-    table->SetAutoRefresh(true);
-    table->OnNotify = [&](TDataSet*, const std::string& payload) { payloads.push_back(payload); };
+    people.OnNotify = [&](TDataSet*, const std::string& payload) { payloads.push_back(payload); };
+    people.Open();
+    people.Next();
     auto other = Connect("qv-tests-other");
-    other->ExecSQL("UPDATE people SET name = 'Anna' WHERE id = 1; NOTIFY people_changed, '1'");
+    other->ExecSQL("UPDATE people SET name = 'Bobby' WHERE id = 2; NOTIFY people_changed, '2'");
     ASSERT_TRUE(LoopUntil([&] { return !payloads.empty(); })) << "no notification came";
-    EXPECT_EQ(payloads, std::vector<std::string>{"1"});
-    EXPECT_EQ(table->FieldByName("name")->GetAsString(), "Anna");
+    EXPECT_EQ(payloads, std::vector<std::string>{"2"});
+    EXPECT_EQ(people.FieldByName("name")->GetAsString(), "Bobby") << "the current record refreshed";
+    // Closed, the set hears no more, though its connection does.
+    people.Close();
+    std::vector<std::string> connectionHeard;
+    db->OnNotify = [&](TPgConnection*, const std::string&, const std::string& payload) {
+        connectionHeard.push_back(payload);
+    };
+    other->ExecSQL("NOTIFY people_changed, 'again'");
+    ASSERT_TRUE(LoopUntil([&] { return !connectionHeard.empty(); }));
+    EXPECT_EQ(payloads.size(), 1u);
 }
 
 TEST_F(PgNotifyTest, AnEditInProgressIsNotReplaced) {
