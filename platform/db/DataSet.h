@@ -1,7 +1,8 @@
 #pragma once
 // TDataSet: an ordered set of records with a cursor, a state machine (inactive, browse, edit,
 // insert) and fields that read and write the current record. It keeps the records it
-// opened in memory and lets a descendant say how to open, post, delete and refresh them.
+// opened in memory (or, for a descendant that reads in batches, a window of them) and lets
+// a descendant say how to open, post, delete and refresh them.
 // Data sources (and through them data links) hear every change as a data event, in the
 // VCL's order.
 #include <cstdint>

@@ -40,6 +40,9 @@ void TPgSession::Connect(const TSettings& Settings, bool* NeedsPassword) {
     }
     // Values are read as ISO text in UTF-8 whatever the server's defaults.
     PQsetClientEncoding(conn, "UTF8");
+    // The server's notices ("table does not exist, skipping") are not the user's business;
+    // libpq would print them on the program's standard error.
+    PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
     m_conn = conn;
     m_settings = Settings;
     m_lost = false;
