@@ -15,6 +15,8 @@ packages=(
   libsqlite3-dev
   # The sources localedef compiles a Turkish locale from, for the tests of letter case.
   locales
+  # PostgreSQL: the client library, and the server the tests start for themselves.
+  libpq-dev postgresql
   clang libclang-rt-dev llvm
   # Only the display start-up benchmark: its FLTK yardstick and its watch on the screen.
   libfltk1.3-dev libxdamage-dev

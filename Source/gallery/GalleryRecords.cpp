@@ -15,6 +15,8 @@
 #include "platform/db/DBError.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Fields.h"
+#include "platform/db/postgres/PgConnection.h"
+#include "platform/db/postgres/PgDataSet.h"
 #include "platform/db/sqlite/SQLiteDataSet.h"
 #include "platform/db/sqlite/SQLiteDatabase.h"
 #include "platform/vcl/dialogs/MessageDlg.h"
@@ -68,7 +70,10 @@ TfmSkinRecords::TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePa
     BuildData();
     // The verbs fill lists while the controls are made; the commands open under them.
     OpenData([this] {
-        m_database->Open();
+        if (m_database)
+            m_database->Open();
+        else
+            m_pgDatabase->Open();
         m_verbs->Open();
     });
     BuildControls();
@@ -87,21 +92,47 @@ TfmSkinRecords::TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePa
     ShowOpenResult();
 }
 
-void TfmSkinRecords::BuildData() {
+void TfmSkinRecords::BuildDatabase() {
+    const char* verbsSql = "SELECT code, title FROM verbs ORDER BY title";
+    if (IsPgConnectionString(m_path)) {
+        m_pgDatabase = new TPgConnection(this);
+        m_pgDatabase->SetName("dbRecords");
+        m_pgDatabase->SetConnectionString(m_path);
+        m_pgDatabase->SetApplicationName("skin_gallery");
+        auto* verbs = new TPgQuery(this);
+        verbs->SetDatabase(m_pgDatabase);
+        verbs->SetSQL(verbsSql);
+        auto* commands = new TPgTable(this);
+        commands->SetDatabase(m_pgDatabase);
+        commands->SetTableName("commands");
+        commands->SetIndexFieldNames("command");
+        // Another user's post shows here as soon as they announce it.
+        commands->SetNotifyChannel("commands");
+        commands->SetAutoRefresh(true);
+        m_verbs = verbs;
+        m_commands = commands;
+        return;
+    }
     m_database = new TSQLiteDatabase(this);
     m_database->SetName("dbRecords");
     m_database->SetDatabaseName(m_path);
     // Another program's write lock is waited for this long before the window says so.
     m_database->SetBusyTimeout(1000);
-    m_verbs = new TSQLiteQuery(this);
+    auto* verbs = new TSQLiteQuery(this);
+    verbs->SetDatabase(m_database);
+    verbs->SetSQL(verbsSql);
+    auto* commands = new TSQLiteTable(this);
+    commands->SetDatabase(m_database);
+    commands->SetTableName("commands");
+    commands->SetIndexFieldNames("command");
+    m_verbs = verbs;
+    m_commands = commands;
+}
+
+void TfmSkinRecords::BuildData() {
+    BuildDatabase();
     m_verbs->SetName("qryVerbs");
-    m_verbs->SetDatabase(m_database);
-    m_verbs->SetSQL("SELECT code, title FROM verbs ORDER BY title");
-    m_commands = new TSQLiteTable(this);
     m_commands->SetName("tblCommands");
-    m_commands->SetDatabase(m_database);
-    m_commands->SetTableName("commands");
-    m_commands->SetIndexFieldNames("command");
     // The verb's title beside its code: a lookup field into the verbs.
     auto* verbTitle = new TStringField(this);
     verbTitle->SetFieldName("VerbTitle");
@@ -224,7 +255,8 @@ void TfmSkinRecords::OpenData(const std::function<void()>& Open) {
         m_openError = e.Message();
         m_commands->Close();
         m_verbs->Close();
-        m_database->Close();
+        if (m_database) m_database->Close();
+        if (m_pgDatabase) m_pgDatabase->Close();
     }
 }
 

@@ -9,12 +9,12 @@
 #include "Source/theme/SKThemes.h"
 #include "platform/vcl/controls/Form.h"
 
+class TDataSet;
 class TDataSource;
 class TField;
 class TLabel;
+class TPgConnection;
 class TSQLiteDatabase;
-class TSQLiteQuery;
-class TSQLiteTable;
 class TskFileTheme;
 class TskForm;
 class TskImagePanel;
@@ -24,7 +24,8 @@ class TfmSkinRecords : public TForm {
 public:
     using TLog = std::function<void(const std::string&)>;
 
-    // Opens the database at DatabasePath in the style (and file theme, which may be null).
+    // Opens the database at DatabasePath (an SQLite file or a PostgreSQL connection string)
+    // in the style (and file theme, which may be null).
     TfmSkinRecords(TComponent* AOwner, const std::string& DatabasePath, TskUIStyle Style,
                    TskFileTheme* FileTheme, TLog Log);
 
@@ -37,12 +38,15 @@ public:
     // that is not posted whole is not written at all.
     bool ResolvePendingEdit(bool CanStay);
 
-    // The demonstration database beside the program, which --records may replace.
+    // The demonstration database beside the program, which --records may replace with
+    // another file or a PostgreSQL connection string.
     static std::string& DatabasePath();
 
 private:
     void BuildData();
     void OpenData(const std::function<void()>& Open);
+    // The database and its two sets, on SQLite or on PostgreSQL.
+    void BuildDatabase();
     void BuildControls();
     // The current command's fields, on the panel right of the grid.
     void BuildFields(TWinControl* Panel);
@@ -59,8 +63,9 @@ private:
     TskImagePanel* m_body = nullptr;
     TskThemeManager* m_manager = nullptr;
     TSQLiteDatabase* m_database = nullptr;
-    TSQLiteTable* m_commands = nullptr;
-    TSQLiteQuery* m_verbs = nullptr;
+    TPgConnection* m_pgDatabase = nullptr;
+    TDataSet* m_commands = nullptr;
+    TDataSet* m_verbs = nullptr;
     TDataSource* m_dsCommands = nullptr;
     TDataSource* m_dsVerbs = nullptr;
     TLabel* m_state = nullptr;

@@ -10,6 +10,8 @@
 #include "platform/db/controls/DBListBox.h"
 #include "platform/db/controls/DBLookup.h"
 #include "platform/db/controls/DBMemo.h"
+#include "platform/db/postgres/PgConnection.h"
+#include "platform/db/postgres/PgDataSet.h"
 #include "platform/db/sqlite/SQLiteDataSet.h"
 #include "platform/db/sqlite/SQLiteDatabase.h"
 #include "platform/vcl/core/ClassInfo.h"
@@ -20,4 +22,5 @@ void RegisterDBClasses() {
                       TBlobField, TGraphicField, TDBEdit, TDBMemo, TDBImage, TDBListBox,
                       TDBComboBox, TDBLookupListBox, TDBLookupComboBox, TDBGrid, TColumn>();
     RegisterDataSetActionClasses();
+    RegisterClassesOf<TPgConnection, TPgTable, TPgQuery>();
 }

@@ -2,6 +2,7 @@
 #include "platform/db/DataSet.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "platform/db/DataSource.h"
@@ -78,6 +79,8 @@ void TDataSet::OpenCursor() {
         throw;
     }
     m_current = m_records.empty() ? -1 : 0;
+    m_windowStart = 0;
+    m_windowEnd = !InternalWindowed();
     m_displayRecord = -1;
     m_bof = true;
     m_eof = m_records.empty();
@@ -242,7 +245,8 @@ void TDataSet::RemoveDataSource(TDataSource* Source) {
 // Navigation
 
 int TDataSet::GetRecordCount() const {
-    int n = static_cast<int>(m_records.size());
+    if (!m_windowEnd) return static_cast<int>(std::min<std::int64_t>(InternalCountRecords(), INT32_MAX));
+    int n = static_cast<int>(m_windowStart) + static_cast<int>(m_records.size());
     return m_state == dsInsert ? n - 1 : n;
 }
 
@@ -251,13 +255,19 @@ bool TDataSet::IsEmpty() const {
 }
 
 int TDataSet::GetRecNo() const {
-    return m_current + 1;
+    return m_current < 0 ? 0 : static_cast<int>(m_windowStart) + m_current + 1;
 }
 
 void TDataSet::SetRecNo(int Value) {
     CheckBrowseMode();
     if (m_records.empty()) return;
     int target = std::clamp(Value - 1, 0, static_cast<int>(m_records.size()) - 1);
+    if (m_windowStart > 0 || !m_windowEnd) {
+        const std::int64_t wanted = std::clamp(Value - 1, 0, std::max(GetRecordCount() - 1, 0));
+        target = static_cast<int>(wanted - m_windowStart);
+        if (target < 0 || target >= static_cast<int>(m_records.size()))
+            target = SlideWindow(wanted, wanted > m_windowStart + m_current);
+    }
     if (target != m_current) DoScroll(target, deDataSetChange);
 }
 
@@ -273,6 +283,7 @@ void TDataSet::DoScroll(int Target, TDataEvent Event) {
 void TDataSet::First() {
     CheckBrowseMode();
     Fire(BeforeScroll);
+    if (m_windowStart > 0) SlideWindow(0, true);
     m_current = m_records.empty() ? -1 : 0;
     m_bof = true;
     m_eof = m_records.empty();
@@ -283,6 +294,7 @@ void TDataSet::First() {
 void TDataSet::Last() {
     CheckBrowseMode();
     Fire(BeforeScroll);
+    if (!m_windowEnd) SlideWindow(InternalCountRecords() - 1, false);
     m_current = static_cast<int>(m_records.size()) - 1;
     m_eof = true;
     m_bof = m_records.empty();
@@ -292,13 +304,20 @@ void TDataSet::Last() {
 
 int TDataSet::MoveBy(int Distance) {
     CheckBrowseMode();
-    const int n = static_cast<int>(m_records.size());
+    int n = static_cast<int>(m_records.size());
     if (n == 0) {
         m_bof = m_eof = true;
         return 0;
     }
     if (Distance == 0) return 0;
     Fire(BeforeScroll);
+    // A windowed set reads the records the move reaches; the links then see a new window.
+    const long long wanted = static_cast<long long>(m_current) + Distance;
+    const bool slid = (wanted >= n && !m_windowEnd) || (wanted < 0 && m_windowStart > 0);
+    if (slid) {
+        SlideWindow(std::max<std::int64_t>(0, m_windowStart + wanted), Distance > 0);
+        n = static_cast<int>(m_records.size());
+    }
     m_bof = m_eof = false;
     long long target = static_cast<long long>(m_current) + Distance;
     if (target >= n) {
@@ -311,7 +330,7 @@ int TDataSet::MoveBy(int Distance) {
     int moved = static_cast<int>(target) - m_current;
     if (moved != 0) {
         m_current = static_cast<int>(target);
-        DataEvent(deDataSetScroll, moved);
+        DataEvent(slid ? deDataSetChange : deDataSetScroll, slid ? 0 : moved);
         Fire(AfterScroll);
     }
     return moved;

@@ -1,7 +1,8 @@
 #pragma once
 // TDataSet: an ordered set of records with a cursor, a state machine (inactive, browse, edit,
 // insert) and fields that read and write the current record. It keeps the records it
-// opened in memory and lets a descendant say how to open, post, delete and refresh them.
+// opened in memory (or, for a descendant that reads in batches, a window of them) and lets
+// a descendant say how to open, post, delete and refresh them.
 // Data sources (and through them data links) hear every change as a data event, in the
 // VCL's order.
 #include <cstdint>
@@ -155,6 +156,21 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     // Reopens from InternalOpen after a failure that may have changed the records.
     void ResyncFromDatabase();
+    // The record as it was read before the current edit: what an update checks is still
+    // there. Null outside an edit.
+    const TRecordData* OldRecord() const;
+
+    // Reading in batches. A descendant whose InternalOpen gave only the first records of a
+    // longer result answers true from InternalWindowed; the set then holds a window of
+    // records around the current one and reads others with InternalReadWindow as the cursor
+    // moves, so that a result of any length needs the memory of one window.
+    virtual bool InternalWindowed() const { return false; }
+    // Reads up to Count records from position Start (from 0) of the result; fewer at its end.
+    virtual void InternalReadWindow(std::int64_t Start, int Count, std::vector<TRecordData>& Records);
+    // The number of records in the whole result.
+    virtual std::int64_t InternalCountRecords() const;
+    // The most records a window holds.
+    virtual int InternalWindowSize() const { return 1000; }
 
 private:
     friend class TField;
@@ -173,6 +189,10 @@ private:
     void CheckRequiredFields();
     void Resync();
     void DoScroll(int Target, TDataEvent Event);
+    // Windowed sets: reads the window that holds position Target of the result, keeping
+    // room ahead in the direction of travel, and answers the record's index in it.
+    int SlideWindow(std::int64_t Target, bool Forward);
+    bool HeldToEnd() const { return m_windowEnd; }
     bool RecordMatches(const TRecordData& Record, const std::vector<TField*>& Fields,
                        const std::vector<Variant>& Values, TLocateOptions Options) const;
     int FindRecord(const std::string& KeyFields, const std::vector<Variant>& KeyValues,
@@ -205,4 +225,6 @@ private:
     TDataEvent m_enableEvent = deDataSetChange;
     std::vector<TDataSource*> m_dataSources;
     bool m_inUpdateRecord = false;
+    std::int64_t m_windowStart = 0;  // the position in the result of m_records[0]
+    bool m_windowEnd = true;         // m_records reaches the end of the result
 };

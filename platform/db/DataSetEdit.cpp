@@ -177,10 +177,19 @@ void TDataSet::RebindFields(std::vector<TFieldDef> Defs) {
 
 void TDataSet::ResyncFromDatabase() {
     TBookmark here = GetBookmark();
+    const std::int64_t position = m_windowStart + std::max(m_current, 0);
     std::vector<TRecordData> records;
     const std::size_t fieldsBefore = m_fields.size();
     InternalRefresh(records);
     m_records = std::move(records);
+    if (m_windowStart > 0 || !m_windowEnd || InternalWindowed()) {
+        m_windowStart = 0;
+        m_windowEnd = !InternalWindowed();
+        m_current = static_cast<int>(
+            std::min<std::int64_t>(position, static_cast<std::int64_t>(m_records.size())));
+        if (!m_windowEnd && position >= static_cast<std::int64_t>(m_records.size()))
+            m_current = SlideWindow(position, true);
+    }
     if (here) {
         auto it = std::find_if(m_records.begin(), m_records.end(),
                                [&](const TRecordData& r) { return r.Key == *here; });

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/win/DescriptorWatch.h"
 #include "platform/win/Input.h"
 #include "platform/win/PaintPass.h"
 #include "platform/win/Painting.h"
@@ -142,6 +143,7 @@ bool Fetch(MSG& msg, const Filter& filter, bool remove, bool wait) {
     WindowManager& wm = WM();
     while (true) {
         wm.GetDriver().PollInput();
+        DispatchWatchedDescriptors(0);
         if (FetchOnce(msg, filter, remove)) {
             if (msg.message != WM_PAINT) EndPaintPass();
             if (!remove || !wm.hook || msg.message == WM_QUIT) return true;

@@ -2,6 +2,11 @@
 // through the data layer's own tables:
 //
 //   make_demo_db OUTPUT.db --abbreviations FILE.tsv [--commands FILE.tsv]
+//   make_demo_db "host=... dbname=..." --abbreviations FILE.tsv [--commands FILE.tsv]
+//
+// OUTPUT is an SQLite file, or a PostgreSQL connection string (key=value settings or a
+// postgresql:// address): there the tables are made anew in one transaction, replacing
+// tables of the same names.
 //
 // Tables: verbs (the first word of each command's descriptive name), commands (the IBM CL
 // command list with each command's verb), abbreviations, and pictures (small BMP and JPEG
@@ -11,11 +16,15 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/db/Fields.h"
+#include "platform/db/postgres/PgConnection.h"
+#include "platform/db/postgres/PgDataSet.h"
 #include "platform/db/sqlite/SQLiteDataSet.h"
 #include "platform/db/sqlite/SQLiteDatabase.h"
 #include "platform/gfx/BmpCodec.h"
@@ -31,6 +40,20 @@ const char* kSchema =
     "CREATE TABLE abbreviations (id INTEGER PRIMARY KEY, title VARCHAR(10) NOT NULL,"
     " meaning VARCHAR(120), sample VARCHAR(20), is_command BOOLEAN, is_keyword BOOLEAN);"
     "CREATE TABLE pictures (id INTEGER PRIMARY KEY, title VARCHAR(30) NOT NULL, picture GRAPHIC);";
+
+const char* kPgSchema =
+    "DROP TABLE IF EXISTS pictures, abbreviations, commands, verbs;"
+    "CREATE TABLE verbs (code serial PRIMARY KEY, title varchar(30) NOT NULL UNIQUE);"
+    "CREATE TABLE commands (id serial PRIMARY KEY, command varchar(10) NOT NULL UNIQUE,"
+    " name varchar(80) NOT NULL, verb int REFERENCES verbs(code), notes text, reviewed boolean);"
+    "CREATE TABLE abbreviations (id serial PRIMARY KEY, title varchar(10) NOT NULL,"
+    " meaning varchar(120), sample varchar(20), is_command boolean, is_keyword boolean);"
+    "CREATE TABLE pictures (id serial PRIMARY KEY, title varchar(30) NOT NULL, picture bytea);";
+
+// Where the tables go: the two databases behind one way of opening a table.
+struct TTarget {
+    std::function<std::unique_ptr<TDataSet>(const char* Name)> Table;
+};
 
 // The rows of a tab-separated file with a header line, as maps from column to text.
 std::vector<std::map<std::string, std::string>> ReadTsv(const std::string& path) {
@@ -84,11 +107,87 @@ std::string Bytes(const std::vector<std::uint8_t>& data) {
     return std::string(data.begin(), data.end());
 }
 
-TSQLiteTable& Open(TSQLiteDatabase& db, TSQLiteTable& table, const char* name) {
-    table.SetDatabase(&db);
-    table.SetTableName(name);
-    table.Open();
-    return table;
+// Fills the tables from the shipped data.
+void Load(const TTarget& target, const std::string& abbreviations, const std::string& commands) {
+    if (!commands.empty() && std::filesystem::exists(commands)) {
+        const auto rows = ReadTsv(commands);
+        std::map<std::string, int> verbs;
+        for (const auto& row : rows) verbs.emplace(FirstWord(row.at("descriptive name")), 0);
+        auto verbTable = target.Table("verbs");
+        for (auto& [title, code] : verbs) {
+            verbTable->Append();
+            verbTable->FieldByName("title")->SetAsString(title);
+            verbTable->Post();
+            code = verbTable->FieldByName("code")->GetAsInteger();
+        }
+        auto commandTable = target.Table("commands");
+        for (const auto& row : rows) {
+            commandTable->Append();
+            commandTable->FieldByName("command")->SetAsString(row.at("command"));
+            commandTable->FieldByName("name")->SetAsString(row.at("descriptive name"));
+            commandTable->FieldByName("verb")->SetAsInteger(verbs.at(FirstWord(row.at("descriptive name"))));
+            commandTable->Post();
+        }
+    } else {
+        std::fprintf(stderr, "make_demo_db: no command list; the commands table stays empty\n");
+    }
+
+    auto abbreviationTable = target.Table("abbreviations");
+    for (const auto& row : ReadTsv(abbreviations)) {
+        abbreviationTable->Append();
+        abbreviationTable->FieldByName("title")->SetAsString(row.at("title"));
+        abbreviationTable->FieldByName("meaning")->SetAsString(row.at("meaning"));
+        abbreviationTable->FieldByName("sample")->SetAsString(row.at("sample"));
+        abbreviationTable->FieldByName("is_command")->SetAsBoolean(row.at("command") == "1");
+        abbreviationTable->FieldByName("is_keyword")->SetAsBoolean(row.at("keyword") == "1");
+        abbreviationTable->Post();
+    }
+
+    auto pictureTable = target.Table("pictures");
+    static const char kDamaged[] = "BM\0this file was cut short";
+    const std::pair<const char*, std::string> pictures[] = {
+        {"Evening (BMP)", Bytes(gfx::WriteBmp(Picture(96, 64, RGB(40, 60, 140), {RGB(200, 90, 40), RGB(120, 40, 90)})))},
+        {"Meadow (JPEG)", Bytes(gfx::WriteJpeg(Picture(120, 80, RGB(120, 180, 255), {RGB(40, 140, 40), RGB(80, 160, 60), RGB(30, 110, 30)})))},
+        {"Sea (BMP)", Bytes(gfx::WriteBmp(Picture(64, 64, RGB(150, 200, 255), {RGB(20, 80, 160), RGB(10, 50, 120)})))},
+        {"Damaged (not a picture)", std::string(kDamaged, sizeof kDamaged - 1)},
+        {"Empty", std::string()},
+    };
+    for (const auto& [title, bytes] : pictures) {
+        pictureTable->Append();
+        pictureTable->FieldByName("title")->SetAsString(title);
+        static_cast<TBlobField*>(pictureTable->FieldByName("picture"))->SetAsBytes(bytes);
+        pictureTable->Post();
+    }
+}
+
+template <class Table, class Database>
+std::function<std::unique_ptr<TDataSet>(const char*)> TablesOf(Database& db) {
+    return [&db](const char* name) {
+        auto table = std::make_unique<Table>(nullptr);
+        table->SetDatabase(&db);
+        table->SetTableName(name);
+        table->Open();
+        return std::unique_ptr<TDataSet>(std::move(table));
+    };
+}
+
+int LoadIntoPostgres(const std::string& conninfo, const std::string& abbreviations,
+                     const std::string& commands) {
+    try {
+        TPgConnection db(nullptr);
+        db.SetConnectionString(conninfo);
+        db.SetApplicationName("make_demo_db");
+        db.Open();
+        // All or nothing: a failure rolls back, leaving what was there before.
+        db.StartTransaction();
+        db.ExecSQL(kPgSchema);
+        Load({TablesOf<TPgTable>(db)}, abbreviations, commands);
+        db.Commit();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_demo_db: %s\n", e.what());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -106,9 +205,10 @@ int main(int argc, char** argv) {
             output.clear(), i = argc;
     }
     if (output.empty() || abbreviations.empty()) {
-        std::fprintf(stderr, "usage: %s OUTPUT.db --abbreviations FILE.tsv [--commands FILE.tsv]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.db|CONNECTION-STRING --abbreviations FILE.tsv [--commands FILE.tsv]\n", argv[0]);
         return 64;
     }
+    if (IsPgConnectionString(output)) return LoadIntoPostgres(output, abbreviations, commands);
     const std::string temporary = output + ".tmp";
     try {
         std::filesystem::remove(temporary);
@@ -119,60 +219,7 @@ int main(int argc, char** argv) {
             db.Open();
             db.ExecSQL(kSchema);
             db.ExecSQL("BEGIN");
-
-            if (!commands.empty() && std::filesystem::exists(commands)) {
-                const auto rows = ReadTsv(commands);
-                std::map<std::string, int> verbs;
-                for (const auto& row : rows) verbs.emplace(FirstWord(row.at("descriptive name")), 0);
-                TSQLiteTable verbTable(nullptr);
-                Open(db, verbTable, "verbs");
-                for (auto& [title, code] : verbs) {
-                    verbTable.Append();
-                    verbTable.FieldByName("title")->SetAsString(title);
-                    verbTable.Post();
-                    code = verbTable.FieldByName("code")->GetAsInteger();
-                }
-                TSQLiteTable commandTable(nullptr);
-                Open(db, commandTable, "commands");
-                for (const auto& row : rows) {
-                    commandTable.Append();
-                    commandTable.FieldByName("command")->SetAsString(row.at("command"));
-                    commandTable.FieldByName("name")->SetAsString(row.at("descriptive name"));
-                    commandTable.FieldByName("verb")->SetAsInteger(verbs.at(FirstWord(row.at("descriptive name"))));
-                    commandTable.Post();
-                }
-            } else {
-                std::fprintf(stderr, "make_demo_db: no command list; the commands table stays empty\n");
-            }
-
-            TSQLiteTable abbreviationTable(nullptr);
-            Open(db, abbreviationTable, "abbreviations");
-            for (const auto& row : ReadTsv(abbreviations)) {
-                abbreviationTable.Append();
-                abbreviationTable.FieldByName("title")->SetAsString(row.at("title"));
-                abbreviationTable.FieldByName("meaning")->SetAsString(row.at("meaning"));
-                abbreviationTable.FieldByName("sample")->SetAsString(row.at("sample"));
-                abbreviationTable.FieldByName("is_command")->SetAsBoolean(row.at("command") == "1");
-                abbreviationTable.FieldByName("is_keyword")->SetAsBoolean(row.at("keyword") == "1");
-                abbreviationTable.Post();
-            }
-
-            TSQLiteTable pictureTable(nullptr);
-            Open(db, pictureTable, "pictures");
-            static const char kDamaged[] = "BM\0this file was cut short";
-            const std::pair<const char*, std::string> pictures[] = {
-                {"Evening (BMP)", Bytes(gfx::WriteBmp(Picture(96, 64, RGB(40, 60, 140), {RGB(200, 90, 40), RGB(120, 40, 90)})))},
-                {"Meadow (JPEG)", Bytes(gfx::WriteJpeg(Picture(120, 80, RGB(120, 180, 255), {RGB(40, 140, 40), RGB(80, 160, 60), RGB(30, 110, 30)})))},
-                {"Sea (BMP)", Bytes(gfx::WriteBmp(Picture(64, 64, RGB(150, 200, 255), {RGB(20, 80, 160), RGB(10, 50, 120)})))},
-                {"Damaged (not a picture)", std::string(kDamaged, sizeof kDamaged - 1)},
-                {"Empty", std::string()},
-            };
-            for (const auto& [title, bytes] : pictures) {
-                pictureTable.Append();
-                pictureTable.FieldByName("title")->SetAsString(title);
-                static_cast<TBlobField*>(pictureTable.FieldByName("picture"))->SetAsBytes(bytes);
-                pictureTable.Post();
-            }
+            Load({TablesOf<TSQLiteTable>(db)}, abbreviations, commands);
             db.ExecSQL("COMMIT");
         }
         std::filesystem::rename(temporary, output);

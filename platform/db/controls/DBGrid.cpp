@@ -348,7 +348,7 @@ void TDBGrid::KeyDown(WORD& Key, TShiftState Shift) {
     switch (Key) {
         case VK_DOWN:
             if (m_editModified) m_link->UpdateRecord();
-            if (emptyInsert && dataSet->GetRecNo() == dataSet->BufferRecordCount()) break;
+            if (emptyInsert && dataSet->GetActiveRecord() + 1 == dataSet->BufferRecordCount()) break;
             dataSet->Next();
             // Down from the last record starts a new one, as a grid user expects.
             if (dataSet->GetEOF() && editing && dataSet->GetState() == dsBrowse) dataSet->Append();
@@ -360,6 +360,27 @@ void TDBGrid::KeyDown(WORD& Key, TShiftState Shift) {
             }
             if (m_editModified) m_link->UpdateRecord();
             dataSet->Prior();
+            break;
+        // Pages and the ends move the dataset, not the rows: a set that reads in batches
+        // holds only some of its records as rows.
+        case VK_NEXT:
+        case VK_PRIOR: {
+            if (m_editModified) m_link->UpdateRecord();
+            const int page = std::max(1, GetVisibleRowCount());
+            dataSet->MoveBy(Key == VK_NEXT ? page : -page);
+            break;
+        }
+        case VK_HOME:
+        case VK_END:
+            if (!ctrl) {
+                TCustomGrid::KeyDown(Key, Shift);
+                return;
+            }
+            if (m_editModified) m_link->UpdateRecord();
+            if (Key == VK_HOME)
+                dataSet->First();
+            else
+                dataSet->Last();
             break;
         case VK_INSERT:
             if (!editing) return;

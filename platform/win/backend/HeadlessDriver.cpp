@@ -3,12 +3,16 @@
 #include <stdexcept>
 
 #include "platform/gfx/Font.h"
+#include "platform/win/DescriptorWatch.h"
 #include "platform/win/Message.h"
 #include "platform/win/Screen.h"
 #include "platform/win/Timer.h"
 #include "platform/win/WindowManager.h"
 
 namespace win {
+
+// How long a headless loop with nothing else to do waits for a watched descriptor.
+constexpr int kDescriptorWaitMs = 5000;
 
 void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string& waitingFor) {
     if (!m_idleActions.empty()) {
@@ -29,6 +33,10 @@ void HeadlessDriver::WaitInput(std::optional<DWORD> deadline, const std::string&
             return;
         }
     }
+    // A watched descriptor is the world outside the test: when nothing else can happen it
+    // is waited for in real time; a timer due in virtual time does not wait for it.
+    if (AnyDescriptorWatched() && DispatchWatchedDescriptors(deadline ? 0 : kDescriptorWaitMs))
+        return;
     if (!deadline)
         throw std::runtime_error("headless message loop stuck: it waits for " + waitingFor +
                                  ", but no input is queued and no timer can fire");

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
+#include "platform/win/DescriptorWatch.h"
 #include "platform/win/Input.h"
 #include "platform/win/Message.h"
 #include "platform/win/Window.h"
@@ -113,10 +115,13 @@ void X11Driver::WaitInput(std::optional<DWORD> deadline, const std::string&) {
         timeout = std::max<std::int32_t>(0, static_cast<std::int32_t>(*deadline - TickCount()));
     // The window manager keeps the button's release during its move; we look for it.
     if (m_systemMove || m_wantGrab) timeout = timeout < 0 ? 30 : std::min(timeout, 30);
-    pollfd fds[3] = {{ConnectionNumber(m_display), POLLIN, 0},
-                     {m_wakePipe[0], POLLIN, 0},
-                     {g_signalPipe[0], POLLIN, 0}};
-    if (poll(fds, 3, timeout) > 0 && (fds[1].revents & POLLIN)) {
+    std::vector<pollfd> fds = {{ConnectionNumber(m_display), POLLIN, 0},
+                               {m_wakePipe[0], POLLIN, 0},
+                               {g_signalPipe[0], POLLIN, 0}};
+    // The loop runs the handlers of watched descriptors when the wait ends.
+    AppendWatchedDescriptors(fds);
+    if (AnyWatchMarkedReady()) timeout = 0;
+    if (poll(fds.data(), fds.size(), timeout) > 0 && (fds[1].revents & POLLIN)) {
         char drained[64];
         while (read(m_wakePipe[0], drained, sizeof drained) > 0) {
         }
