@@ -9,7 +9,7 @@ packages=(
   fonts-wqy-microhei
   libjpeg62-turbo-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
-  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox
+  xvfb xauth xdotool x11-apps x11-utils x11-xserver-utils imagemagick openbox
   lintian desktop-file-utils appstream doxygen
   python3 python3-pil
   libsqlite3-dev
