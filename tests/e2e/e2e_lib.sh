@@ -23,7 +23,9 @@ run_under_xvfb() {
   [[ ${E2E_UNDER_XVFB:-} == 1 ]] && return 0
   require_tools xvfb-run xdotool import convert
   mkdir -p "$out"
-  E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  # Without -noreset the server starts over whenever its last client leaves (a program the
+  # script ended, before it starts the next one) and refuses connections while it does.
+  E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 }
 
 fail() {

@@ -21,7 +21,8 @@ if [[ ${E2E_UNDER_XVFB:-} != 1 ]]; then
   done
   rm -rf "$out"
   mkdir -p "$out"
-  E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  # -noreset: the server must not start over between the programs the test runs in turn.
+  E2E_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 
 fail() {
