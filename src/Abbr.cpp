@@ -52,9 +52,9 @@ void TfmAbbr::SetInfo(AbbrInfo* pInfo) {
 bool TfmAbbr::TransferInfo(bool bSave) {
     CX_ASSERT(m_pInfo);
     if (!bSave) {
-        edtTitle->SetText(FieldText(m_pInfo->szTitle, sizeof m_pInfo->szTitle));
-        edtInfo->SetText(FieldText(m_pInfo->szInfo, sizeof m_pInfo->szInfo));
-        edtSample->SetText(FieldText(m_pInfo->szSample, sizeof m_pInfo->szSample));
+        edtTitle->SetText(FieldText(m_pInfo->szTitle));
+        edtInfo->SetText(FieldText(m_pInfo->szInfo));
+        edtSample->SetText(FieldText(m_pInfo->szSample));
         if (m_pInfo->nFlag & AbbrFlagCommand) chkCommand->SetChecked(true);
         if (m_pInfo->nFlag & AbbrFlagKeyword) chkKeyword->SetChecked(true);
         m_shown = {edtTitle->GetText(), edtInfo->GetText(), edtSample->GetText(),
@@ -76,11 +76,6 @@ bool TfmAbbr::TransferInfo(bool bSave) {
 
 void TfmAbbr::btnOKClick(TObject*) {
     if (TransferInfo(true)) SetModalResult(mrOk);
-}
-
-std::string TfmAbbr::FieldText(const char* szField, std::size_t nWidth) {
-    // A damaged record may lack its terminating NUL.
-    return std::string(szField, strnlen(szField, nWidth));
 }
 
 void TfmAbbr::CopyField(char* szField, std::size_t nWidth, const std::string& szText) {

@@ -47,8 +47,6 @@ class TfmAbbr : public TForm {
     static void CopyField(char* szField, std::size_t nWidth, const std::string& szText);
 
 private:
-    static std::string FieldText(const char* szField, std::size_t nWidth);
-
     // What TransferInfo(false) showed, to tell what the user changed.
     struct Shown {
         std::string szTitle, szInfo, szSample;

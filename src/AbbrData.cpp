@@ -1,6 +1,5 @@
 #include "src/AbbrData.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,9 +54,7 @@ void AbbrData::Refusals::Add(const InsertResult& refused) {
     }
     if (refused.nOutcome != InsertOutcome::Duplicate) return;
     ++m_nDuplicate;
-    const char* szTitle = refused.pInfo->szTitle;
-    std::string szQuoted =
-        "\"" + std::string(szTitle, strnlen(szTitle, sizeof(AbbrInfo::szTitle))) + "\"";
+    std::string szQuoted = "\"" + FieldText(refused.pInfo->szTitle) + "\"";
     if (std::find(m_examples.begin(), m_examples.end(), szQuoted) != m_examples.end()) return;
     if (m_examples.size() < MaxExamples)
         m_examples.push_back(std::move(szQuoted));
@@ -244,10 +241,7 @@ AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
     };
 
     io::ReplacingFile out(szPath);
-    if (!out.IsUsable()) {
-        out.Create();
-        return fail(out.Error());
-    }
+    if (!out.IsUsable()) return fail(out.Error());
     // A device or pipe is written in place and has no lock file beside it.
     io::FileLock lock(out.TargetPath());
     if (!out.WritesInPlace()) {
@@ -257,7 +251,7 @@ AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
             busy.bBusy = lock.HeldByOther();
             return busy;
         }
-        RemoveStaleNewFiles(out.TargetPath());
+        out.RemoveStaleNewFiles();
     }
     if (options.pExpected) {
         const io::FileStamp now =
@@ -298,24 +292,6 @@ AbbrData::SaveResult AbbrData::SaveData(const std::string& szPath, CxList& list,
     if (!out.Commit()) return fail(out.Error());
     if (!out.WritesInPlace()) saved.stamp = io::FileStamp::OfWholeFile(out.TargetPath());
     return saved;
-}
-
-void AbbrData::RemoveStaleNewFiles(const std::string& szTarget) {
-    // Every writer of the data file holds its lock while its new file exists, so a new file
-    // found while holding it was left by a save that never finished.
-    const std::size_t nSlash = szTarget.rfind('/');
-    const std::string szDir = nSlash == std::string::npos ? "./" : szTarget.substr(0, nSlash + 1);
-    const std::string szPrefix =
-        (nSlash == std::string::npos ? szTarget : szTarget.substr(nSlash + 1)) + ".new-";
-    DIR* dir = ::opendir(szDir.c_str());
-    if (!dir) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (std::strncmp(entry->d_name, szPrefix.c_str(), szPrefix.size()) != 0) continue;
-        const std::string szPath = szDir + entry->d_name;
-        struct stat st {};
-        if (::lstat(szPath.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(szPath.c_str());
-    }
-    ::closedir(dir);
 }
 
 bool AbbrData::KeepBackup(const std::string& szTarget, std::string* pszBackupPath,

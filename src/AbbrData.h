@@ -122,7 +122,6 @@ private:
     bool ReadIntField(std::int32_t* pnValue, const char* szName, std::string* pszDamage);
     std::string EndedInside(const char* szName) const;
     bool OpenForReading(const std::string& szPath, ReadResult* pResult);
-    static void RemoveStaleNewFiles(const std::string& szTarget);
     static bool KeepBackup(const std::string& szTarget, std::string* pszBackupPath,
                            std::string* pszReason);
 

@@ -3,6 +3,8 @@
 // keyed by its title.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string>
 
 constexpr std::int32_t AbbrFlagCommand = 0x1;
 constexpr std::int32_t AbbrFlagKeyword = 0x2;
@@ -28,3 +30,9 @@ static_assert(offsetof(AbbrInfo, szReserved) == 540);
 constexpr std::size_t AbbrTitleMax = sizeof(AbbrInfo::szTitle) - 1;
 constexpr std::size_t AbbrTextMax = sizeof(AbbrInfo::szInfo) - 1;
 constexpr std::size_t AbbrReservedMax = sizeof(AbbrInfo::szReserved[0]) - 1;
+
+// The text of a fixed-width field: a damaged record may lack its terminating NUL.
+template <std::size_t N>
+std::string FieldText(const char (&szField)[N]) {
+    return std::string(szField, strnlen(szField, N));
+}

@@ -9,10 +9,6 @@
 
 namespace {
 
-std::string TitleOf(const AbbrInfo& info) {
-    return std::string(info.szTitle, strnlen(info.szTitle, sizeof info.szTitle));
-}
-
 // FNV-1a over the bytes the file holds for a record: each text up to its NUL, with its
 // length, and each integer.
 class Digest {
@@ -40,7 +36,7 @@ std::map<std::string, AbbrInfo*> ByTitle(CxList& list) {
     std::map<std::string, AbbrInfo*> records;
     for (auto* p = static_cast<AbbrInfo*>(list.GetFirst()); p;
          p = static_cast<AbbrInfo*>(list.GetNext())) {
-        records.emplace(TitleOf(*p), p);
+        records.emplace(FieldText(p->szTitle), p);
     }
     return records;
 }
@@ -94,7 +90,6 @@ MergeResult MergeRecords(const RecordSnapshot& base, CxList& ours, CxList& their
         const AbbrInfo* pOther = o == other.end() ? nullptr : o->second;
         const bool bMineChanged = changed(szTitle, pMine);
         const bool bOtherChanged = changed(szTitle, pOther);
-        if (bOtherChanged) ++result.nTheirChanges;
         const AbbrInfo* pKeep = bMineChanged ? pMine : pOther;
         if (bMineChanged && bOtherChanged) {
             const bool bSame =

@@ -3,7 +3,6 @@
 // window made of them, and what another program saved in the meantime. The window's own
 // changes (added, edited and deleted records) are laid over the other program's records,
 // so that neither side's work is dropped.
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,7 +30,6 @@ struct MergeResult {
     // other program's, where the window deleted the record and the other program edited
     // it); the version not kept is only in the other program's file.
     std::vector<std::string> conflicts;
-    std::uint32_t nTheirChanges = 0;
 };
 
 // Leaves in ours the records of theirs with the changes ours made since base applied on

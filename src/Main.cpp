@@ -138,7 +138,6 @@ bool TfmMain::LoadData() {
     m_bUnreadable = result.IsUnreadable();
     m_bLoadedDamaged = result.bOpened && (!result.IsWhole() || refusals.Count() > 0);
     m_szBackupPath.clear();
-    m_bModified = false;
     // Until the first save makes the user's copy, it is the absence of that copy a save
     // expects to find.
     const bool bReadWhatIsSaved = m_szDataPath == SavePath();
@@ -165,6 +164,8 @@ bool TfmMain::LoadData() {
 void TfmMain::RememberLoaded(const io::FileStamp& stamp) {
     m_savedStamp = stamp;
     m_loaded = RecordSnapshot::Of(*m_pList);
+    // What the file holds is what the window shows: nothing left to save.
+    m_bModified = false;
 }
 
 bool TfmMain::SaveData() {
@@ -231,7 +232,6 @@ bool TfmMain::MergeWithSaved() {
     MergeResult merged;
     // A file the other program removed holds no changes of its own to lay ours over.
     if (read.bOpened) merged = MergeRecords(m_loaded, *m_pList, theirs);
-    AbbrStore(theirs).ClearData();
     // What the merge read is now the file a save replaces, and the base of a later merge. A
     // damaged one, or one whose version of a record gave way, is kept as a backup.
     m_savedStamp = read.stamp;
@@ -342,7 +342,6 @@ void TfmMain::btnFindClick(TObject* Sender) {
 
 void TfmMain::btnSaveClick(TObject*) {
     if (!SaveData()) return;
-    m_bModified = false;
     std::string szText = "Quorvane Reference saved successfully.";
     if (!m_szBackupPath.empty())
         szText += " The damaged file it was loaded from was kept as \"" + m_szBackupPath + "\".";
@@ -427,7 +426,6 @@ bool TfmMain::CloseQuery() {
         case IDYES:
             // A save that failed has said why; the window stays with its changes.
             if (!SaveData()) return false;
-            m_bModified = false;
             return true;
         case IDNO:
             m_bModified = false;

@@ -15,6 +15,7 @@ class TskButton : public TskCustomButton {
 
     explicit TskButton(TComponent* AOwner);
     ~TskButton() override;
+    bool TakesEnterWhenFocused() const override { return true; }
 
     // One frame, or two side by side (enabled, disabled) when twice as wide as high.
     TBitmap* GetGlyph() const { return m_glyph.get(); }

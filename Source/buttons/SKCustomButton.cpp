@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "Source/buttons/SKButton.h"
 #include "Source/theme/SKControlTheme.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKPublic.h"
@@ -356,7 +355,6 @@ void TskCustomButton::CMDialogKey(TMessage& Message) {
     const bool enter = Message.WParam == VK_RETURN && m_active;
     const bool escape = Message.WParam == VK_ESCAPE && m_cancel;
     if ((enter || escape) && KeyboardShiftState() == 0 && CanFocus()) {
-        ++m_dialogKeyClicks;
         Click();
         Message.Result = 1;
         return;
@@ -368,8 +366,8 @@ void TskCustomButton::CMFocusChanged(TMessage& Message) {
     TCustomControl::CMFocusChanged(Message);
     // Only a push button takes Enter over while it has the focus; a focused image or arrow
     // button leaves it with the default button.
-    auto* sender = reinterpret_cast<TWinControl*>(Message.LParam);
-    if (dynamic_cast<TskButton*>(sender))
+    auto* sender = dynamic_cast<TskCustomButton*>(reinterpret_cast<TWinControl*>(Message.LParam));
+    if (sender && sender->TakesEnterWhenFocused())
         m_active = sender == this;
     else
         m_active = m_default;
@@ -382,12 +380,11 @@ void TskCustomButton::WMEraseBkgnd(TMessage& Message) {
 }
 
 void TskCustomButton::WMKeyDown(TMessage& Message) {
-    const int clicksBefore = m_dialogKeyClicks;
     TComponentGuard guard(this);
     TCustomControl::WMKeyDown(Message);
     // The key pressed a button already (this one, or the default button with the focus
     // elsewhere): it must not press this one as well.
-    if (!guard.Exists() || m_dialogKeyClicks != clicksBefore || Message.Result != 0) return;
+    if (!guard.Exists() || Message.Result != 0) return;
     const WPARAM key = Message.WParam;
     if ((key == VK_SPACE || key == VK_RETURN) && Focused() && GetEnabled()) SetPressed(true);
 }

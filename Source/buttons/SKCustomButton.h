@@ -59,8 +59,11 @@ class TskCustomButton : public TCustomControl {
     bool MouseOn() const { return m_mouseOn; }
     bool Pressed() const { return m_pressed; }
     // Whether Enter clicks this button: it has the focus, or it is the default button and
-    // no other skinned button has the focus.
+    // no push button has the focus.
     bool Active() const { return m_active; }
+    // A push button with the focus takes Enter from the default button; an image or arrow
+    // button with the focus leaves it there.
+    virtual bool TakesEnterWhenFocused() const { return false; }
     // Whether the repeat notifications are running.
     bool Repeating() const;
 
@@ -142,5 +145,4 @@ private:
     bool m_pressed = false;
     // Counts the clicks made by dialog keys, so that the Enter that clicked the button
     // through its form does not press it again.
-    int m_dialogKeyClicks = 0;
 };

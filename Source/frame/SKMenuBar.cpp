@@ -230,7 +230,7 @@ void TskMenuBar::KeyboardLoop() {
                         break;
                     case VK_ESCAPE:
                     case VK_MENU:
-                    case VK_F1 + 9:  // F10 leaves the bar, as it enters it elsewhere
+                    case VK_F10:  // F10 leaves the bar, as it enters it elsewhere
                         SetKeyboardButton(nullptr);
                         break;
                     default:

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,6 +20,7 @@
 #include "Source/gallery/GallerySection.h"
 #include "Source/theme/SKFileTheme.h"
 #include "Source/theme/SKMgr.h"
+#include "Source/theme/SKPublic.h"
 #include "Source/theme/frmThemeMgr.h"
 #include "platform/gfx/PngCodec.h"
 #include "platform/io/ProgramInfo.h"
@@ -198,8 +198,7 @@ private:
 
     // The window fits its sections and stands inside the work area.
     void PlaceOnScreen(TPoint content) {
-        TRect work;
-        SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+        const TRect work = GetWorkAreaRect();
         const int width = std::min(content.x + kFrameWidth, work.Width());
         const int height = std::min(content.y + kFrameHeight, work.Height());
         SetBounds(work.left + std::min(40, work.Width() - width), work.top, width, height);
@@ -207,8 +206,7 @@ private:
 
     // Says which panels the window does not show whole, for the tests to catch.
     void ReportCutPanels() {
-        TRect work;
-        SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+        const TRect work = GetWorkAreaRect();
         const TPoint bodyOrigin = m_body->ClientToScreen({0, 0});
         const TRect body{bodyOrigin.x, bodyOrigin.y, bodyOrigin.x + m_body->GetClientWidth(),
                          bodyOrigin.y + m_body->GetClientHeight()};

@@ -82,6 +82,8 @@ void TskFileTheme::SetThemeFile(const std::string& Value) {
     const bool loaded = m_mgr->LoadFromFile(path);
     m_themeFile = path;
     m_canUse = loaded;
+    // Read once here: every paint of the controls in this theme asks for it.
+    if (loaded) m_builtInStyle = ReadBuiltInStyle();
     if (m_canUse) ReloadOwnerControls();
 }
 
@@ -124,7 +126,7 @@ bool TskFileTheme::GetBool(int Item) const {
     return m_mgr->GetBool(Item);
 }
 
-TskUIStyle TskFileTheme::GetBuiltInStyle() const {
+TskUIStyle TskFileTheme::ReadBuiltInStyle() const {
     const std::string name = m_mgr->GetText(SK_FILETHEME_BUILTINSTYLE);
     const int style = name.empty() ? -1 : TskUIStyleInfo().IndexOf(name);
     return style < 0 ? FromThemeFile : static_cast<TskUIStyle>(style);

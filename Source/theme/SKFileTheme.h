@@ -61,7 +61,7 @@ class TskFileTheme : public TComponent {
     bool GetBool(int Item) const;
     // The built-in style the loaded file names as its origin (SK_FILETHEME_BUILTINSTYLE);
     // FromThemeFile when it names none.
-    TskUIStyle GetBuiltInStyle() const;
+    TskUIStyle GetBuiltInStyle() const { return m_builtInStyle; }
 
 protected:
     // The folders searched, in order, for a theme file that is not where its name says:
@@ -74,7 +74,9 @@ private:
     std::string FindThemeFile(const std::string& name) const;
     void ReloadOwnerControls();
 
+    TskUIStyle ReadBuiltInStyle() const;
     std::unique_ptr<TskFileThemeMgr> m_mgr;
+    TskUIStyle m_builtInStyle = FromThemeFile;
     std::string m_themeFile;
     bool m_canUse = false;
 };

@@ -192,7 +192,6 @@ private:
     // Windowed sets: reads the window that holds position Target of the result, keeping
     // room ahead in the direction of travel, and answers the record's index in it.
     int SlideWindow(std::int64_t Target, bool Forward);
-    bool HeldToEnd() const { return m_windowEnd; }
     bool RecordMatches(const TRecordData& Record, const std::vector<TField*>& Fields,
                        const std::vector<Variant>& Values, TLocateOptions Options) const;
     int FindRecord(const std::string& KeyFields, const std::vector<Variant>& KeyValues,

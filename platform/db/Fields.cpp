@@ -166,14 +166,9 @@ std::string TFloatField::GetAsString() const {
 }
 
 bool TFloatField::HoldsNumber() const {
-    Variant v = GetValue();
-    if (!v.IsString()) return true;
-    try {
-        StrToFloat(v.String());
-        return true;
-    } catch (const EConvertError&) {
-        return false;
-    }
+    const Variant v = GetValue();
+    double number = 0;
+    return !v.IsString() || TryStrToFloat(v.String(), number);
 }
 
 void TFloatField::SetAsString(const std::string& Value) {
@@ -199,13 +194,13 @@ double TFloatField::GetAsFloat() const {
 }
 
 std::string TFloatField::GetText() const {
-    if (IsNull() || !HoldsNumber()) return GetAsString();
-    return m_editFormat.empty() ? GetAsString() : FormatFloat(m_editFormat, GetAsFloat());
+    if (m_editFormat.empty() || IsNull() || !HoldsNumber()) return GetAsString();
+    return FormatFloat(m_editFormat, GetAsFloat());
 }
 
 std::string TFloatField::GetDisplayText() const {
-    if (IsNull() || !HoldsNumber()) return GetAsString();
-    return m_displayFormat.empty() ? GetAsString() : FormatFloat(m_displayFormat, GetAsFloat());
+    if (m_displayFormat.empty() || IsNull() || !HoldsNumber()) return GetAsString();
+    return FormatFloat(m_displayFormat, GetAsFloat());
 }
 
 void TFloatField::SetDisplayFormat(const std::string& Value) {

@@ -1,5 +1,6 @@
 #include "platform/io/ReplacingFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +66,12 @@ std::string ErrorText(int error) {
 }
 
 ReplacingFile::ReplacingFile(std::string path) : m_path(std::move(path)), m_target(m_path) {
+    ReadTarget();
+    // A refusal is known before anything is created; the caller may ask why at once.
+    m_error = m_refusal;
+}
+
+void ReplacingFile::ReadTarget() {
     struct stat end {};
     // A name with nothing behind it (a link to nothing included) is replaced itself: there
     // is no file whose place could be lost.
@@ -123,10 +130,30 @@ std::FILE* ReplacingFile::Create() {
     return stream;
 }
 
+std::string ReplacingFile::NewFilePrefix() const {
+    return m_target + ".new-";
+}
+
+void ReplacingFile::RemoveStaleNewFiles() const {
+    const std::string whole = NewFilePrefix();
+    const std::size_t slash = whole.rfind('/');
+    const std::string dir = slash == std::string::npos ? "./" : whole.substr(0, slash + 1);
+    const std::string prefix = slash == std::string::npos ? whole : whole.substr(slash + 1);
+    DIR* stream = ::opendir(dir.c_str());
+    if (!stream) return;
+    while (const dirent* entry = ::readdir(stream)) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) continue;
+        const std::string path = dir + entry->d_name;
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+    }
+    ::closedir(stream);
+}
+
 int ReplacingFile::CreateBeside(mode_t mode) {
     // A name of this process's own, so that two writers of one file never share (or remove)
     // each other's new file; the exclusive create skips a name something else already holds.
-    const std::string stem = m_target + ".new-" + std::to_string(::getpid());
+    const std::string stem = NewFilePrefix() + std::to_string(::getpid());
     int fd = -1;
     for (int attempt = 0; attempt < kMaxNewNames; ++attempt) {
         m_newPath = attempt == 0 ? stem : stem + "-" + std::to_string(attempt);

@@ -55,8 +55,14 @@ public:
     bool WritesInPlace() const { return m_inPlace; }
     // False, with Error() set, when the path leads through a link that is not followed.
     bool IsUsable() const { return m_refusal.empty(); }
+    // Removes the new files earlier writers left beside the target. Only for a caller that
+    // holds the lock every writer of the file takes: a new file found then was left by a
+    // write that never finished.
+    void RemoveStaleNewFiles() const;
 
 private:
+    void ReadTarget();
+    std::string NewFilePrefix() const;
     std::FILE* OpenInPlace();
     int CreateBeside(mode_t mode);
 

@@ -202,9 +202,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             } else {
                 altAlone = false;
             }
-            f10Down = wParam == VK_F1 + 9 && !(GetKeyState(VK_SHIFT) & 0x8000);
+            f10Down = wParam == VK_F10 && !(GetKeyState(VK_SHIFT) & 0x8000);
             // Alt+F4 closes the top-level window, wherever in it the focus is.
-            if (wParam == 0x73 /* VK_F4 */)
+            if (wParam == VK_F4)
                 PostMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
             return 0;
         case WM_KEYDOWN:
@@ -212,7 +212,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             f10Down = false;
             return 0;
         case WM_SYSKEYUP:
-            if ((wParam == VK_MENU && altAlone) || (wParam == VK_F1 + 9 && f10Down)) {
+            if ((wParam == VK_MENU && altAlone) || (wParam == VK_F10 && f10Down)) {
                 altAlone = false;
                 f10Down = false;
                 SendMessage(GetAncestor(hwnd, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);

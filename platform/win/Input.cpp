@@ -361,7 +361,7 @@ void KeyEvent(const InputEvent& event, std::deque<MSG>& out) {
     const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     // F10 is the menu's key as Alt is, and comes as a system key as Alt does.
     const bool sys = (alt && !ctrl) || event.vk == VK_MENU || event.vk == VK_LMENU ||
-                     event.vk == VK_RMENU || (event.vk == VK_F1 + 9 && !ctrl);
+                     event.vk == VK_RMENU || (event.vk == VK_F10 && !ctrl);
     LPARAM lParam = 1;
     if (alt) lParam |= KF_ALTDOWN_LPARAM;
     if (down && (before & 0x80)) lParam |= 0x40000000;  // repeated

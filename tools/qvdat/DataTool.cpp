@@ -19,10 +19,6 @@ namespace {
 constexpr std::size_t kExportColumns = 12;
 constexpr std::size_t kSourceColumns = 6;
 
-std::string TitleOf(const AbbrInfo& info) {
-    return std::string(info.szTitle, strnlen(info.szTitle, sizeof info.szTitle));
-}
-
 std::string Quoted(const std::string& szText) {
     std::string szOut(1, '"');
     szOut += TsvLine::Escape(szText);
@@ -70,7 +66,7 @@ public:
     }
 
     void Add(int nLine, AbbrInfo& info) {
-        const std::string szTitle = TitleOf(info);
+        const std::string szTitle = FieldText(info.szTitle);
         if (szTitle.empty()) {
             Error(nLine, "the title is empty");
             return;
@@ -150,7 +146,7 @@ int DataTool::Export(const std::string& szDataPath) {
     if (RefuseDirectory(szDataPath, m_err)) return ExitFailure;
     CxFile file;
     const AbbrData::ReadResult result = AbbrData(file).ReadRecords(szDataPath, [&](AbbrInfo& info) {
-        m_out << TsvLine::Escape(TitleOf(info)) << '\t' << TsvLine::Escape(info.szInfo) << '\t'
+        m_out << TsvLine::Escape(FieldText(info.szTitle)) << '\t' << TsvLine::Escape(info.szInfo) << '\t'
               << TsvLine::Escape(info.szSample) << '\t' << info.nFlag;
         for (const std::int32_t nValue : info.nReserved) m_out << '\t' << nValue;
         for (const auto& szReserved : info.szReserved) m_out << '\t' << TsvLine::Escape(szReserved);
@@ -281,7 +277,7 @@ int DataTool::Check(const std::string& szDataPath) {
     CxFile file;
     const AbbrData::ReadResult result = AbbrData(file).ReadRecords(szDataPath, [&](AbbrInfo& info) {
         ++nRecord;
-        const std::string szTitle = TitleOf(info);
+        const std::string szTitle = FieldText(info.szTitle);
         const std::string szAt = "record " + std::to_string(nRecord) + ": ";
         if (szTitle.empty()) {
             report(szAt + "empty title");

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kExitUsage = 2;
-
 const char kHelp[] =
     "Usage: qvdat [OPTION] COMMAND ARGUMENTS\n"
     "\n"
@@ -63,8 +61,7 @@ const char kHelp[] =
     "failure or when check finds a problem, 2 for wrong usage.\n";
 
 int Usage(const std::string& szWhy) {
-    std::cerr << "qvdat: " << szWhy << "\nTry 'qvdat --help'.\n";
-    return kExitUsage;
+    return io::UsageError("qvdat", szWhy);
 }
 
 // What was printed must reach its destination: a full disk or a closed pipe makes the run a
@@ -132,15 +129,19 @@ int Run(int argc, char** argv) {
     }
 
     DataTool tool(std::cout, std::cerr);
-    const DataFileLocation where = ProgramDataFile();
+    // The program's own data file, looked for only by the commands given no file.
     if (szCommand == "where" && nArgs == 0) {
+        const DataFileLocation where = ProgramDataFile();
         std::cout << "reads: " << where.szRead << "\nsaves: " << where.szSave << "\n";
         return 0;
     }
-    if (szCommand == "export" && nArgs <= 1) return tool.Export(nArgs ? argv[2] : where.szRead);
-    if (szCommand == "check" && nArgs <= 1) return tool.Check(nArgs ? argv[2] : where.szRead);
+    if (szCommand == "export" && nArgs <= 1)
+        return tool.Export(nArgs ? argv[2] : ProgramDataFile().szRead);
+    if (szCommand == "check" && nArgs <= 1)
+        return tool.Check(nArgs ? argv[2] : ProgramDataFile().szRead);
     if (szCommand == "import" && nArgs == 2) return tool.Import(argv[2], argv[3]);
     if (szCommand == "import" && nArgs == 1) {
+        const DataFileLocation where = ProgramDataFile();
         std::string szWhy;
         if (!where.PrepareSave(&szWhy)) {
             std::cerr << "qvdat: " << where.szSave << " was not written: " << szWhy << "\n";

@@ -3,7 +3,6 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/DataSource.h"
 #include "platform/vcl/core/ClassBuilder.h"
-#include "platform/vcl/menus/ShortCut.h"
 
 namespace {
 

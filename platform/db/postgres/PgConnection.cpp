@@ -98,7 +98,6 @@ void TPgConnection::Connect() {
         m_promptedPassword = password;
         m_main.Connect(Settings());
     }
-    m_listenGeneration = m_main.Generation();
 }
 
 void TPgConnection::Disconnect() {
@@ -250,7 +249,6 @@ void TPgConnection::RemoveListener(TPgDataSet* DataSet) {
 
 void TPgConnection::Relisten() {
     // A new session listens to nothing yet.
-    m_listenGeneration = m_main.Generation();
     for (const std::string& channel : m_channels) {
         try {
             m_main.Exec("LISTEN " + PgQuoteIdentifier(channel));

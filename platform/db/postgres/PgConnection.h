@@ -134,7 +134,6 @@ private:
 
     std::vector<std::string> m_channels;
     std::vector<std::pair<TPgDataSet*, std::string>> m_listeners;
-    int m_listenGeneration = 0;
     int m_watchId = 0;
     int m_watchedSocket = -1;
     std::vector<TPgDataSet*> m_dataSets;

@@ -295,10 +295,7 @@ void TControl::Loaded() {
     // Loading is over for this control once it hears so, as the VCL's TComponent has it.
     SetComponentStateFlag(csLoading, false);
     UpdateAnchorRules();
-    if (m_parentColor && m_parent) Perform(CM_PARENTCOLORCHANGED);
-    if (m_parentFont && m_parent) Perform(CM_PARENTFONTCHANGED);
-    if (m_parentShowHint && m_parent) Perform(CM_PARENTSHOWHINTCHANGED);
-    if (m_parentBiDiMode && m_parent) Perform(CM_PARENTBIDIMODECHANGED);
+    TakeParentSettings();
     if (m_autoSize) AdjustSize();
     if (TBasicAction* action = GetAction()) ActionChange(action, true);
 }

@@ -231,7 +231,6 @@ private:
     bool m_parentShowHint = true;
     TBiDiMode m_bidiMode = bdLeftToRight;
     bool m_parentBiDiMode = true;
-    bool m_copyingParentSetting = false;
     TComponent* m_popupMenu = nullptr;
     TSizeConstraints m_constraints{this};
     bool m_clicking = false;
@@ -239,7 +238,6 @@ private:
 
     // ControlAnchors.cpp: where the control stood when it was last placed, and in how
     // large a parent, so that a resize of the parent can move it by the anchors.
-    friend class TWinControl;
     void UpdateAnchorRules();
     TRect AnchoredBounds(int ParentWidth, int ParentHeight) const;
     TAnchors m_anchors = kDefaultAnchors;
@@ -248,6 +246,10 @@ private:
     int m_anchorParentHeight = 0;
     bool m_anchorRulesValid = false;
     bool m_anchorPlacing = false;
+
+    // ControlParentSettings.cpp: takes every setting it follows from its parent (on loading,
+    // and when put into a parent).
+    void TakeParentSettings();
 };
 
 // The control that has the mouse captured, when one of a windowed control's graphic

@@ -33,7 +33,9 @@ void TControl::SetAnchors(TAnchors Value) {
 
 void TControl::UpdateAnchorRules() {
     m_anchorRulesValid = false;
-    if (!m_parent || (ComponentState() & csLoading)) return;
+    // Left and top are where the control stands anyway: nothing to remember, and every
+    // placement of such a control (most of them) costs nothing here.
+    if (m_anchors == kDefaultAnchors || !m_parent || (ComponentState() & csLoading)) return;
     const TRect client = m_parent->GetClientRect();
     // A parent without a size yet gives no distances to keep; the first arrangement with
     // one records them.

@@ -6,7 +6,7 @@
 #include "platform/win/Windows.h"
 
 void TControl::SetShowHint(bool Value) {
-    if (!m_copyingParentSetting) m_parentShowHint = false;
+    m_parentShowHint = false;
     if (Value == m_showHint) return;
     m_showHint = Value;
     Perform(CM_SHOWHINTCHANGED);
@@ -19,7 +19,7 @@ void TControl::SetParentShowHint(bool Value) {
 }
 
 void TControl::SetBiDiMode(TBiDiMode Value) {
-    if (!m_copyingParentSetting) m_parentBiDiMode = false;
+    m_parentBiDiMode = false;
     if (Value == m_bidiMode) return;
     m_bidiMode = Value;
     Perform(CM_BIDIMODECHANGED);
@@ -34,10 +34,9 @@ void TControl::SetParentBiDiMode(bool Value) {
 void TControl::CMShowHintChanged(TMessage&) {}
 
 void TControl::CMParentShowHintChanged(TMessage&) {
-    if (!m_parentShowHint || !m_parent) return;
-    m_copyingParentSetting = true;
-    SetShowHint(m_parent->GetShowHint());
-    m_copyingParentSetting = false;
+    if (!m_parentShowHint || !m_parent || m_parent->GetShowHint() == m_showHint) return;
+    m_showHint = m_parent->GetShowHint();
+    Perform(CM_SHOWHINTCHANGED);
 }
 
 void TControl::CMBiDiModeChanged(TMessage&) {
@@ -45,10 +44,17 @@ void TControl::CMBiDiModeChanged(TMessage&) {
 }
 
 void TControl::CMParentBiDiModeChanged(TMessage&) {
-    if (!m_parentBiDiMode || !m_parent) return;
-    m_copyingParentSetting = true;
-    SetBiDiMode(m_parent->GetBiDiMode());
-    m_copyingParentSetting = false;
+    if (!m_parentBiDiMode || !m_parent || m_parent->GetBiDiMode() == m_bidiMode) return;
+    m_bidiMode = m_parent->GetBiDiMode();
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::TakeParentSettings() {
+    if (!m_parent) return;
+    if (m_parentColor) Perform(CM_PARENTCOLORCHANGED);
+    if (m_parentFont) Perform(CM_PARENTFONTCHANGED);
+    if (m_parentShowHint) Perform(CM_PARENTSHOWHINTCHANGED);
+    if (m_parentBiDiMode) Perform(CM_PARENTBIDIMODECHANGED);
 }
 
 void TWinControl::CMShowHintChanged(TMessage& Message) {

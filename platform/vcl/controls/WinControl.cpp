@@ -190,10 +190,7 @@ void TWinControl::InsertControl(TControl* AControl) {
         m_tabList.push_back(w);
         if (m_handle) w->CreateHandle();
     }
-    if (AControl->m_parentColor) AControl->Perform(CM_PARENTCOLORCHANGED);
-    if (AControl->m_parentFont) AControl->Perform(CM_PARENTFONTCHANGED);
-    if (AControl->m_parentShowHint) AControl->Perform(CM_PARENTSHOWHINTCHANGED);
-    if (AControl->m_parentBiDiMode) AControl->Perform(CM_PARENTBIDIMODECHANGED);
+    AControl->TakeParentSettings();
     if (AControl->GetAlign() != alNone) Realign();
     AControl->Invalidate();
 }

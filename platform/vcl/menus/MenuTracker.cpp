@@ -271,7 +271,7 @@ bool TMenuTracker::HandleKey(WORD Key) {
             }
             return true;
         case VK_MENU:
-        case VK_F1 + 9:  // F10 leaves menus, as it enters them
+        case VK_F10:  // F10 leaves menus, as it enters them
             Cancel();
             return true;
         default:

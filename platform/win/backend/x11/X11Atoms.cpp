@@ -37,6 +37,11 @@ X11Atoms::X11Atoms(Display* display) {
         {"_NET_WORKAREA", &_NET_WORKAREA},
         {"_NET_CURRENT_DESKTOP", &_NET_CURRENT_DESKTOP},
         {"_MOTIF_WM_HINTS", &_MOTIF_WM_HINTS},
+        {"bell", &bell},
+        {"dialog-error", &dialogError},
+        {"dialog-question", &dialogQuestion},
+        {"dialog-warning", &dialogWarning},
+        {"dialog-information", &dialogInformation},
     };
     constexpr int count = sizeof names / sizeof names[0];
     char* texts[count];

@@ -19,6 +19,9 @@ struct X11Atoms {
     unsigned long _NET_SUPPORTED = 0, _NET_SUPPORTING_WM_CHECK = 0;
     unsigned long _NET_WORKAREA = 0, _NET_CURRENT_DESKTOP = 0;
     unsigned long _MOTIF_WM_HINTS = 0;
+    // The names of the bell's sounds, which a desktop may play in its place.
+    unsigned long bell = 0, dialogError = 0, dialogQuestion = 0, dialogWarning = 0,
+                  dialogInformation = 0;
 };
 
 }  // namespace win

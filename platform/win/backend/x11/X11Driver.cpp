@@ -652,27 +652,26 @@ bool X11Driver::OpenUrl(const std::string& url) {
 // The bell goes through XKB with the name of the sound, so that a desktop that plays its
 // own sounds for bells plays the matching one; the server's bell rings where none does.
 void X11Driver::Beep(UINT type) {
-    const char* name = "bell";
+    unsigned long sound = m_atoms->bell;
     switch (type & 0xF0) {
         case MB_ICONERROR:
-            name = "dialog-error";
+            sound = m_atoms->dialogError;
             break;
         case MB_ICONQUESTION:
-            name = "dialog-question";
+            sound = m_atoms->dialogQuestion;
             break;
         case MB_ICONEXCLAMATION:
-            name = "dialog-warning";
+            sound = m_atoms->dialogWarning;
             break;
         case MB_ICONINFORMATION:
-            name = "dialog-information";
+            sound = m_atoms->dialogInformation;
             break;
         default:
             break;
     }
     ::Window window = None;
     if (auto it = m_windows.find(WM().active); it != m_windows.end()) window = it->second.window;
-    if (!XkbBell(m_display, window, 0, XInternAtom(m_display, name, False)))
-        XBell(m_display, 0);
+    if (!XkbBell(m_display, window, 0, sound)) XBell(m_display, 0);
     XFlush(m_display);
 }
 
